@@ -1,0 +1,61 @@
+# The two commands a new user needs: `make run` and `make test`.
+BUILD      ?= build
+BUILD_SAN  ?= build-san
+BUILD_FUZZ ?= build-fuzz
+JOBS       ?= $(shell nproc)
+XVFB       := xvfb-run -a -s "-screen 0 1600x1200x24"
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test test-san screenshots bench fuzz textures clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# The editor reads its textures from the working folder: start it there.
+run: build
+	cd resources && ../$(BUILD)/lavedo
+
+test: build test-san
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure
+
+# Model, format and loader tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test-san: deps
+	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DLAVEDO_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model
+	cd resources && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		../$(BUILD_SAN)/lavedo_test_model
+
+screenshots: build
+	@cmake --build $(BUILD) -j $(JOBS) --target lavedo_test_gui
+	mkdir -p $(BUILD)/screenshots
+	cd resources && LAVEDO_SCREENSHOTS=../$(BUILD)/screenshots $(XVFB) \
+		../$(BUILD)/lavedo_test_gui --gtest_filter='Screenshots.*'
+	@ls -1 $(BUILD)/screenshots
+
+bench: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAVEDO_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@for b in $(BUILD)/bench_*; do echo "== $$b"; (cd resources && $(XVFB) ../$$b) || exit 1; done
+
+fuzz: deps
+	@CXX=clang++-14 cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DLAVEDO_FUZZ=ON -DLAVEDO_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_caricamento
+	mkdir -p $(BUILD_FUZZ)/corpus
+	cp fuzz/corpus/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
+	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/corpus
+
+textures: build
+	$(BUILD)/resources/textures/genera_texture resources
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)

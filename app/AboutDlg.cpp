@@ -1,0 +1,12 @@
+#include "app/AboutDlg.h"
+
+#include "app/Icona.h"
+
+#include <wx/statbmp.h>
+
+CAboutDlg::CAboutDlg(wxWindow* pGenitore)
+{
+    CaricaModello(pGenitore, "IDD_ABOUTBOX", 194, 83);
+    if (auto* pIcona = Controllo<wxStaticBitmap>("ID_ICONA"))
+        pIcona->SetBitmap(CreaBitmapProgramma(32));
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "dialogs/Dialogo.h"
+
+// "Informazioni su Lavedo": program icon, version and credits.
+class CAboutDlg : public CDialogo
+{
+public:
+    explicit CAboutDlg(wxWindow* pGenitore = nullptr);
+};

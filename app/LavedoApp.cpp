@@ -1,0 +1,97 @@
+#include "app/LavedoApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/GestoreDocumenti.h"
+#include "app/MainFrame.h"
+#include "model/LavedoDoc.h"
+#include "model/Texture.h"
+#include "view/LavedoView.h"
+
+#include <GL/freeglut.h>
+#include <wx/config.h>
+#include <wx/image.h>
+#include <wx/msgdlg.h>
+#include <wx/xrc/xmlres.h>
+
+extern void InitXmlResource();
+
+wxBEGIN_EVENT_TABLE(CLavedoApp, wxApp)
+    EVT_MENU(wxID_ABOUT, CLavedoApp::OnAppAbout)
+wxEND_EVENT_TABLE()
+
+void InizializzaGlut()
+{
+    static bool s_bFatto = false;
+    if (s_bFatto)
+        return;
+    s_bFatto = true;
+    int argc = 1;
+    char nome[] = "lavedo";
+    char* argv[] = {nome, nullptr};
+    glutInit(&argc, argv);
+}
+
+void InizializzaRisorse()
+{
+    static bool s_bFatto = false;
+    if (s_bFatto)
+        return;
+    s_bFatto = true;
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    InitXmlResource();
+}
+
+wxString CLavedoApp::MessaggioTextureMancanti()
+{
+    if (g_aTextureMancanti.empty())
+        return wxEmptyString;
+    wxString elenco;
+    for (const std::string& nome : g_aTextureMancanti)
+        elenco += (elenco.empty() ? "" : ", ") + wxString(nome);
+    return wxString::Format(
+        "Impossibile leggere %zu file di texture nella cartella di lavoro: %s.\n"
+        "Le superfici che li usano saranno bianche. Avviare Lavedo98 dalla cartella "
+        "che contiene i file tess00.ppm ... tess37.ppm.",
+        g_aTextureMancanti.size(), elenco);
+}
+
+bool CLavedoApp::OnInit()
+{
+    SetVendorName("Local AppWizard-Generated Applications");
+    SetAppName("Lavedo");
+    SetAppDisplayName("Lavedo98");
+    wxConfigBase::Set(new wxConfig("Lavedo", "Local AppWizard-Generated Applications"));
+    InizializzaRisorse();
+    InizializzaGlut();
+
+    m_pGestore = new CGestoreDocumenti;
+    new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
+                      "Lavedo Document", CLASSINFO(CLavedoDoc), CLASSINFO(CLavedoView));
+    m_pGestore->SetMaxDocsOpen(1);
+
+    auto* pFrame = new CMainFrame(m_pGestore);
+    SetTopWindow(pFrame);
+    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW))
+        return false;
+
+    pFrame->Show(true);
+    pFrame->Raise();
+    const wxString mancanti = MessaggioTextureMancanti();
+    if (!mancanti.empty())
+        CallAfter([mancanti] { wxMessageBox(mancanti, "Lavedo98", wxOK | wxICON_WARNING); });
+    return true;
+}
+
+int CLavedoApp::OnExit()
+{
+    delete m_pGestore;
+    m_pGestore = nullptr;
+    return wxApp::OnExit();
+}
+
+void CLavedoApp::OnAppAbout(wxCommandEvent&)
+{
+    CAboutDlg dlg(GetTopWindow());
+    dlg.ShowModal();
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <wx/app.h>
+
+class wxDocManager;
+
+// The application object: registers the single-document template, makes
+// the first room (or opens the file named on the command line) and shows
+// the main window.
+class CLavedoApp : public wxApp
+{
+public:
+    bool OnInit() override;
+    int OnExit() override;
+
+    // Shows, once, which texture files could not be read.
+    static wxString MessaggioTextureMancanti();
+
+private:
+    void OnAppAbout(wxCommandEvent& event);
+
+    wxDocManager* m_pGestore = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+wxDECLARE_APP(CLavedoApp);
+
+// Prepares GLUT (needed by the box primitive) once per process.
+void InizializzaGlut();
+// Loads the compiled dialog templates once per process.
+void InizializzaRisorse();

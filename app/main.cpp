@@ -1,0 +1,3 @@
+#include "app/LavedoApp.h"
+
+wxIMPLEMENT_APP(CLavedoApp);

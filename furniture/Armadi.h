@@ -1,0 +1,7 @@
+#pragma once
+#include "model/Mobili.h"
+
+// The cabinet family.
+class CArmadi : public CMobili
+{
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include "model/Mobili.h"
+
+// The table family.
+class CTavoli : public CMobili
+{
+};

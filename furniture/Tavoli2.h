@@ -1,0 +1,21 @@
+#pragma once
+#include "furniture/Tavoli.h"
+
+struct GLUquadric;
+
+// A round table: (X, Y) is the centre of the top and the width its diameter.
+// It owns a GLU quadric for its whole life.
+class CTavoli2 : public CTavoli
+{
+public:
+    CTavoli2();
+    ~CTavoli2() override;
+    const char* GetRuntimeClass() const override { return "CTavoli2"; }
+    void Serialize(CArchivio& ar) override { SerializeMobile(ar); }
+    void SetLarghezza(float f) override { m_fLarghezza = f; }
+    void Disegna() override;
+    void DisegnaPiantina() override;
+
+private:
+    GLUquadric* m_pQuadrica;
+};

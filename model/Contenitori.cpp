@@ -1,0 +1,153 @@
+#include "model/Contenitori.h"
+
+#include "furniture/Armadi1.h"
+#include "furniture/Armadi2.h"
+#include "furniture/Finestre.h"
+#include "furniture/Poltrone.h"
+#include "furniture/Porte.h"
+#include "furniture/Sedie.h"
+#include "furniture/Tavoli1.h"
+#include "furniture/Tavoli2.h"
+#include "model/Archivio.h"
+#include "model/Luci.h"
+
+#include <utility>
+
+CContenitori::~CContenitori()
+{
+    Svuota();
+}
+
+bool CContenitori::Aggiungi(COggetto* pOggetto)
+{
+    if (!pOggetto || m_nNumero >= MASSIMO_ELEMENTI)
+        return false;
+    m_pTesta = new CNodo{pOggetto, m_pTesta};
+    ++m_nNumero;
+    return true;
+}
+
+void CContenitori::GetElemento(std::uint8_t nPosizione, COggetto*& pOggetto)
+{
+    pOggetto = nullptr;
+    if (nPosizione == 0 || nPosizione > m_nNumero)
+        return;
+    CNodo* pNodo = m_pTesta;
+    for (std::uint8_t i = 1; i < nPosizione; ++i)
+        pNodo = pNodo->pSuccessivo;
+    m_pNodoCorrente = pNodo;
+    pOggetto = pNodo->pOggetto;
+}
+
+void CContenitori::GetSuccessivo(COggetto*& pOggetto)
+{
+    pOggetto = nullptr;
+    if (!m_pNodoCorrente)
+        return;
+    m_pNodoCorrente = m_pNodoCorrente->pSuccessivo;
+    if (m_pNodoCorrente)
+        pOggetto = m_pNodoCorrente->pOggetto;
+}
+
+void CContenitori::Rimuovi(std::uint8_t nPosizione)
+{
+    if (nPosizione == 0 || nPosizione > m_nNumero)
+        return;
+    CNodo** ppLink = &m_pTesta;
+    for (std::uint8_t i = 1; i < nPosizione; ++i)
+        ppLink = &(*ppLink)->pSuccessivo;
+    CNodo* pNodo = *ppLink;
+    *ppLink = pNodo->pSuccessivo;
+    delete pNodo->pOggetto;
+    delete pNodo;
+    --m_nNumero;
+    m_pNodoCorrente = m_pTesta;
+}
+
+void CContenitori::Svuota()
+{
+    while (m_pTesta)
+    {
+        CNodo* pNodo = m_pTesta;
+        m_pTesta = pNodo->pSuccessivo;
+        delete pNodo->pOggetto;
+        delete pNodo;
+    }
+    m_nNumero = 0;
+    m_pNodoCorrente = nullptr;
+}
+
+void CContenitori::Scambia(CContenitori& altro)
+{
+    std::swap(m_pTesta, altro.m_pTesta);
+    std::swap(m_nNumero, altro.m_nNumero);
+    std::swap(m_pNodoCorrente, altro.m_pNodoCorrente);
+}
+
+void CContenitori::Serialize(CArchivio& ar)
+{
+    ar.ScriviByte(m_nNumero);
+    for (CNodo* pNodo = m_pTesta; pNodo; pNodo = pNodo->pSuccessivo)
+    {
+        ar.ScriviInt32(pNodo->pOggetto->GetCategoria());
+        ar.ScriviInt32(pNodo->pOggetto->GetTipo());
+        pNodo->pOggetto->Serialize(ar);
+    }
+}
+
+COggetto* CreaOggetto(int nCategoria, int nTipo)
+{
+    if (nCategoria == CATEGORIA_LUCE)
+        return new CLuci;
+    if (nTipo != 0 && nTipo != 1)
+        return nullptr;
+    switch (nCategoria)
+    {
+    case CATEGORIA_ARMADI:
+        return nTipo == 0 ? static_cast<COggetto*>(new CArmadi1) : new CArmadi2;
+    case CATEGORIA_PORTE_FINESTRE:
+        return nTipo == 0 ? static_cast<COggetto*>(new CPorte) : new CFinestre;
+    case CATEGORIA_SEDIE:
+        return nTipo == 0 ? static_cast<COggetto*>(new CSedie) : new CPoltrone;
+    case CATEGORIA_TAVOLI:
+        return nTipo == 0 ? static_cast<COggetto*>(new CTavoli2) : new CTavoli1;
+    default:
+        return nullptr;
+    }
+}
+
+bool CContenitori::Leggi(CArchivio& ar, bool bLuci, std::string& errore)
+{
+    Svuota();
+    const int nNumero = ar.LeggiByte();
+    for (int i = 0; i < nNumero; ++i)
+    {
+        const std::int32_t nCategoria = ar.LeggiInt32();
+        const std::int32_t nTipo = ar.LeggiInt32();
+        if (ar.IsFineInattesa())
+            break;
+        // The light block holds lights only and the object block none.
+        if (bLuci != (nCategoria == CATEGORIA_LUCE))
+        {
+            errore = "codice di oggetto sconosciuto";
+            return false;
+        }
+        COggetto* pOggetto = CreaOggetto(nCategoria, nTipo);
+        if (!pOggetto)
+        {
+            errore = "codice di oggetto sconosciuto";
+            return false;
+        }
+        pOggetto->Serialize(ar);
+        pOggetto->Deseleziona();
+        Aggiungi(pOggetto);
+        if (ar.IsFineInattesa())
+            break;
+    }
+    if (ar.IsFineInattesa())
+    {
+        errore = "il file finisce prima del previsto";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,105 @@
+#include "model/Scena.h"
+
+#include "model/Archivio.h"
+#include "model/Luci.h"
+#include "model/Oggetto.h"
+#include "view/StatoVista.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+CScena* g_pDoc = nullptr;
+
+CScena::CScena(bool bLeggiTexture) : m_Stanza(bLeggiTexture)
+{
+}
+
+CScena::~CScena()
+{
+    if (g_pDoc == this)
+        g_pDoc = nullptr;
+}
+
+void CScena::SvuotaScena()
+{
+    for (int n = m_Oggetti.GetNumero(); n > 0; --n)
+        m_Oggetti.Rimuovi(1);
+    if (g_pView)
+        g_pView->AnnullaSelezione();
+    const int nLuci = m_Luci.GetNumero();
+    for (int i = 0; i < nLuci; ++i)
+    {
+        m_Luci.Rimuovi(1);
+        glDisable(static_cast<GLenum>(GL_LIGHT0 + i));
+    }
+}
+
+void CScena::ImpostaStanzaPredefinita()
+{
+    static const float aPavimento[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    static const float aSoffitto[4] = {0.753f, 0.753f, 0.753f, 1.0f};
+    static const float aPareti[4] = {0.502f, 0.502f, 0.502f, 1.0f};
+    m_Stanza.SetLarghezza(12.0f);
+    m_Stanza.SetProfondita(10.0f);
+    m_Stanza.SetAltezza(3.5f);
+    m_Stanza.SetColorePavimento(aPavimento);
+    m_Stanza.SetColoreSoffitto(aSoffitto);
+    m_Stanza.SetColorePareti(aPareti);
+    m_Stanza.SetTexturePareti(-1);
+    m_Stanza.SetTexturePavimento(-1);
+    m_Stanza.SetPrimaParete(4);
+    m_Stanza.SetPareti(PARETI_TUTTE);
+}
+
+void CScena::CentraEAdatta()
+{
+    if (!g_pView)
+        return;
+    g_pView->SetCentroX(-m_Stanza.GetLarghezza() / 2.0f);
+    g_pView->SetCentroY(-m_Stanza.GetAltezza() / 2.0f);
+    g_pView->SetCentroZ(-m_Stanza.GetProfondita() / 2.0f);
+    g_pView->ApplicaRegolaScala(m_Stanza.GetLarghezza(), m_Stanza.GetProfondita());
+}
+
+void CScena::ApplicaLuci()
+{
+    const int n = m_Luci.GetNumero();
+    for (int p = 1; p <= n; ++p)
+    {
+        COggetto* pLuce = nullptr;
+        m_Luci.GetElemento(static_cast<std::uint8_t>(p), pLuce);
+        if (pLuce && n - p < MASSIMO_LUCI)
+            ApplicaLuce(*pLuce, n - p);
+    }
+    for (int p = n; p < MASSIMO_LUCI; ++p)
+        glDisable(static_cast<GLenum>(GL_LIGHT0 + p));
+}
+
+std::vector<std::uint8_t> CScena::Scrivi()
+{
+    CArchivio ar;
+    m_Stanza.Serialize(ar);
+    m_Oggetti.Serialize(ar);
+    m_Luci.Serialize(ar);
+    return ar.GetBuffer();
+}
+
+bool CScena::Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore)
+{
+    // TODO(documents): full validation of every field.
+    CArchivio ar(pDati, nDimensione);
+    m_Stanza.Serialize(ar);
+    if (ar.IsFineInattesa())
+    {
+        errore = "il file finisce prima del previsto";
+        return false;
+    }
+    return m_Oggetti.Leggi(ar, false, errore) && m_Luci.Leggi(ar, true, errore);
+}
+
+void CScena::Scambia(CScena& altra)
+{
+    m_Stanza.Scambia(altra.m_Stanza);
+    m_Oggetti.Scambia(altra.m_Oggetti);
+    m_Luci.Scambia(altra.m_Luci);
+}

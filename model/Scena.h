@@ -1,0 +1,52 @@
+#pragma once
+#include "model/Contenitori.h"
+#include "model/Stanza.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The contents of the document without its window side: the room, the
+// lights, the furniture and the modified flag, with the operations that
+// new, open and save are made of. The document derives from it.
+class CScena
+{
+public:
+    // bLeggiTexture false: a scene that a file is read into before it
+    // replaces the document's (the texture set is read once, at start-up).
+    explicit CScena(bool bLeggiTexture = true);
+    virtual ~CScena();
+    CScena(const CScena&) = delete;
+    CScena& operator=(const CScena&) = delete;
+
+    void SetModificato() { m_bModificato = true; }
+
+    // Removes every object and light, forgets the view's selection and
+    // switches off the GL lights the lights drove.
+    void SvuotaScena();
+    // Room defaults of a new document; the texture filters are kept.
+    void ImpostaStanzaPredefinita();
+    // Camera centred on the room and the plan fitted to the window.
+    void CentraEAdatta();
+    // Hands every light to OpenGL through the one light routine (the light
+    // at position p of n drives GL_LIGHT0 + n - p) and switches off the GL
+    // lights no light drives.
+    void ApplicaLuci();
+
+    // The whole file: room record, object block, light block.
+    std::vector<std::uint8_t> Scrivi();
+    // Reads a whole file into this scene, which must be fresh. On damage
+    // returns false with an Italian description of what is wrong.
+    bool Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore);
+    // Exchanges room, objects and lights with another scene.
+    void Scambia(CScena& altra);
+
+    CContenitori m_Luci;
+    CContenitori m_Oggetti;
+    CStanza m_Stanza;
+    bool m_bModificato = false;
+};
+
+// The one document of the program.
+extern CScena* g_pDoc;

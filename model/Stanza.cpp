@@ -1,0 +1,362 @@
+#include "model/Stanza.h"
+
+#include "app/Testi.h"
+#include "model/Archivio.h"
+#include "model/Texture.h"
+#include "view/StatoVista.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <utility>
+
+namespace
+{
+const float s_aColorePavimento[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+const float s_aColoreSoffitto[4] = {0.753f, 0.753f, 0.753f, 1.0f};
+const float s_aColorePareti[4] = {0.502f, 0.502f, 0.502f, 1.0f};
+
+void Vertice(const float* p)
+{
+    glVertex3fv(p);
+}
+}  // namespace
+
+CStanza::CStanza(bool bLeggiTexture)
+    : m_nFiltroMag(GL_NEAREST),
+      m_nFiltroMin(GL_NEAREST),
+      m_pColorePavimento(new float[4]),
+      m_pColoreSoffitto(new float[4]),
+      m_pColorePareti(new float[4]),
+      m_pVertici(new float[8][3]()),
+      m_pNormali(new float[4][3]{{0, 0, 1}, {-1, 0, 0}, {0, 0, -1}, {1, 0, 0}})
+{
+    if (bLeggiTexture)
+        LeggiTexture();
+    SetLarghezza(12.0f);
+    SetProfondita(10.0f);
+    SetAltezza(3.5f);
+    SetColorePavimento(s_aColorePavimento);
+    SetColoreSoffitto(s_aColoreSoffitto);
+    SetColorePareti(s_aColorePareti);
+    SetTexturePareti(-1);
+    SetTexturePavimento(-1);
+    SetPrimaParete(4);
+    SetPareti(PARETI_TUTTE);
+}
+
+CStanza::~CStanza()
+{
+    delete[] m_pColorePavimento;
+    delete[] m_pColoreSoffitto;
+    delete[] m_pColorePareti;
+    delete[] m_pVertici;
+    delete[] m_pNormali;
+}
+
+void CStanza::SetLarghezza(float f)
+{
+    m_fLarghezza = f;
+    for (int i : {1, 2, 5, 6})
+        m_pVertici[i][0] = f;
+}
+
+void CStanza::SetProfondita(float f)
+{
+    m_fProfondita = f;
+    for (int i : {2, 3, 6, 7})
+        m_pVertici[i][2] = f;
+}
+
+void CStanza::SetAltezza(float f)
+{
+    m_fAltezza = f;
+    for (int i : {4, 5, 6, 7})
+        m_pVertici[i][1] = f;
+}
+
+void CStanza::SetColorePavimento(const float* p)
+{
+    std::memcpy(m_pColorePavimento, p, 4 * sizeof(float));
+}
+
+void CStanza::SetColoreSoffitto(const float* p)
+{
+    std::memcpy(m_pColoreSoffitto, p, 4 * sizeof(float));
+}
+
+void CStanza::SetColorePareti(const float* p)
+{
+    std::memcpy(m_pColorePareti, p, 4 * sizeof(float));
+}
+
+void CStanza::SetFiltroMag(unsigned int n)
+{
+    m_nFiltroMag = n;
+    for (unsigned int nTexture : g_aTexture)
+    {
+        glBindTexture(GL_TEXTURE_2D, nTexture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(n));
+    }
+}
+
+void CStanza::SetFiltroMin(unsigned int n)
+{
+    m_nFiltroMin = n;
+    for (unsigned int nTexture : g_aTexture)
+    {
+        glBindTexture(GL_TEXTURE_2D, nTexture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(n));
+    }
+}
+
+void CStanza::ApplicaFiltri()
+{
+    SetFiltroMag(m_nFiltroMag);
+    SetFiltroMin(m_nFiltroMin);
+}
+
+void CStanza::LeggiTexture()
+{
+    g_aTextureMancanti.clear();
+    for (int i = 0; i < NUMERO_TEXTURE; ++i)
+    {
+        std::unique_ptr<char[]> pNumero(NumeroTexture(i));
+        const std::string nome = std::string("tess") + pNumero.get() + ".ppm";
+        unsigned char* pImmagine = g_aImmaginiTexture[i];
+        // Missing bytes of a short file, and a whole missing file, read 255.
+        std::memset(pImmagine, 255, BYTE_IMMAGINE);
+        std::FILE* pFile = std::fopen(nome.c_str(), "rb");
+        if (!pFile)
+        {
+            g_aTextureMancanti.push_back(nome);
+            continue;
+        }
+        if (std::fread(pImmagine, 1, BYTE_IMMAGINE, pFile) < static_cast<size_t>(BYTE_IMMAGINE) &&
+            std::ferror(pFile))
+            g_aTextureMancanti.push_back(nome);
+        std::fclose(pFile);
+    }
+}
+
+bool CStanza::IsIndiceTextureAmmesso(int n)
+{
+    return n == NESSUNA_TEXTURE || IsTextureValida(n);
+}
+
+void CStanza::ImpostaSuperficie(int nTexture, const float* pColore) const
+{
+    if (g_pView->m_bTextures && IsTextureValida(nTexture))
+    {
+        glBindTexture(GL_TEXTURE_2D, g_aTexture[nTexture]);
+        glEnable(GL_TEXTURE_2D);
+        return;
+    }
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4fv(pColore);
+}
+
+void CStanza::Disegna()
+{
+    GLint aModo[2];
+    glGetIntegerv(GL_POLYGON_MODE, aModo);
+    // Back faces stay filled even in wireframe, so the room keeps its shape.
+    glPolygonMode(GL_BACK, GL_FILL);
+
+    const float W = m_fLarghezza, D = m_fProfondita;
+    const bool bPavimentoTexture = g_pView->m_bTextures && IsTextureValida(m_nTexturePavimento);
+    ImpostaSuperficie(m_nTexturePavimento, m_pColorePavimento);
+    glBegin(GL_QUADS);
+    if (bPavimentoTexture)
+    {
+        glTexCoord2f(0, 0);
+        Vertice(m_pVertici[3]);
+        glTexCoord2f(W, 0);
+        Vertice(m_pVertici[2]);
+        glTexCoord2f(W, D);
+        Vertice(m_pVertici[1]);
+        glTexCoord2f(0, D);
+        Vertice(m_pVertici[0]);
+    }
+    else
+    {
+        glNormal3f(0, 1, 0);
+        for (int i : {3, 2, 1, 0})
+            Vertice(m_pVertici[i]);
+    }
+    glEnd();
+
+    if (m_nPareti != PARETI_NESSUNA)
+    {
+        const bool bPareteTexture = g_pView->m_bTextures && IsTextureValida(m_nTexturePareti);
+        ImpostaSuperficie(m_nTexturePareti, m_pColorePareti);
+        if (m_nPareti == PARETI_TUTTE)
+            DisegnaQuattroPareti(bPareteTexture);
+        else
+            DisegnaDuePareti(bPareteTexture);
+    }
+
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glPolygonMode(GL_FRONT_AND_BACK, static_cast<GLenum>(aModo[0]));
+}
+
+void CStanza::DisegnaQuattroPareti(bool bTexture)
+{
+    const float W = m_fLarghezza, D = m_fProfondita, H = m_fAltezza;
+    const float aPareti[4][4][3] = {
+        {{0, 0, 0}, {W, 0, 0}, {W, H, 0}, {0, H, 0}},
+        {{W, 0, 0}, {W, 0, D}, {W, H, D}, {W, H, 0}},
+        {{W, 0, D}, {0, 0, D}, {0, H, D}, {W, H, D}},
+        {{0, 0, D}, {0, 0, 0}, {0, H, 0}, {0, H, D}},
+    };
+    glBegin(GL_QUADS);
+    for (int p = 0; p < 4; ++p)
+    {
+        const float L = (p % 2 == 0) ? W : D;
+        const float aCoord[4][2] = {{0, 0}, {L, 0}, {L, H}, {0, H}};
+        if (!bTexture)
+            glNormal3fv(m_pNormali[p]);
+        for (int v = 0; v < 4; ++v)
+        {
+            if (bTexture)
+                glTexCoord2fv(aCoord[v]);
+            Vertice(aPareti[p][v]);
+        }
+    }
+    glEnd();
+
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4fv(m_pColoreSoffitto);
+    glBegin(GL_QUADS);
+    glNormal3f(0, -1, 0);
+    glVertex3f(0, H, 0);
+    glVertex3f(W, H, 0);
+    glVertex3f(W, H, D);
+    glVertex3f(0, H, D);
+    glEnd();
+}
+
+void CStanza::DisegnaDuePareti(bool bTexture)
+{
+    // The two walls facing the camera, chosen from the yaw truncated to
+    // whole degrees; a negative remainder counts as the first quarter.
+    const float fRot = g_pView->m_fRotY;
+    const int nGradi = std::isfinite(fRot) ? static_cast<int>(std::fmod(fRot, 360.0f)) : 0;
+    const int k = nGradi < 90 ? 4 : nGradi < 180 ? 5 : nGradi < 270 ? 6 : 7;
+    SetPrimaParete(k);
+    const int k1 = k + 1 > 7 ? 4 : k + 1;
+    const int k2 = k1 + 1 > 7 ? 4 : k1 + 1;
+    const float H = m_fAltezza;
+    const bool bPrimaLarga = (k == 4 || k == 6);
+    const float aLunghezza[2] = {bPrimaLarga ? m_fLarghezza : m_fProfondita,
+                                 bPrimaLarga ? m_fProfondita : m_fLarghezza};
+    const int aParete[2][4] = {{k - 4, k1 - 4, k1, k}, {k1 - 4, k2 - 4, k2, k1}};
+
+    glBegin(GL_QUADS);
+    for (int p = 0; p < 2; ++p)
+    {
+        const float L = aLunghezza[p];
+        const float aCoord[4][2] = {{0, 0}, {L, 0}, {L, H}, {0, H}};
+        if (!bTexture)
+            glNormal3fv(m_pNormali[aParete[p][0]]);
+        for (int v = 0; v < 4; ++v)
+        {
+            if (bTexture)
+                glTexCoord2fv(aCoord[v]);
+            Vertice(m_pVertici[aParete[p][v]]);
+        }
+    }
+    glEnd();
+    if (bTexture)
+        glDisable(GL_TEXTURE_2D);
+}
+
+void CStanza::DisegnaPiantina()
+{
+    const float s = g_pView->m_fScala;
+    const float W = m_fLarghezza * s, D = m_fProfondita * s;
+    glLineWidth(3.0f);
+    glColor4fv(m_pColorePavimento);
+    glBegin(GL_LINE_STRIP);
+    glVertex2f(0, 0);
+    glVertex2f(W, 0);
+    glVertex2f(W, D);
+    glVertex2f(0, D);
+    glVertex2f(0, 0);
+    glEnd();
+    glLineWidth(1.0f);
+}
+
+namespace
+{
+void ScriviFloat(CArchivio& ar, const float* p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        ar.ScriviFloat(p[i]);
+}
+
+void LeggiFloat(CArchivio& ar, float* p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        p[i] = ar.LeggiFloat();
+}
+}  // namespace
+
+void CStanza::Serialize(CArchivio& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar.ScriviFloat(m_fAltezza);
+        ar.ScriviFloat(m_fProfondita);
+        ar.ScriviFloat(m_fLarghezza);
+        ScriviFloat(ar, m_pColorePavimento, 4);
+        ScriviFloat(ar, m_pColoreSoffitto, 4);
+        ScriviFloat(ar, m_pColorePareti, 4);
+        ar.ScriviInt32(m_nTexturePareti);
+        ar.ScriviInt32(m_nTexturePavimento);
+        ar.ScriviInt32(m_nPrimaParete);
+        ar.ScriviInt32(m_nPareti);
+        ar.ScriviUInt32(m_nFiltroMag);
+        ar.ScriviUInt32(m_nFiltroMin);
+        ScriviFloat(ar, &m_pVertici[0][0], 24);
+        ScriviFloat(ar, &m_pNormali[0][0], 12);
+        return;
+    }
+    m_fAltezza = ar.LeggiFloat();
+    m_fProfondita = ar.LeggiFloat();
+    m_fLarghezza = ar.LeggiFloat();
+    LeggiFloat(ar, m_pColorePavimento, 4);
+    LeggiFloat(ar, m_pColoreSoffitto, 4);
+    LeggiFloat(ar, m_pColorePareti, 4);
+    m_nTexturePareti = ar.LeggiInt32();
+    m_nTexturePavimento = ar.LeggiInt32();
+    m_nPrimaParete = ar.LeggiInt32();
+    m_nPareti = ar.LeggiInt32();
+    m_nFiltroMag = ar.LeggiUInt32();
+    m_nFiltroMin = ar.LeggiUInt32();
+    LeggiFloat(ar, &m_pVertici[0][0], 24);
+    LeggiFloat(ar, &m_pNormali[0][0], 12);
+}
+
+void CStanza::Scambia(CStanza& altra)
+{
+    std::swap(m_fAltezza, altra.m_fAltezza);
+    std::swap(m_fProfondita, altra.m_fProfondita);
+    std::swap(m_fLarghezza, altra.m_fLarghezza);
+    std::swap(m_nFiltroMag, altra.m_nFiltroMag);
+    std::swap(m_nFiltroMin, altra.m_nFiltroMin);
+    std::swap(m_pColorePavimento, altra.m_pColorePavimento);
+    std::swap(m_pColoreSoffitto, altra.m_pColoreSoffitto);
+    std::swap(m_pColorePareti, altra.m_pColorePareti);
+    std::swap(m_nTexturePareti, altra.m_nTexturePareti);
+    std::swap(m_nTexturePavimento, altra.m_nTexturePavimento);
+    std::swap(m_nPrimaParete, altra.m_nPrimaParete);
+    std::swap(m_nPareti, altra.m_nPareti);
+    std::swap(m_pVertici, altra.m_pVertici);
+    std::swap(m_pNormali, altra.m_pNormali);
+}

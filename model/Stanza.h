@@ -1,0 +1,99 @@
+#pragma once
+#include <string>
+
+class CArchivio;
+
+// Walls-shown modes of the room.
+enum : int
+{
+    PARETI_DUE = 0,
+    PARETI_NESSUNA = 1,
+    PARETI_TUTTE = 2
+};
+
+// The room: a box W wide (GL x), D deep (GL z) and H high (GL y) with its
+// colours, wall and floor textures and the filters of the texture set.
+// Sizes are written into the corner table, which the floor and the getters
+// follow; walls, ceiling and plan outline follow the fields.
+class CStanza
+{
+public:
+    // bLeggiTexture false builds a room without reading the texture set
+    // again (a scene being loaded from a file).
+    explicit CStanza(bool bLeggiTexture = true);
+    ~CStanza();
+    CStanza(const CStanza&) = delete;
+    CStanza& operator=(const CStanza&) = delete;
+
+    void SetLarghezza(float f);
+    void SetProfondita(float f);
+    void SetAltezza(float f);
+    float GetLarghezza() const { return m_pVertici[1][0]; }
+    float GetProfondita() const { return m_pVertici[2][2]; }
+    float GetAltezza() const { return m_pVertici[4][1]; }
+
+    void SetColorePavimento(const float* p);
+    void SetColoreSoffitto(const float* p);
+    void SetColorePareti(const float* p);
+    float* GetColorePavimento() { return m_pColorePavimento; }
+    float* GetColoreSoffitto() { return m_pColoreSoffitto; }
+    float* GetColorePareti() { return m_pColorePareti; }
+    const float* GetColorePavimento() const { return m_pColorePavimento; }
+    const float* GetColoreSoffitto() const { return m_pColoreSoffitto; }
+    const float* GetColorePareti() const { return m_pColorePareti; }
+
+    void SetTexturePareti(int n) { m_nTexturePareti = n; }
+    void SetTexturePavimento(int n) { m_nTexturePavimento = n; }
+    int GetTexturePareti() const { return m_nTexturePareti; }
+    int GetTexturePavimento() const { return m_nTexturePavimento; }
+    void SetPrimaParete(int n) { m_nPrimaParete = n; }
+    int GetPrimaParete() const { return m_nPrimaParete; }
+    void SetPareti(int n) { m_nPareti = n; }
+    int GetPareti() const { return m_nPareti; }
+
+    // Store the filter and apply it to all 38 GL textures.
+    void SetFiltroMag(unsigned int n);
+    void SetFiltroMin(unsigned int n);
+    unsigned int GetFiltroMag() const { return m_nFiltroMag; }
+    unsigned int GetFiltroMin() const { return m_nFiltroMin; }
+    // Applies both stored filters to the GL textures again.
+    void ApplicaFiltri();
+
+    // Reads tess00.ppm ... tess37.ppm from the working folder. A missing
+    // file leaves a plain white image and its name in g_aTextureMancanti;
+    // a short file reads 255 for every missing byte.
+    static void LeggiTexture();
+
+    void Disegna();
+    void DisegnaPiantina();
+
+    // Writes the 228-byte record, or reads it field by field. Reading
+    // stores the filters without touching GL: the caller applies them once
+    // the whole file is known to be sound.
+    void Serialize(CArchivio& ar);
+    // Exchanges every field with another room.
+    void Scambia(CStanza& altra);
+
+    // Whether a texture index is -1 or addresses the set.
+    static bool IsIndiceTextureAmmesso(int n);
+
+private:
+    void DisegnaDuePareti(bool bTexture);
+    void DisegnaQuattroPareti(bool bTexture);
+    void ImpostaSuperficie(int nTexture, const float* pColore) const;
+
+    float m_fAltezza = 3.5f;
+    float m_fProfondita = 10.0f;
+    float m_fLarghezza = 12.0f;
+    unsigned int m_nFiltroMag;
+    unsigned int m_nFiltroMin;
+    float* m_pColorePavimento;
+    float* m_pColoreSoffitto;
+    float* m_pColorePareti;
+    int m_nTexturePareti = -1;
+    int m_nTexturePavimento = -1;
+    int m_nPrimaParete = 4;
+    int m_nPareti = PARETI_TUTTE;
+    float (*m_pVertici)[3];
+    float (*m_pNormali)[3];
+};

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the editor and its tests need; does nothing when all are present.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake make pkg-config
+  libwxgtk3.2-dev wx-common
+  libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev
+  libgtest-dev libbenchmark-dev
+  xvfb xauth
+  clang-14 libclang-rt-14-dev
+  util-linux
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,97 @@
+#include "Ambiente.h"
+
+#include "model/LavedoDoc.h"
+#include "view/CanvasGL.h"
+#include "view/LavedoView.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+
+namespace ambiente
+{
+void Pompa()
+{
+    for (int i = 0; i < 5; ++i)
+    {
+        wxYield();
+        wxTheApp->ProcessPendingEvents();
+    }
+}
+
+CLavedoView& Vista()
+{
+    return *GetLavedoView();
+}
+
+CLavedoDoc& Documento()
+{
+    return *static_cast<CLavedoDoc*>(g_pDoc);
+}
+
+wxFrame& Cornice()
+{
+    return *static_cast<wxFrame*>(wxTheApp->GetTopWindow());
+}
+
+void ImpostaClient(int w, int h)
+{
+    CCanvasGL* pCanvas = Vista().GetCanvas();
+    const wxSize attuale = pCanvas->GetClientSize();
+    const wxSize cornice = Cornice().GetClientSize();
+    Cornice().SetClientSize(cornice.x + (w - attuale.x), cornice.y + (h - attuale.y));
+    for (int i = 0; i < 50 && pCanvas->GetClientSize() != wxSize(w, h); ++i)
+    {
+        Pompa();
+        wxMilliSleep(5);
+    }
+    Pompa();
+    Vista().OnSize(w, h);
+}
+
+std::array<std::uint8_t, 3> Pixel(int x, int y)
+{
+    Vista().RendiCorrente();
+    Vista().Renderizza();
+    glFinish();
+    return PixelSenzaDisegnare(x, y);
+}
+
+std::array<std::uint8_t, 3> PixelSenzaDisegnare(int x, int y)
+{
+    std::array<std::uint8_t, 3> p{};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    return p;
+}
+
+void Ripristina(int w, int h)
+{
+    Documento().m_bModificato = false;
+    Documento().OnNewDocument();
+    CLavedoView& v = Vista();
+    if (v.m_nVista != VISTA_PIANTINA)
+    {
+        v.m_nVista = VISTA_PIANTINA;
+        v.m_bImpostaProiezione = true;
+    }
+    v.m_fRotX = v.m_fRotY = 0.0f;
+    v.m_fTraslX = v.m_fTraslY = 0.0f;
+    v.m_fTraslZ = -15.0f;
+    v.m_bWireframe = false;
+    v.m_bAntialiasing = false;
+    v.m_nModoRender = MODO_RENDER;
+    ImpostaClient(w, h);
+    v.RendiCorrente();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+}
+
+bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolleranza)
+{
+    return std::abs(p[0] - r) <= tolleranza && std::abs(p[1] - g) <= tolleranza &&
+           std::abs(p[2] - b) <= tolleranza;
+}
+}  // namespace ambiente

@@ -1,0 +1,50 @@
+// Test program for everything that needs a window or GL: the real
+// application starts under Xvfb, then the tests drive it.
+#include "Ambiente.h"
+#include "app/LavedoApp.h"
+#include "view/LavedoView.h"
+
+#include <gtest/gtest.h>
+#include <wx/testing.h>
+
+namespace
+{
+void GestoreAsserzioni(const wxString& file, int riga, const wxString& funzione,
+                       const wxString& condizione, const wxString& messaggio)
+{
+    ADD_FAILURE() << "wx assertion at " << file << ":" << riga << " in " << funzione << ": "
+                  << condizione << " " << messaggio;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new CLavedoApp);
+    int wxArgc = 1;
+    char* wxArgv[] = {argv[0], nullptr};
+    if (!wxEntryStart(wxArgc, wxArgv))
+        return 2;
+    wxSetAssertHandler(GestoreAsserzioni);
+    InizializzaGlut();
+    if (!wxTheApp->CallOnInit())
+        return 3;
+    // Wait until the GL window is on screen and its context works.
+    for (int i = 0; i < 400 && !ambiente::Vista().RendiCorrente(); ++i)
+    {
+        ambiente::Pompa();
+        wxMilliSleep(5);
+    }
+    if (!ambiente::Vista().IsGLPronto())
+    {
+        fprintf(stderr, "The GL window never reached the screen\n");
+        return 4;
+    }
+    const int nRisultato = RUN_ALL_TESTS();
+    if (wxWindow* pFinestra = wxTheApp->GetTopWindow())
+        pFinestra->Destroy();
+    ambiente::Pompa();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return nRisultato;
+}

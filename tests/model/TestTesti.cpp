@@ -1,0 +1,54 @@
+#include "app/Testi.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+std::string Testo(char* p)
+{
+    std::unique_ptr<char[]> pTesto(p);
+    return pTesto.get();
+}
+}  // namespace
+
+TEST(Testi, ControllaNumeroAccettaSoloDecimaliSemplici)
+{
+    const struct
+    {
+        const char* pTesto;
+        bool bNumero;
+    } aCasi[] = {
+        {"12.5", true}, {"-3", true},  {"", true},     {"-", true},    {".", true},
+        {"0.", true},   {"-.5", true}, {"1.2.3", false}, {"1,5", false}, {"+2", false},
+        {"12a", false}, {"--1", false}, {" 1", false},  {"1e5", false},
+    };
+    for (const auto& caso : aCasi)
+        EXPECT_EQ(ControllaNumero(caso.pTesto), caso.bNumero) << '"' << caso.pTesto << '"';
+}
+
+TEST(Testi, FloatInStringaTroncaATreDecimali)
+{
+    const struct
+    {
+        float x;
+        const char* pAtteso;
+    } aCasi[] = {
+        {12.0f, "12.000"}, {0.5f, ".500"},      {-0.25f, "-.250"}, {0.0f, ".000"},
+        {1.9999f, "1.999"}, {2.3f, "2.299"},    {100.0f, "100.000"}, {-12.75f, "-12.750"},
+        {3.5f, "3.500"},    {0.001f, ".001"}, {0.0009f, ".000"},    {10.0f, "10.000"},
+    };
+    for (const auto& caso : aCasi)
+        EXPECT_EQ(Testo(FloatInStringa(caso.x)), caso.pAtteso) << caso.x;
+}
+
+TEST(Testi, NumeroTextureHaSempreDueCifre)
+{
+    EXPECT_EQ(Testo(NumeroTexture(0)), "00");
+    EXPECT_EQ(Testo(NumeroTexture(7)), "07");
+    EXPECT_EQ(Testo(NumeroTexture(37)), "37");
+    for (int i = 0; i <= 9; ++i)
+        EXPECT_EQ(CifraInCarattere(i), '0' + i);
+}

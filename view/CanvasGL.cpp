@@ -1,0 +1,53 @@
+#include "view/CanvasGL.h"
+
+#include "view/LavedoView.h"
+
+#include <wx/dcclient.h>
+
+wxGLAttributes CCanvasGL::Attributi()
+{
+    wxGLAttributes attributi;
+    attributi.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).Stencil(8).EndList();
+    return attributi;
+}
+
+CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
+    : wxGLCanvas(pGenitore, Attributi(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                 wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      m_pView(pView)
+{
+    // Every pixel is painted by GL: no background erase, no flicker.
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Bind(wxEVT_PAINT, &CCanvasGL::OnPaint, this);
+    Bind(wxEVT_SIZE, &CCanvasGL::OnSize, this);
+    Bind(wxEVT_LEFT_DOWN, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_LEFT_UP, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_RIGHT_DOWN, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_RIGHT_UP, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_MOTION, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CCanvasGL::OnCaptureLost, this);
+}
+
+void CCanvasGL::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    m_pView->OnPaint();
+}
+
+void CCanvasGL::OnSize(wxSizeEvent& event)
+{
+    const wxSize dimensione = GetClientSize();
+    m_pView->OnSize(dimensione.GetWidth(), dimensione.GetHeight());
+    event.Skip();
+}
+
+void CCanvasGL::OnMouse(wxMouseEvent& event)
+{
+    m_pView->OnMouse(event);
+    event.Skip();
+}
+
+void CCanvasGL::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    m_pView->OnCaptureLost();
+}

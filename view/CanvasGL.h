@@ -1,0 +1,23 @@
+#pragma once
+#include <wx/glcanvas.h>
+
+class CLavedoView;
+
+// The view's GL window: double-buffered RGBA with a depth buffer. It only
+// forwards its messages to the view, which owns the drawing and the state.
+class CCanvasGL : public wxGLCanvas
+{
+public:
+    CCanvasGL(wxWindow* pGenitore, CLavedoView* pView);
+
+    // Attributes asked of the window system for the view's pixel format.
+    static wxGLAttributes Attributi();
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnMouse(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    CLavedoView* m_pView;
+};

@@ -1,0 +1,281 @@
+#include "view/LavedoView.h"
+
+#include "model/Contenitori.h"
+#include "model/Oggetto.h"
+#include "model/Scena.h"
+#include "model/Texture.h"
+#include "view/CanvasGL.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <wx/glcanvas.h>
+
+wxIMPLEMENT_DYNAMIC_CLASS(CLavedoView, wxView);
+
+namespace
+{
+// Marks the selected object in the plan: two rows of 0xE3, two of 0x1C.
+struct CRetinatura
+{
+    GLubyte aRighe[32 * 4];
+    CRetinatura()
+    {
+        for (int r = 0; r < 32; ++r)
+            for (int b = 0; b < 4; ++b)
+                aRighe[r * 4 + b] = (r / 2) % 2 == 0 ? 0xE3 : 0x1C;
+    }
+};
+const CRetinatura s_Retinatura;
+
+constexpr int ID_TIMER_ROTAZIONE = 1;
+}  // namespace
+
+CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
+{
+    Bind(wxEVT_TIMER, &CLavedoView::OnTimer, this, ID_TIMER_ROTAZIONE);
+}
+
+CLavedoView::~CLavedoView()
+{
+    m_Timer.Stop();
+    delete m_hRC;
+}
+
+bool CLavedoView::OnCreate(wxDocument* pDoc, long nFlags)
+{
+    if (!wxView::OnCreate(pDoc, nFlags))
+        return false;
+    wxFrame* pFrame = wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame);
+    if (!pFrame)
+        return false;
+    SetFrame(pFrame);
+    m_pCanvas = new CCanvasGL(pFrame, this);
+    m_hRC = new wxGLContext(m_pCanvas);
+    const wxSize dimensione = m_pCanvas->GetClientSize();
+    OnSize(dimensione.GetWidth(), dimensione.GetHeight());
+    return true;
+}
+
+bool CLavedoView::OnClose(bool bCancellaFinestra)
+{
+    // One view for the whole run: closing the document keeps the window.
+    (void)bCancellaFinestra;
+    m_Timer.Stop();
+    return true;
+}
+
+void CLavedoView::Ridisegna()
+{
+    if (m_pCanvas)
+        m_pCanvas->Refresh(false);
+}
+
+bool CLavedoView::RendiCorrente()
+{
+    if (!m_pCanvas || !m_hRC || !m_pCanvas->IsShownOnScreen())
+        return false;
+    if (!m_pCanvas->SetCurrent(*m_hRC))
+        return false;
+    if (!m_bGLPronto)
+    {
+        m_bGLPronto = true;
+        InizializzaGL();
+    }
+    return true;
+}
+
+void CLavedoView::InizializzaGL()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glColorMaterial(GL_FRONT, GL_DIFFUSE);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPolygonStipple(s_Retinatura.aRighe);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    CreaTexture();
+
+    // GL calls made before the window reached the screen had no context:
+    // bring GL in line with the document and the view's toggles now.
+    if (g_pDoc)
+    {
+        g_pDoc->m_Stanza.ApplicaFiltri();
+        g_pDoc->ApplicaLuci();
+    }
+    if (m_bLuci && m_nVista == VISTA_3D)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+    glPolygonMode(GL_FRONT_AND_BACK, m_bWireframe ? GL_LINE : GL_FILL);
+    if (m_bAntialiasing)
+        glEnable(GL_LINE_SMOOTH);
+    m_bImpostaProiezione = true;
+}
+
+void CLavedoView::CreaTexture()
+{
+    glGenTextures(NUMERO_TEXTURE, g_aTexture);
+    for (int i = 0; i < NUMERO_TEXTURE; ++i)
+    {
+        glBindTexture(GL_TEXTURE_2D, g_aTexture[i]);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, LATO_TEXTURE, LATO_TEXTURE, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, g_aImmaginiTexture[i]);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void CLavedoView::OnSize(int cx, int cy)
+{
+    m_fLarghezzaFinestra = static_cast<float>(cx);
+    m_fAltezzaFinestra = static_cast<float>(cy);
+    if (g_pDoc)
+        ApplicaRegolaScala(g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita());
+    if (!RendiCorrente())
+    {
+        m_bImpostaProiezione = true;
+        return;
+    }
+    glViewport(0, 0, cx, cy);
+    ImpostaProiezione();
+}
+
+void CLavedoView::ImpostaProiezione()
+{
+    const double w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (m_nVista == VISTA_PIANTINA)
+        gluOrtho2D(0.0, w, 0.0, h);
+    else
+        gluPerspective(60.0, h > 0.0 ? w / h : 1.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (m_nVista == VISTA_PIANTINA)
+    {
+        glDisable(GL_DEPTH_TEST);
+    }
+    else
+    {
+        glEnable(GL_DEPTH_TEST);
+        glCullFace(GL_BACK);
+    }
+    m_bImpostaProiezione = false;
+}
+
+void CLavedoView::OnPaint()
+{
+    if (!RendiCorrente())
+        return;
+    Renderizza();
+    m_pCanvas->SwapBuffers();
+}
+
+void CLavedoView::Renderizza()
+{
+    if (m_bImpostaProiezione)
+    {
+        glViewport(0, 0, static_cast<GLsizei>(m_fLarghezzaFinestra),
+                   static_cast<GLsizei>(m_fAltezzaFinestra));
+        ImpostaProiezione();
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    if (m_nVista == VISTA_3D)
+    {
+        glTranslated(m_fTraslX, m_fTraslY, m_fTraslZ);
+        glRotatef(m_fRotX, 1.0f, 0.0f, 0.0f);
+        glRotatef(m_fRotY, 0.0f, 1.0f, 0.0f);
+        glTranslatef(m_fCentroX, m_fCentroY, m_fCentroZ);
+        DisegnaScena();
+    }
+    else
+    {
+        DisegnaPiantinaScena();
+    }
+    glPopMatrix();
+}
+
+void CLavedoView::DisegnaScena()
+{
+    if (!g_pDoc)
+        return;
+    g_pDoc->m_Stanza.Disegna();
+
+    // Lights that are not fixed keep their place in the room as the camera
+    // turns: their position goes to GL again under the camera transform.
+    CContenitori& luci = g_pDoc->m_Luci;
+    const int nLuci = luci.GetNumero();
+    for (int i = 1; i <= nLuci; ++i)
+    {
+        COggetto* pLuce = nullptr;
+        luci.GetElemento(static_cast<std::uint8_t>(i), pLuce);
+        if (!pLuce || pLuce->GetFissa() || nLuci - i >= 8)
+            continue;
+        const GLfloat aPosizione[4] = {pLuce->GetX(), pLuce->GetZ(), pLuce->GetY(),
+                                       pLuce->GetDirezionale() ? 0.0f : 1.0f};
+        glLightfv(static_cast<GLenum>(GL_LIGHT0 + nLuci - i), GL_POSITION, aPosizione);
+    }
+
+    CContenitori& oggetti = g_pDoc->m_Oggetti;
+    const int nOggetti = oggetti.GetNumero();
+    oggetti.GetElemento(1, m_pCorrente);
+    for (int i = 0; i < nOggetti && m_pCorrente; ++i)
+    {
+        m_pCorrente->Disegna();
+        oggetti.GetSuccessivo(m_pCorrente);
+    }
+}
+
+void CLavedoView::DisegnaPiantinaScena()
+{
+    if (!g_pDoc)
+        return;
+    glEnable(GL_BLEND);
+    g_pDoc->m_Stanza.DisegnaPiantina();
+
+    CContenitori& luci = g_pDoc->m_Luci;
+    const int nLuci = luci.GetNumero();
+    luci.GetElemento(1, m_pCorrente);
+    for (int i = 0; i < nLuci && m_pCorrente; ++i)
+    {
+        if (!m_pCorrente->GetFissa())
+            m_pCorrente->DisegnaPiantina();
+        luci.GetSuccessivo(m_pCorrente);
+    }
+
+    CContenitori& oggetti = g_pDoc->m_Oggetti;
+    const int nOggetti = oggetti.GetNumero();
+    oggetti.GetElemento(1, m_pCorrente);
+    for (int i = 0; i < nOggetti && m_pCorrente; ++i)
+    {
+        const bool bSelezionato = m_pCorrente->IsSelezionato();
+        if (bSelezionato)
+            glEnable(GL_POLYGON_STIPPLE);
+        m_pCorrente->DisegnaPiantina();
+        if (bSelezionato)
+            glDisable(GL_POLYGON_STIPPLE);
+        oggetti.GetSuccessivo(m_pCorrente);
+    }
+    glDisable(GL_BLEND);
+}
+
+void CLavedoView::OnMouse(wxMouseEvent&)
+{
+    // TODO(interaction): drags and picking.
+}
+
+void CLavedoView::OnCaptureLost()
+{
+    m_bTrascinaSinistro = 0;
+    m_bTrascinaDestro = 0;
+}
+
+void CLavedoView::OnTimer(wxTimerEvent&)
+{
+    // TODO(interaction): automatic rotation step.
+}

@@ -1,0 +1,94 @@
+#pragma once
+#include <cstdint>
+
+class COggetto;
+
+// Display modes of the view.
+enum : int
+{
+    VISTA_3D = 0,
+    VISTA_PIANTINA = 1
+};
+
+constexpr unsigned int MODO_RENDER = 0x1C00;  // GL_RENDER
+constexpr unsigned int MODO_SELEZIONE = 0x1C02;  // GL_SELECT
+
+// Room for the hit records of all 255 objects: four entries each, since the
+// name stack always holds one name during a pick.
+constexpr int DIMENSIONE_BUFFER_SELEZIONE = 4 * 255;
+
+// The editing state of the one view: display mode and toggles, camera, plan
+// scale, selection and the parameters the frame and the dialogs hand to one
+// another. It holds no window, so the model and its tests can use it alone;
+// the window view derives from it and repaints on request.
+class CStatoVista
+{
+public:
+    CStatoVista();
+    virtual ~CStatoVista();
+
+    void SetCentroX(float f) { m_fCentroX = f; }
+    void SetCentroY(float f) { m_fCentroY = f; }
+    void SetCentroZ(float f) { m_fCentroZ = f; }
+    bool IsOggettoSelezionato() const { return m_bOggettoSelezionato; }
+    void SetOggettoSelezionato(bool b) { m_bOggettoSelezionato = b; }
+    // The selected object, or null: never a pointer the flag disowns.
+    COggetto* GetOggettoSelezionato() const
+    {
+        return m_bOggettoSelezionato ? m_pOggettoSelezionato : nullptr;
+    }
+    // Forgets the selection without touching the object (it may be gone).
+    void AnnullaSelezione();
+
+    // Plan scale rule: min(w / W, h / D) for the stored client size, with
+    // m_bScalaDaProfondita telling which axis decided last. A degenerate
+    // window or room keeps the scale finite and positive.
+    void ApplicaRegolaScala(float fLarghezzaStanza, float fProfonditaStanza);
+
+    // Asks for a repaint of the whole client area without erasing.
+    virtual void Ridisegna() {}
+
+    bool m_bImpostaProiezione = true;
+    float m_fLarghezzaFinestra = 1.0f;
+    float m_fAltezzaFinestra = 1.0f;
+    bool m_bScalaDaProfondita = false;
+    bool m_bAntialiasing = false;
+    bool m_bTextures = false;
+    bool m_bLuci = false;
+    bool m_bWireframe = false;
+    int m_nVista = VISTA_PIANTINA;
+    bool m_bRotazione = false;
+    float m_fScala = 1.0f;
+    COggetto* m_pOggettoSelezionato = nullptr;
+    bool m_bNuovoOggetto = false;
+    int m_nFamigliaNuovoOggetto = 0;
+    COggetto* m_pLuceCorrente = nullptr;
+    int m_nLuceCorrente = 0;
+    int m_bTrascinaSinistro = 0;
+    int m_bTrascinaDestro = 0;
+    struct CPunto
+    {
+        int x = 0;
+        int y = 0;
+    };
+    CPunto m_ptSinistro;
+    CPunto m_ptDestro;
+    float m_fRotX = 0.0f;
+    float m_fRotY = 0.0f;
+    float m_fTraslX = 0.0f;
+    float m_fTraslY = 0.0f;
+    float m_fTraslZ = -15.0f;
+    std::uint32_t m_aBufferSelezione[DIMENSIONE_BUFFER_SELEZIONE] = {};
+    int m_nColpiti = 0;
+    float m_fCentroX = 0.0f;
+    float m_fCentroY = 0.0f;
+    float m_fCentroZ = 0.0f;
+    COggetto* m_pCorrente = nullptr;
+    unsigned int m_nModoRender = MODO_RENDER;
+    int m_aViewport[4] = {};
+    bool m_bOggettoSelezionato = false;
+    bool m_bSelezioneLuce = false;
+};
+
+// The one view of the program.
+extern CStatoVista* g_pView;
