@@ -64,6 +64,13 @@ bool CLavedoView::OnClose(bool bCancellaFinestra)
     return true;
 }
 
+void CLavedoView::OnChangeFilename()
+{
+    wxDocument* pDoc = GetDocument();
+    if (GetFrame() && pDoc && pDoc->GetDocumentManager())
+        GetFrame()->SetLabel(pDoc->GetDocumentManager()->MakeFrameTitle(pDoc));
+}
+
 void CLavedoView::Ridisegna()
 {
     if (m_pCanvas)

@@ -23,6 +23,8 @@ public:
     bool OnClose(bool bCancellaFinestra) override;
     void OnDraw(wxDC*) override {}
     void OnUpdate(wxView*, wxObject*) override { Ridisegna(); }
+    // The title reads "<name> - Lavedo98".
+    void OnChangeFilename() override;
     void Ridisegna() override;
 
     // Window messages, forwarded by the canvas.

@@ -1,0 +1,238 @@
+// Start-up, the new-document command and the paint pass in both modes.
+#include "Ambiente.h"
+#include "Risposte.h"
+#include "app/LavedoApp.h"
+#include "dialogs/ConfermaNuovoDlg.h"
+#include "model/LavedoDoc.h"
+#include "model/Luci.h"
+#include "model/Texture.h"
+#include "view/CanvasGL.h"
+#include "view/LavedoView.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace ambiente;
+
+namespace
+{
+void InviaComando(int nId)
+{
+    wxCommandEvent evento(wxEVT_MENU, nId);
+    Cornice().GetEventHandler()->ProcessEvent(evento);
+    Pompa();
+}
+
+bool IsStanzaPredefinita(CLavedoDoc& doc)
+{
+    CStanza& s = doc.m_Stanza;
+    return s.GetLarghezza() == 12.0f && s.GetProfondita() == 10.0f && s.GetAltezza() == 3.5f &&
+           s.GetColorePavimento()[0] == 1.0f && s.GetColorePareti()[0] == 0.502f &&
+           s.GetColoreSoffitto()[1] == 0.753f && s.GetTexturePareti() == -1 &&
+           s.GetTexturePavimento() == -1 && s.GetPareti() == PARETI_TUTTE &&
+           doc.m_Oggetti.GetNumero() == 0 && doc.m_Luci.GetNumero() == 0;
+}
+
+// A room that differs from the default in every way the new command resets.
+void Sporca(CLavedoDoc& doc)
+{
+    doc.m_Stanza.SetLarghezza(5.0f);
+    doc.m_Stanza.SetPareti(PARETI_NESSUNA);
+    doc.m_Stanza.SetTexturePavimento(3);
+    COggetto* p = CreaOggetto(CATEGORIA_SEDIE, 0);
+    doc.m_Oggetti.Aggiungi(p);
+    p->Seleziona();
+    Vista().m_pOggettoSelezionato = p;
+    Vista().SetOggettoSelezionato(true);
+    doc.m_Luci.Aggiungi(CreaOggetto(CATEGORIA_LUCE, 0));
+    Vista().m_bLuci = true;
+    Vista().m_bTextures = true;
+    doc.SetModificato();
+}
+}  // namespace
+
+TEST(Avvio, LaPrimaStanzaEVuotaNellaPiantina)
+{
+    Ripristina();
+    CLavedoDoc& doc = Documento();
+    EXPECT_TRUE(IsStanzaPredefinita(doc));
+    EXPECT_FALSE(doc.m_bModificato);
+    EXPECT_EQ(Vista().m_nVista, VISTA_PIANTINA);
+    EXPECT_FALSE(Vista().m_bLuci);
+    EXPECT_FALSE(Vista().m_bTextures);
+    EXPECT_FALSE(Vista().IsOggettoSelezionato());
+    EXPECT_EQ(Cornice().GetTitle(), "Lavedo - Lavedo98");
+    EXPECT_FLOAT_EQ(Vista().m_fCentroX, -6.0f);
+    EXPECT_FLOAT_EQ(Vista().m_fCentroY, -1.75f);
+    EXPECT_FLOAT_EQ(Vista().m_fCentroZ, -5.0f);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    // The 38 stock textures are GL texture objects, made once.
+    for (unsigned int nTexture : g_aTexture)
+        EXPECT_TRUE(glIsTexture(nTexture));
+}
+
+TEST(Nuovo, SenzaModificheNonChiedeERiparte)
+{
+    Ripristina();
+    CLavedoDoc& doc = Documento();
+    Sporca(doc);
+    doc.m_bModificato = false;
+    CScena* pDoc = g_pDoc;
+    CStatoVista* pView = g_pView;
+    const unsigned int nPrimaTexture = g_aTexture[0];
+    InviaComando(wxID_NEW);  // no dialog may open: wxTEST_DIALOG is not armed
+    EXPECT_TRUE(IsStanzaPredefinita(doc));
+    EXPECT_FALSE(Vista().m_bLuci);
+    EXPECT_FALSE(Vista().m_bTextures);
+    EXPECT_FALSE(Vista().IsOggettoSelezionato());
+    EXPECT_EQ(Vista().m_pOggettoSelezionato, nullptr);
+    // One document, one view, one context and texture set for the whole run.
+    EXPECT_EQ(g_pDoc, pDoc);
+    EXPECT_EQ(g_pView, pView);
+    EXPECT_EQ(g_aTexture[0], nPrimaTexture);
+    EXPECT_TRUE(glIsTexture(nPrimaTexture));
+}
+
+TEST(Nuovo, ModificatoChiedeEAnnullaNonCambiaNulla)
+{
+    Ripristina();
+    CLavedoDoc& doc = Documento();
+    Sporca(doc);
+    wxTEST_DIALOG(InviaComando(wxID_NEW), CPremiPulsante<CConfermaNuovoDlg>(wxID_CANCEL));
+    EXPECT_TRUE(doc.m_bModificato);
+    EXPECT_EQ(doc.m_Stanza.GetLarghezza(), 5.0f);
+    EXPECT_EQ(doc.m_Oggetti.GetNumero(), 1);
+    EXPECT_EQ(doc.m_Luci.GetNumero(), 1);
+    EXPECT_TRUE(Vista().IsOggettoSelezionato());
+    EXPECT_TRUE(Vista().m_bLuci);
+
+    wxTEST_DIALOG(InviaComando(wxID_NEW), CPremiPulsante<CConfermaNuovoDlg>(wxID_OK));
+    EXPECT_FALSE(doc.m_bModificato);
+    EXPECT_TRUE(IsStanzaPredefinita(doc));
+    EXPECT_FALSE(Vista().IsOggettoSelezionato());
+    EXPECT_EQ(Vista().m_pOggettoSelezionato, nullptr);
+}
+
+TEST(Piantina, IlContornoStaDoveLoMetteLaScala)
+{
+    Ripristina(800, 600);
+    ASSERT_FLOAT_EQ(Vista().m_fScala, 60.0f);
+    // The 3-pixel outline runs through x = 0, x = 720, y = 0 and y = 600.
+    EXPECT_TRUE(Vicino(Pixel(0, 300), 255, 255, 255));
+    EXPECT_TRUE(Vicino(Pixel(720, 300), 255, 255, 255));
+    EXPECT_TRUE(Vicino(Pixel(360, 0), 255, 255, 255));
+    EXPECT_TRUE(Vicino(Pixel(360, 599), 255, 255, 255));
+    EXPECT_TRUE(Vicino(Pixel(360, 300), 0, 0, 0));
+    EXPECT_TRUE(Vicino(Pixel(724, 300), 0, 0, 0));
+    EXPECT_TRUE(Vicino(Pixel(790, 300), 0, 0, 0));
+
+    // A 600 x 400 window shows the same room at 40 px/m: the east wall moves.
+    Ripristina(600, 400);
+    ASSERT_FLOAT_EQ(Vista().m_fScala, 40.0f);
+    EXPECT_TRUE(Vicino(Pixel(480, 200), 255, 255, 255));
+    EXPECT_TRUE(Vicino(Pixel(484, 200), 0, 0, 0));
+
+    // The outline takes the floor colour.
+    const float aRosso[4] = {1.0f, 0.0f, 0.0f, 1.0f};
+    Documento().m_Stanza.SetColorePavimento(aRosso);
+    EXPECT_TRUE(Vicino(Pixel(480, 200), 255, 0, 0));
+    Ripristina();
+}
+
+TEST(Vista3D, PavimentoEPareteNeiLoroColori)
+{
+    Ripristina(800, 600);
+    CLavedoView& v = Vista();
+    v.m_nVista = VISTA_3D;
+    v.m_bImpostaProiezione = true;
+    v.m_fRotX = 30.0f;  // looking down on the floor
+    Documento().m_Stanza.SetPareti(PARETI_DUE);
+    // Floor centre and the middle of the north wall, projected by hand.
+    EXPECT_TRUE(Vicino(Pixel(400, 250), 255, 255, 255));
+    EXPECT_TRUE(Vicino(PixelSenzaDisegnare(400, 393), 128, 128, 128));
+    EXPECT_TRUE(Vicino(PixelSenzaDisegnare(5, 5), 0, 0, 0));
+
+    const float aVerde[4] = {0.0f, 1.0f, 0.0f, 1.0f};
+    Documento().m_Stanza.SetColorePareti(aVerde);
+    EXPECT_TRUE(Vicino(Pixel(400, 393), 0, 255, 0));
+
+    // "Nessuna" draws the floor alone: the wall's place shows the background.
+    Documento().m_Stanza.SetPareti(PARETI_NESSUNA);
+    EXPECT_TRUE(Vicino(Pixel(400, 393), 0, 0, 0));
+    EXPECT_TRUE(Vicino(PixelSenzaDisegnare(400, 250), 255, 255, 255));
+    Ripristina();
+}
+
+TEST(Vista3D, LeDuePareteSeguonoLaRotazione)
+{
+    Ripristina(800, 600);
+    CLavedoView& v = Vista();
+    v.m_nVista = VISTA_3D;
+    v.m_bImpostaProiezione = true;
+    Documento().m_Stanza.SetPareti(PARETI_DUE);
+    const struct
+    {
+        float fRotY;
+        int nPrima;
+    } aCasi[] = {{0, 4}, {100, 5}, {190, 6}, {300, 7}, {-30, 4}, {359.9f, 7}, {-200, 4}, {450, 5}};
+    for (const auto& caso : aCasi)
+    {
+        v.m_fRotY = caso.fRotY;
+        Pixel(0, 0);
+        EXPECT_EQ(Documento().m_Stanza.GetPrimaParete(), caso.nPrima) << caso.fRotY;
+    }
+    Ripristina();
+}
+
+TEST(Vista3D, IlDisegnoDellaStanzaRipristinaLoStato)
+{
+    Ripristina(800, 600);
+    CLavedoView& v = Vista();
+    v.m_nVista = VISTA_3D;
+    v.m_bImpostaProiezione = true;
+    v.m_bTextures = true;
+    Documento().m_Stanza.SetTexturePareti(0);
+    Documento().m_Stanza.SetTexturePavimento(99);  // out of range: drawn plain
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    EXPECT_TRUE(Vicino(Pixel(400, 250), 255, 255, 255, 255));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
+    GLint aModo[2];
+    glGetIntegerv(GL_POLYGON_MODE, aModo);
+    EXPECT_EQ(aModo[0], GL_LINE);
+    EXPECT_EQ(aModo[1], GL_LINE);
+    Ripristina();
+}
+
+TEST(Dimensioni, UnaFinestraSenzaAltezzaNonRompeNulla)
+{
+    Ripristina(800, 600);
+    const float fScala = Vista().m_fScala;
+    Vista().OnSize(800, 0);
+    EXPECT_TRUE(std::isfinite(Vista().m_fScala));
+    EXPECT_EQ(Vista().m_fScala, fScala);
+    Vista().m_nVista = VISTA_3D;
+    Vista().m_bImpostaProiezione = true;
+    Vista().Renderizza();
+    Vista().OnSize(0, 0);
+    Vista().Renderizza();
+    GLdouble aProiezione[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, aProiezione);
+    for (double d : aProiezione)
+        EXPECT_TRUE(std::isfinite(d));
+    Ripristina();
+}
+
+TEST(Avvio, UnSoloMessaggioPerLeTextureMancanti)
+{
+    const std::vector<std::string> salvate = g_aTextureMancanti;
+    g_aTextureMancanti.clear();
+    EXPECT_TRUE(CLavedoApp::MessaggioTextureMancanti().empty());
+    g_aTextureMancanti = {"tess03.ppm", "tess17.ppm"};
+    const wxString messaggio = CLavedoApp::MessaggioTextureMancanti();
+    EXPECT_NE(messaggio.Find("tess03.ppm"), wxNOT_FOUND);
+    EXPECT_NE(messaggio.Find("tess17.ppm"), wxNOT_FOUND);
+    EXPECT_NE(messaggio.Find("Impossibile leggere 2 file"), wxNOT_FOUND);
+    g_aTextureMancanti = salvate;
+}
