@@ -1,5 +1,7 @@
 #include "model/Archivio.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 CArchivio::CArchivio() : m_bStoring(true)
@@ -89,4 +91,25 @@ float CArchivio::LeggiFloat()
     float v;
     std::memcpy(&v, &u, 4);
     return v;
+}
+
+void CArchivio::SegnalaDanno(const std::string& descrizione)
+{
+    if (m_danno.empty())
+        m_danno = descrizione.empty() ? std::string("dati non validi") : descrizione;
+}
+
+std::string FormattaTesto(const char* pFormato, ...)
+{
+    va_list args;
+    va_start(args, pFormato);
+    va_list copia;
+    va_copy(copia, args);
+    const int n = std::vsnprintf(nullptr, 0, pFormato, copia);
+    va_end(copia);
+    std::string testo(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0)
+        std::vsnprintf(testo.data(), testo.size() + 1, pFormato, args);
+    va_end(args);
+    return testo;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Byte archive of the document files: little-endian, no padding. Storing
@@ -34,6 +35,13 @@ public:
 
     // True once a read went past the end of the data.
     bool IsFineInattesa() const { return m_bFineInattesa; }
+    // A record that was read whole but holds values no document can hold
+    // reports them here (the first report wins); the loader then stops.
+    void SegnalaDanno(const std::string& descrizione);
+    bool IsDanneggiato() const { return !m_danno.empty(); }
+    const std::string& GetDanno() const { return m_danno; }
+    // Either of the two: stop reading.
+    bool IsGuasto() const { return m_bFineInattesa || !m_danno.empty(); }
     std::size_t GetPosizione() const { return m_nPosizione; }
     std::size_t GetRestanti() const { return m_nDimensione - m_nPosizione; }
 
@@ -48,4 +56,8 @@ private:
     std::size_t m_nDimensione = 0;
     std::size_t m_nPosizione = 0;
     bool m_bFineInattesa = false;
+    std::string m_danno;
 };
+
+// printf-style text for the loader's messages.
+std::string FormattaTesto(const char* pFormato, ...) __attribute__((format(printf, 1, 2)));

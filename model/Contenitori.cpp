@@ -116,38 +116,78 @@ COggetto* CreaOggetto(int nCategoria, int nTipo)
     }
 }
 
+namespace
+{
+// A value only a damaged file can put in a record: textures outside the set
+// would index past the GL texture table, walls outside 1..4 past the room's.
+std::string DannoRecord(const COggetto& o)
+{
+    if (o.GetCategoria() == CATEGORIA_LUCE)
+        return {};
+    if (o.GetTexture() < -1 || o.GetTexture() > 37)
+        return FormattaTesto("ha l'indice di texture %d (ammessi da -1 a 37)", o.GetTexture());
+    if (o.GetCategoria() == CATEGORIA_PORTE_FINESTRE && (o.GetParete() < 1 || o.GetParete() > 4))
+        return FormattaTesto("\u00e8 sulla parete %d (ammesse da 1 a 4)", o.GetParete());
+    return {};
+}
+}  // namespace
+
 bool CContenitori::Leggi(CArchivio& ar, bool bLuci, std::string& errore)
 {
     Svuota();
+    const char* const pBlocco = bLuci ? "delle luci" : "degli oggetti";
     const int nNumero = ar.LeggiByte();
-    for (int i = 0; i < nNumero; ++i)
+    if (ar.IsFineInattesa())
+    {
+        errore = FormattaTesto("il file finisce prima del blocco %s", pBlocco);
+        return false;
+    }
+    if (bLuci && nNumero > MASSIMO_LUCI)
+    {
+        errore = FormattaTesto("il file dichiara %d luci, ma una stanza ne ha al massimo %d",
+                               nNumero, MASSIMO_LUCI);
+        return false;
+    }
+    for (int i = 1; i <= nNumero; ++i)
     {
         const std::int32_t nCategoria = ar.LeggiInt32();
         const std::int32_t nTipo = ar.LeggiInt32();
+        COggetto* pOggetto = nullptr;
+        if (!ar.IsFineInattesa())
+        {
+            // The light block holds lights only and the object block none;
+            // an unknown pair leaves no way to know the record's length.
+            if (bLuci != (nCategoria == CATEGORIA_LUCE) ||
+                !(pOggetto = CreaOggetto(nCategoria, nTipo)))
+            {
+                errore = FormattaTesto(
+                    "l'elemento %d di %d del blocco %s ha i codici famiglia %d e tipo %d, che non "
+                    "indicano %s",
+                    i, nNumero, pBlocco, static_cast<int>(nCategoria), static_cast<int>(nTipo),
+                    bLuci ? "una luce" : "alcun tipo di oggetto");
+                return false;
+            }
+            pOggetto->Serialize(ar);
+        }
         if (ar.IsFineInattesa())
-            break;
-        // The light block holds lights only and the object block none.
-        if (bLuci != (nCategoria == CATEGORIA_LUCE))
         {
-            errore = "codice di oggetto sconosciuto";
+            delete pOggetto;
+            errore = FormattaTesto(
+                "il file finisce prima del previsto: il blocco %s dichiara %d elementi, ma "
+                "l'elemento %d \u00e8 incompleto",
+                pBlocco, nNumero, i);
             return false;
         }
-        COggetto* pOggetto = CreaOggetto(nCategoria, nTipo);
-        if (!pOggetto)
+        const std::string danno = DannoRecord(*pOggetto);
+        if (!danno.empty())
         {
-            errore = "codice di oggetto sconosciuto";
+            errore = FormattaTesto("l'elemento %d di %d del blocco %s (\"%s\") %s", i, nNumero,
+                                   pBlocco, NomeTipo(nCategoria, nTipo), danno.c_str());
+            delete pOggetto;
             return false;
         }
-        pOggetto->Serialize(ar);
         pOggetto->Deseleziona();
         Aggiungi(pOggetto);
-        if (ar.IsFineInattesa())
-            break;
-    }
-    if (ar.IsFineInattesa())
-    {
-        errore = "il file finisce prima del previsto";
-        return false;
     }
     return true;
 }

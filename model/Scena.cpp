@@ -86,15 +86,34 @@ std::vector<std::uint8_t> CScena::Scrivi()
 
 bool CScena::Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore)
 {
-    // TODO(documents): full validation of every field.
+    // Reads into this fresh scene only; the caller swaps it in once all of
+    // it was read. Nothing here touches GL or the view.
     CArchivio ar(pDati, nDimensione);
     m_Stanza.Serialize(ar);
     if (ar.IsFineInattesa())
     {
-        errore = "il file finisce prima del previsto";
+        errore = FormattaTesto(
+            "il file \u00e8 lungo %zu byte e finisce prima della fine dei dati della stanza "
+            "(228 byte)",
+            nDimensione);
         return false;
     }
-    return m_Oggetti.Leggi(ar, false, errore) && m_Luci.Leggi(ar, true, errore);
+    if (ar.IsDanneggiato())
+    {
+        errore = ar.GetDanno();
+        return false;
+    }
+    if (!m_Oggetti.Leggi(ar, false, errore) || !m_Luci.Leggi(ar, true, errore))
+        return false;
+    if (ar.GetRestanti() > 0)
+    {
+        errore = FormattaTesto(
+            "dopo l'ultima luce seguono altri %zu byte: il file non \u00e8 un documento di "
+            "Lavedo98 oppure \u00e8 danneggiato",
+            ar.GetRestanti());
+        return false;
+    }
+    return true;
 }
 
 void CScena::Scambia(CScena& altra)

@@ -13,6 +13,10 @@
 class CScena
 {
 public:
+    // The longest file a document can be: the room, 255 furnishings of the
+    // longest record and 8 lights.
+    static constexpr std::size_t DIMENSIONE_MASSIMA_FILE = 228 + 1 + 255 * (8 + 86) + 1 + 8 * 142;
+
     // bLeggiTexture false: a scene that a file is read into before it
     // replaces the document's (the texture set is read once, at start-up).
     explicit CScena(bool bLeggiTexture = true);
@@ -36,8 +40,10 @@ public:
 
     // The whole file: room record, object block, light block.
     std::vector<std::uint8_t> Scrivi();
-    // Reads a whole file into this scene, which must be fresh. On damage
-    // returns false with an Italian description of what is wrong.
+    // Reads a whole file into this scene, which must be fresh (made with
+    // CScena(false)). On damage returns false with an Italian description of
+    // what is wrong; the scene is then to be thrown away. Touches neither GL
+    // nor the view, so a failed read leaves the open document as it was.
     bool Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore);
     // Exchanges room, objects and lights with another scene.
     void Scambia(CScena& altra);

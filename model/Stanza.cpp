@@ -305,6 +305,44 @@ void LeggiFloat(CArchivio& ar, float* p, int n)
     for (int i = 0; i < n; ++i)
         p[i] = ar.LeggiFloat();
 }
+
+// Values no room can hold; a damaged file is refused rather than drawn.
+// The sizes count twice: the fields draw walls, ceiling and outline, the
+// corners the floor and the getters; either going bad breaks the view.
+void ControllaStanza(CArchivio& ar, const float* aDimensioni, int nTexturePareti,
+                     int nTexturePavimento, int nPareti, int nPrimaParete, unsigned int nFiltroMag,
+                     unsigned int nFiltroMin)
+{
+    for (int i = 0; i < 6; ++i)
+        if (!std::isfinite(aDimensioni[i]) || aDimensioni[i] <= 0.0f)
+        {
+            ar.SegnalaDanno(FormattaTesto(
+                "le dimensioni della stanza non sono valide (larghezza %g, profondit\u00e0 %g, "
+                "altezza %g m)",
+                static_cast<double>(aDimensioni[0]), static_cast<double>(aDimensioni[1]),
+                static_cast<double>(aDimensioni[2])));
+            return;
+        }
+    if (!CStanza::IsIndiceTextureAmmesso(nTexturePareti) ||
+        !CStanza::IsIndiceTextureAmmesso(nTexturePavimento))
+        ar.SegnalaDanno(FormattaTesto(
+            "gli indici di texture della stanza (pareti %d, pavimento %d) non sono tra -1 e 37",
+            nTexturePareti, nTexturePavimento));
+    else if (nPareti < PARETI_DUE || nPareti > PARETI_TUTTE)
+        ar.SegnalaDanno(
+            FormattaTesto("la scelta delle pareti visibili (%d) non \u00e8 0, 1 o 2", nPareti));
+    else if (nPrimaParete < 4 || nPrimaParete > 7)
+        ar.SegnalaDanno(FormattaTesto("la prima parete (%d) non \u00e8 tra 4 e 7", nPrimaParete));
+    else
+        for (unsigned int nFiltro : {nFiltroMag, nFiltroMin})
+            if (nFiltro != GL_NEAREST && nFiltro != GL_LINEAR)
+            {
+                ar.SegnalaDanno(FormattaTesto(
+                    "un filtro delle texture vale %u invece di 9728 (Nearest) o 9729 (Linear)",
+                    nFiltro));
+                break;
+            }
+}
 }  // namespace
 
 void CStanza::Serialize(CArchivio& ar)
@@ -341,6 +379,12 @@ void CStanza::Serialize(CArchivio& ar)
     m_nFiltroMin = ar.LeggiUInt32();
     LeggiFloat(ar, &m_pVertici[0][0], 24);
     LeggiFloat(ar, &m_pNormali[0][0], 12);
+    if (ar.IsFineInattesa())
+        return;
+    const float aDimensioni[6] = {m_fLarghezza, m_fProfondita, m_fAltezza,
+                                  GetLarghezza(), GetProfondita(), GetAltezza()};
+    ControllaStanza(ar, aDimensioni, m_nTexturePareti, m_nTexturePavimento, m_nPareti,
+                    m_nPrimaParete, m_nFiltroMag, m_nFiltroMin);
 }
 
 void CStanza::Scambia(CStanza& altra)

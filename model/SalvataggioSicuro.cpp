@@ -1,0 +1,252 @@
+#include "model/SalvataggioSicuro.h"
+
+#include "model/Archivio.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string DescriviErrno(int nErrno)
+{
+    switch (nErrno)
+    {
+    case ENOSPC:
+    case EDQUOT:
+        return "il disco \u00e8 pieno";
+    case EFBIG:
+        return "il file supera la dimensione massima consentita";
+    case EACCES:
+    case EPERM:
+        return "permesso negato";
+    case EROFS:
+        return "il disco \u00e8 di sola lettura";
+    case EISDIR:
+        return "al suo posto c'\u00e8 una cartella";
+    case ENOENT:
+        return "il file o la cartella non esiste";
+    case ENOTDIR:
+        return "una parte del percorso non \u00e8 una cartella";
+    case ENAMETOOLONG:
+        return "il nome \u00e8 troppo lungo";
+    case EIO:
+        return "errore di lettura o scrittura sul disco";
+    case EMFILE:
+    case ENFILE:
+        return "troppi file aperti";
+    case ENOMEM:
+        return "memoria insufficiente";
+    case EBUSY:
+    case ETXTBSY:
+        return "il file \u00e8 in uso";
+    case ELOOP:
+        return "troppi collegamenti simbolici nel percorso";
+    default:
+        return FormattaTesto("errore di sistema %d (%s)", nErrno, std::strerror(nErrno));
+    }
+}
+
+namespace
+{
+CEsitoFile Fallito(int nErrno, const std::string& messaggio)
+{
+    CEsitoFile esito;
+    esito.nErrno = nErrno;
+    esito.messaggio = messaggio;
+    return esito;
+}
+
+std::string Cartella(const std::string& percorso)
+{
+    const std::size_t n = percorso.rfind('/');
+    if (n == std::string::npos)
+        return ".";
+    return n == 0 ? "/" : percorso.substr(0, n);
+}
+
+bool ScriviTutto(int fd, const std::uint8_t* p, std::size_t n)
+{
+    while (n > 0)
+    {
+        const ssize_t nScritti = write(fd, p, n);
+        if (nScritti < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (nScritti == 0)
+        {
+            errno = ENOSPC;
+            return false;
+        }
+        p += nScritti;
+        n -= static_cast<std::size_t>(nScritti);
+    }
+    return true;
+}
+
+mode_t ModoNuovoFile()
+{
+    // What open(O_CREAT, 0666) would have given: the process umask applies.
+    const mode_t nMaschera = umask(0);
+    umask(nMaschera);
+    return 0666 & ~nMaschera;
+}
+}  // namespace
+
+CEsitoFile SalvaFileSicuro(const std::string& percorsoRichiesto, const std::uint8_t* pDati,
+                           std::size_t nDimensione)
+{
+    const std::string& nome = percorsoRichiesto;
+    const auto Errore = [&nome](int nErrno, const char* pPasso)
+    {
+        return Fallito(nErrno, FormattaTesto("Impossibile salvare il file \"%s\": %s%s.",
+                                             nome.c_str(), DescriviErrno(nErrno).c_str(), pPasso));
+    };
+    if (percorsoRichiesto.empty())
+        return Errore(ENOENT, "");
+
+    // Replace what a link points to, not the link itself.
+    std::string percorso = percorsoRichiesto;
+    struct stat st{};
+    if (lstat(percorso.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+    {
+        char aReale[PATH_MAX];
+        if (realpath(percorso.c_str(), aReale))
+            percorso = aReale;
+    }
+
+    mode_t nModo = ModoNuovoFile();
+    bool bEsiste = false;
+    if (stat(percorso.c_str(), &st) == 0)
+    {
+        bEsiste = true;
+        nModo = st.st_mode & 07777;
+        if (!S_ISDIR(st.st_mode) && access(percorso.c_str(), W_OK) != 0)
+            return Errore(errno, " (il file \u00e8 protetto in scrittura)");
+    }
+    else if (errno != ENOENT)
+        return Errore(errno, "");
+
+    const std::string cartella = Cartella(percorso);
+    const std::size_t nBarra = percorso.rfind('/');
+    std::string modello = cartella + "/." +
+                          (nBarra == std::string::npos ? percorso : percorso.substr(nBarra + 1)) +
+                          ".XXXXXX";
+    if (modello.size() >= PATH_MAX)
+        modello = cartella + "/.lavedo.XXXXXX";
+    std::vector<char> aTemporaneo(modello.begin(), modello.end());
+    aTemporaneo.push_back('\0');
+    const int fd = mkstemp(aTemporaneo.data());
+    if (fd < 0)
+    {
+        const int nErrno = errno;
+        return Fallito(nErrno, FormattaTesto("Impossibile salvare il file \"%s\": non si pu\u00f2 "
+                                             "scrivere nella cartella \"%s\" (%s).",
+                                             nome.c_str(), cartella.c_str(),
+                                             DescriviErrno(nErrno).c_str()));
+    }
+    const char* pTemporaneo = aTemporaneo.data();
+    const auto Abbandona = [&](int nErrno, const char* pPasso)
+    {
+        close(fd);
+        unlink(pTemporaneo);
+        return Errore(nErrno, pPasso);
+    };
+
+    if (!ScriviTutto(fd, pDati, nDimensione))
+        return Abbandona(errno, "");
+    if (fsync(fd) != 0)
+        return Abbandona(errno, "");
+    // The new file takes the old one's place, permissions and owner included
+    // (the owner only where the system allows it).
+    if (fchmod(fd, nModo) != 0 && errno != EPERM && errno != EOPNOTSUPP)
+        return Abbandona(errno, "");
+    if (bEsiste && (st.st_uid != geteuid() || st.st_gid != getegid()))
+    {
+        const int nRisultato = fchown(fd, st.st_uid, st.st_gid);
+        (void)nRisultato;
+    }
+    if (close(fd) != 0)
+    {
+        const int nErrno = errno;
+        unlink(pTemporaneo);
+        return Errore(nErrno, "");
+    }
+    if (rename(pTemporaneo, percorso.c_str()) != 0)
+    {
+        const int nErrno = errno;
+        unlink(pTemporaneo);
+        return Errore(nErrno, "");
+    }
+    // The rename is durable only once the folder itself is on disk.
+    const int fdCartella = open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdCartella >= 0)
+    {
+        fsync(fdCartella);
+        close(fdCartella);
+    }
+    CEsitoFile esito;
+    esito.bRiuscito = true;
+    return esito;
+}
+
+CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
+                           std::vector<std::uint8_t>& dati)
+{
+    dati.clear();
+    const auto Errore = [&percorso](int nErrno)
+    {
+        return Fallito(nErrno, FormattaTesto("Impossibile aprire il file \"%s\": %s.",
+                                             percorso.c_str(), DescriviErrno(nErrno).c_str()));
+    };
+    const int fd = open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return Errore(errno);
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))
+    {
+        const int nErrno = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        close(fd);
+        return Fallito(nErrno, FormattaTesto("Impossibile aprire \"%s\": %s.", percorso.c_str(),
+                                             nErrno == EISDIR ? "\u00e8 una cartella, non un file"
+                                                              : DescriviErrno(nErrno).c_str()));
+    }
+    // One byte beyond the limit tells a file that is too long.
+    dati.resize(nMassimo + 1);
+    std::size_t nLetti = 0;
+    while (nLetti < dati.size())
+    {
+        const ssize_t n = read(fd, dati.data() + nLetti, dati.size() - nLetti);
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            const int nErrno = errno;
+            close(fd);
+            dati.clear();
+            return Errore(nErrno);
+        }
+        if (n == 0)
+            break;
+        nLetti += static_cast<std::size_t>(n);
+    }
+    close(fd);
+    if (nLetti > nMassimo)
+    {
+        dati.clear();
+        return Fallito(EFBIG, FormattaTesto("Impossibile aprire il file \"%s\": \u00e8 pi\u00f9 "
+                                            "lungo di qualsiasi documento di Lavedo98 (%zu byte "
+                                            "al massimo), quindi non \u00e8 uno dei nostri "
+                                            "documenti oppure \u00e8 danneggiato.",
+                                            percorso.c_str(), nMassimo));
+    }
+    dati.resize(nLetti);
+    CEsitoFile esito;
+    esito.bRiuscito = true;
+    return esito;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// File access of the documents, free of any window code: a save that never
+// leaves a half-written or missing file behind, and a bounded whole-file read.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CEsitoFile
+{
+    bool bRiuscito = false;
+    int nErrno = 0;         // what the system said, 0 when it said nothing
+    std::string messaggio;  // Italian, names the file; empty on success
+};
+
+// Writes the bytes to a temporary file in the target's folder, checks every
+// write, flushes it to disk, gives it the target's permissions and renames
+// it over the target, then flushes the folder. On any failure the target
+// is untouched and the temporary file is gone. A symbolic link is followed,
+// so the file it points to is the one replaced.
+CEsitoFile SalvaFileSicuro(const std::string& percorso, const std::uint8_t* pDati,
+                           std::size_t nDimensione);
+
+// Reads a whole file of at most nMassimo bytes; a longer one is refused
+// without reading it all.
+CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
+                           std::vector<std::uint8_t>& dati);
+
+// The reason behind an errno value, in Italian ("il disco è pieno").
+std::string DescriviErrno(int nErrno);

@@ -1,0 +1,239 @@
+// Saving never destroys the previous file: real files in a real folder,
+// failures provoked as the system would (disk full, permissions, rename).
+#include "model/SalvataggioSicuro.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <set>
+#include <signal.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+using Byte = std::vector<std::uint8_t>;
+
+// A folder of its own under /tmp, reachable by an unprivileged user.
+struct CCartella
+{
+    std::string percorso;
+    CCartella()
+    {
+        char a[] = "/tmp/lavedo-salva-XXXXXX";
+        percorso = mkdtemp(a);
+        chmod(percorso.c_str(), 0777);
+    }
+    ~CCartella()
+    {
+        chmod(percorso.c_str(), 0777);
+        for (const std::string& f : Elenco())
+        {
+            const std::string p = percorso + "/" + f;
+            if (rmdir(p.c_str()) != 0)
+                unlink(p.c_str());
+        }
+        rmdir(percorso.c_str());
+    }
+    std::set<std::string> Elenco() const
+    {
+        std::set<std::string> s;
+        if (DIR* d = opendir(percorso.c_str()))
+        {
+            while (dirent* e = readdir(d))
+                if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+                    s.insert(e->d_name);
+            closedir(d);
+        }
+        return s;
+    }
+    std::string File(const char* pNome) const { return percorso + "/" + pNome; }
+};
+
+void Scrivi(const std::string& p, const Byte& b)
+{
+    FILE* f = std::fopen(p.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(b.data(), 1, b.size(), f);
+    std::fclose(f);
+}
+
+Byte Leggi(const std::string& p)
+{
+    Byte b;
+    const CEsitoFile e = LeggiFileIntero(p, 1 << 20, b);
+    EXPECT_TRUE(e.bRiuscito) << e.messaggio;
+    return b;
+}
+
+Byte Dati(std::size_t n, std::uint8_t v)
+{
+    return Byte(n, v);
+}
+
+// Runs the save in a child process, as user nobody when we are root and
+// bInutenteComune, with at most nLimiteFile bytes per file (0: no limit),
+// and hands back its outcome.
+CEsitoFile SalvaInUnFiglio(const std::string& percorso, const Byte& dati, bool bUtenteComune,
+                           rlim_t nLimiteFile)
+{
+    int aTubo[2];
+    if (pipe(aTubo) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        close(aTubo[0]);
+        if (bUtenteComune && geteuid() == 0)
+        {
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(90);
+        }
+        if (nLimiteFile > 0)
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limite{nLimiteFile, nLimiteFile};
+            setrlimit(RLIMIT_FSIZE, &limite);
+        }
+        const CEsitoFile e = SalvaFileSicuro(percorso, dati.data(), dati.size());
+        const std::string risposta = std::string(e.bRiuscito ? "1" : "0") + " " +
+                                     std::to_string(e.nErrno) + " " + e.messaggio;
+        const ssize_t n = write(aTubo[1], risposta.data(), risposta.size());
+        _exit(n == static_cast<ssize_t>(risposta.size()) ? 0 : 91);
+    }
+    close(aTubo[1]);
+    std::string risposta;
+    char a[256];
+    ssize_t n;
+    while ((n = read(aTubo[0], a, sizeof a)) > 0)
+        risposta.append(a, static_cast<std::size_t>(n));
+    close(aTubo[0]);
+    int nStato = 0;
+    waitpid(pid, &nStato, 0);
+    EXPECT_TRUE(WIFEXITED(nStato) && WEXITSTATUS(nStato) == 0) << "child status " << nStato;
+    CEsitoFile e;
+    if (risposta.size() < 2)
+        return e;
+    e.bRiuscito = risposta[0] == '1';
+    const std::size_t nSpazio = risposta.find(' ', 2);
+    e.nErrno = std::atoi(risposta.substr(2, nSpazio - 2).c_str());
+    e.messaggio = nSpazio == std::string::npos ? "" : risposta.substr(nSpazio + 1);
+    return e;
+}
+}  // namespace
+
+TEST(Salvataggio, SostituisceIlFileConservandoIPermessi)
+{
+    CCartella c;
+    const std::string p = c.File("stanza");
+    // A new file gets the usual permissions, not mkstemp's 0600.
+    const Byte primo = Dati(230, 1);
+    CEsitoFile e = SalvaFileSicuro(p, primo.data(), primo.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    EXPECT_EQ(Leggi(p), primo);
+    struct stat st{};
+    stat(p.c_str(), &st);
+    const mode_t nMaschera = umask(0);
+    umask(nMaschera);
+    EXPECT_EQ(st.st_mode & 0777, 0666 & ~nMaschera);
+
+    chmod(p.c_str(), 0640);
+    const Byte secondo = Dati(462, 2);
+    e = SalvaFileSicuro(p, secondo.data(), secondo.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    EXPECT_EQ(Leggi(p), secondo);
+    stat(p.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // Through a link the file it points to is replaced; the link stays.
+    ASSERT_EQ(symlink("stanza", c.File("collegamento").c_str()), 0);
+    const Byte terzo = Dati(324, 3);
+    e = SalvaFileSicuro(c.File("collegamento"), terzo.data(), terzo.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    struct stat sl{};
+    lstat(c.File("collegamento").c_str(), &sl);
+    EXPECT_TRUE(S_ISLNK(sl.st_mode));
+    EXPECT_EQ(Leggi(p), terzo);
+    EXPECT_EQ(c.Elenco(), (std::set<std::string>{"stanza", "collegamento"}));
+}
+
+TEST(Salvataggio, UnFallimentoLasciaIntattoIlFilePrecedente)
+{
+    const Byte vecchio = Dati(324, 7);
+    const Byte nuovo = Dati(20000, 9);
+    const struct
+    {
+        const char* pCaso;
+        mode_t nModoCartella, nModoFile;
+        bool bUtenteComune;
+        rlim_t nLimite;
+        bool bCartellaAlPosto;
+        int nErrno;
+        const char* pMotivo;
+    } aCasi[] = {
+        {"disco pieno", 0777, 0666, false, 4096, false, EFBIG, "dimensione massima"},
+        {"file di sola lettura", 0777, 0444, true, 0, false, EACCES, "protetto in scrittura"},
+        {"cartella di sola lettura", 0755, 0666, true, 0, false, EACCES, "nella cartella"},
+        {"una cartella al posto del file", 0777, 0666, false, 0, true, EISDIR, "cartella"},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.pCaso);
+        CCartella c;
+        const std::string p = c.File("stanza");
+        if (k.bCartellaAlPosto)
+        {
+            ASSERT_EQ(mkdir(p.c_str(), 0755), 0);
+            Scrivi(p + "/dentro", vecchio);
+        }
+        else
+        {
+            Scrivi(p, vecchio);
+            chmod(p.c_str(), k.nModoFile);
+        }
+        chmod(c.percorso.c_str(), k.nModoCartella);
+        const std::set<std::string> prima = c.Elenco();
+
+        const CEsitoFile e = SalvaInUnFiglio(p, nuovo, k.bUtenteComune, k.nLimite);
+        EXPECT_FALSE(e.bRiuscito);
+        EXPECT_EQ(e.nErrno, k.nErrno) << e.messaggio;
+        EXPECT_NE(e.messaggio.find(p), std::string::npos) << e.messaggio;
+        EXPECT_NE(e.messaggio.find(k.pMotivo), std::string::npos) << e.messaggio;
+        chmod(c.percorso.c_str(), 0777);
+        EXPECT_EQ(c.Elenco(), prima) << "a temporary file was left behind";
+        EXPECT_EQ(Leggi(k.bCartellaAlPosto ? p + "/dentro" : p), vecchio);
+    }
+}
+
+TEST(Salvataggio, LetturaDiFileCheNonSonoDocumenti)
+{
+    CCartella c;
+    Byte b;
+    CEsitoFile e = LeggiFileIntero(c.File("manca"), 100, b);
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_EQ(e.nErrno, ENOENT);
+    EXPECT_NE(e.messaggio.find("non esiste"), std::string::npos) << e.messaggio;
+
+    e = LeggiFileIntero(c.percorso, 100, b);
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_NE(e.messaggio.find("cartella"), std::string::npos) << e.messaggio;
+
+    Scrivi(c.File("grande"), Dati(101, 0));
+    e = LeggiFileIntero(c.File("grande"), 100, b);
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_TRUE(b.empty());
+    Scrivi(c.File("giusto"), Dati(100, 5));
+    e = LeggiFileIntero(c.File("giusto"), 100, b);
+    EXPECT_TRUE(e.bRiuscito);
+    EXPECT_EQ(b, Dati(100, 5));
+}
