@@ -50,16 +50,97 @@ void CPorteEFinestre::SerializeApertura(CArchivio& ar)
 
 bool CPorteEFinestre::IsPareteVisibile() const
 {
-    // TODO(catalogue): visibility from the room's walls mode.
-    return true;
+    const CStanza& stanza = g_pDoc->m_Stanza;
+    const int m = stanza.GetPareti();
+    if (m == PARETI_TUTTE)
+        return true;
+    if (m != PARETI_DUE)
+        return false;
+    // The room keeps the first of its two walls as wall number + 3.
+    const int nPrima = stanza.GetPrimaParete() - 3;
+    return m_nParete == nPrima || m_nParete == nPrima % 4 + 1;
 }
 
-void CPorteEFinestre::ApplicaSistemaParete(float) const
+void CPorteEFinestre::ApplicaSistemaParete(float fElevazione) const
 {
-    // TODO(catalogue): wall frame.
+    // Local x along the wall (clockwise seen from above), y up, +z into the
+    // room; the origin lies 0.04 m inside the wall's face.
+    const CStanza& stanza = g_pDoc->m_Stanza;
+    const float X = GetX(), RW = stanza.GetLarghezza(), RD = stanza.GetProfondita();
+    switch (m_nParete)
+    {
+    case 1:
+        glTranslatef(X, fElevazione, 0.04f);
+        break;
+    case 2:
+        glRotatef(-90.0f, 0.0f, 1.0f, 0.0f);
+        glTranslatef(X, fElevazione, -RW + 0.04f);
+        break;
+    case 3:
+        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
+        glTranslatef(X - RW, fElevazione, -RD + 0.04f);
+        break;
+    case 4:
+        glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+        glTranslatef(X - RD, fElevazione, 0.04f);
+        break;
+    default:
+        break;
+    }
 }
 
 void CPorteEFinestre::DisegnaPiantina()
 {
-    // TODO(catalogue): plan strip.
+    const CStanza& stanza = g_pDoc->m_Stanza;
+    const float s = g_pView->m_fScala;
+    const float x = GetX() * s, w = GetLarghezza() * s, t = 0.15f * s;
+    const float RW = stanza.GetLarghezza() * s, RD = stanza.GetProfondita() * s;
+    // A strip 0.15 m deep against the inside of the wall.
+    float aTraslazione[2];
+    float aVertici[4][2];
+    switch (m_nParete)
+    {
+    case 1:
+        aTraslazione[0] = x;
+        aTraslazione[1] = RD;
+        aVertici[0][0] = 0, aVertici[0][1] = 0;
+        aVertici[1][0] = w, aVertici[1][1] = 0;
+        aVertici[2][0] = w, aVertici[2][1] = -t;
+        aVertici[3][0] = 0, aVertici[3][1] = -t;
+        break;
+    case 2:
+        aTraslazione[0] = RW;
+        aTraslazione[1] = RD - x;
+        aVertici[0][0] = 0, aVertici[0][1] = 0;
+        aVertici[1][0] = 0, aVertici[1][1] = -w;
+        aVertici[2][0] = -t, aVertici[2][1] = -w;
+        aVertici[3][0] = -t, aVertici[3][1] = 0;
+        break;
+    case 3:
+        aTraslazione[0] = RW - x;
+        aTraslazione[1] = 0;
+        aVertici[0][0] = 0, aVertici[0][1] = 0;
+        aVertici[1][0] = -w, aVertici[1][1] = 0;
+        aVertici[2][0] = -w, aVertici[2][1] = t;
+        aVertici[3][0] = 0, aVertici[3][1] = t;
+        break;
+    case 4:
+        aTraslazione[0] = 0;
+        aTraslazione[1] = x;
+        aVertici[0][0] = 0, aVertici[0][1] = 0;
+        aVertici[1][0] = 0, aVertici[1][1] = w;
+        aVertici[2][0] = t, aVertici[2][1] = w;
+        aVertici[3][0] = t, aVertici[3][1] = 0;
+        break;
+    default:
+        return;
+    }
+    glPushMatrix();
+    glColor4ubv(GetColore1());
+    glTranslatef(aTraslazione[0], aTraslazione[1], 0.0f);
+    glBegin(GL_QUADS);
+    for (const auto& v : aVertici)
+        glVertex2fv(v);
+    glEnd();
+    glPopMatrix();
 }

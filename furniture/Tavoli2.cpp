@@ -1,6 +1,35 @@
 #include "furniture/Tavoli2.h"
 
+#include "furniture/Scatola.h"
+#include "model/Scena.h"
+#include "model/Texture.h"
+#include "view/StatoVista.h"
+
+#include <GL/gl.h>
 #include <GL/glu.h>
+#include <array>
+#include <cmath>
+
+namespace
+{
+// Rim of the plan disc: 40 points on the unit circle, computed once.
+constexpr int PUNTI_BORDO = 40;
+struct CBordo
+{
+    std::array<float, PUNTI_BORDO> aCos{};
+    std::array<float, PUNTI_BORDO> aSin{};
+    CBordo()
+    {
+        const double fPasso = std::acos(-1.0) / 20.0;
+        for (int i = 0; i < PUNTI_BORDO; ++i)
+        {
+            aCos[static_cast<size_t>(i)] = static_cast<float>(std::cos(i * fPasso));
+            aSin[static_cast<size_t>(i)] = static_cast<float>(std::sin(i * fPasso));
+        }
+    }
+};
+const CBordo s_Bordo;
+}  // namespace
 
 CTavoli2::CTavoli2() : m_pQuadrica(gluNewQuadric())
 {
@@ -16,10 +45,89 @@ CTavoli2::~CTavoli2()
 
 void CTavoli2::Disegna()
 {
-    // TODO(catalogue)
+    const float X = GetX(), Y = GetY(), H = GetAltezza(), r = GetLarghezza() / 2.0f;
+    const bool bTexture = IsSuperficieTexturata(GetTexture());
+    // Without a quadric (GLU could not make one) the top is left out and
+    // the legs are still drawn.
+    if (m_pQuadrica)
+    {
+        gluQuadricDrawStyle(m_pQuadrica, g_pView->m_bWireframe ? GLU_LINE : GLU_FILL);
+        gluQuadricTexture(m_pQuadrica, bTexture ? GL_TRUE : GL_FALSE);
+    }
+    if (bTexture)
+    {
+        // The texture alone colours the top (decal mode).
+        glBindTexture(GL_TEXTURE_2D, g_aTexture[GetTexture()]);
+        glEnable(GL_TEXTURE_2D);
+    }
+    else
+    {
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_COLOR_MATERIAL);
+        glColor4ubv(GetColore1());
+    }
+
+    glPushMatrix();
+    glPushMatrix();
+    // Quadric axis straight down from the table height: rim first, then the
+    // top face turned to look up. The top does not turn with the rotation.
+    glTranslatef(X, H, Y);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    if (m_pQuadrica)
+        gluCylinder(m_pQuadrica, r, 39.0 * r / 40.0, 0.1, 20, 10);
+    glRotatef(-180.0f, 1.0f, 0.0f, 0.0f);
+    if (m_pQuadrica)
+        gluDisk(m_pQuadrica, 0.0, r, 20, 10);
+    glPopMatrix();
+
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_NORMALIZE);
+    glColor4ubv(GetColore2());
+    glTranslatef(X, H / 2.0f, Y);
+    glRotatef(GetRotazione(), 0.0f, 1.0f, 0.0f);
+    glTranslatef(-r / 2.0f, 0.0f, -r / 2.0f);
+    // Legs centred on half height, each 0.994 r from the previous one.
+    const float d = 0.994f * r, h = 0.97f * H / 2.0f, e = 0.035f;
+    const float aCentri[4][2] = {{0, 0}, {d, 0}, {d, d}, {0, d}};
+    for (const auto& c : aCentri)
+        DisegnaScatola(c[0] - e, c[0] + e, -h, h, c[1] - e, c[1] + e);
+    glDisable(GL_NORMALIZE);
+    glDisable(GL_COLOR_MATERIAL);
+    glPopMatrix();
 }
 
 void CTavoli2::DisegnaPiantina()
 {
-    // TODO(catalogue)
+    const float s = g_pView->m_fScala;
+    const float w = GetLarghezza() * s, e = 0.07f * s, r = w / 2.0f;
+    glPushMatrix();
+    glTranslatef(GetX() * s, (g_pDoc->m_Stanza.GetProfondita() - GetY()) * s, 0.0f);
+    glRotatef(GetRotazione(), 0.0f, 0.0f, 1.0f);
+    glColor4ubv(GetColore1());
+    glBegin(GL_TRIANGLE_FAN);
+    glVertex2f(0.0f, 0.0f);
+    for (int i = 0; i < PUNTI_BORDO; ++i)
+        glVertex2f(s_Bordo.aCos[static_cast<size_t>(i)] * r, s_Bordo.aSin[static_cast<size_t>(i)] * r);
+    glVertex2f(r, 0.0f);
+    glEnd();
+
+    // The leg squares lie inside the disc and only mean something as
+    // outlines: filled, the translucent colour laid twice would show them
+    // as darker patches on the top, so they are drawn in wireframe only.
+    if (g_pView->m_bWireframe)
+    {
+        const float q = w / 4.0f;
+        const float aCentri[4][2] = {{-q, -q}, {-q, q}, {q, q}, {q, -q}};
+        glBegin(GL_QUADS);
+        for (const auto& c : aCentri)
+        {
+            glVertex2f(c[0] - e, c[1] - e);
+            glVertex2f(c[0] + e, c[1] - e);
+            glVertex2f(c[0] + e, c[1] + e);
+            glVertex2f(c[0] - e, c[1] + e);
+        }
+        glEnd();
+    }
+    glPopMatrix();
 }

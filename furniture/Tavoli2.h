@@ -16,6 +16,7 @@ public:
     void Disegna() override;
     void DisegnaPiantina() override;
 
-private:
+protected:
+    // Null when GLU could not make one: the top is then left out.
     GLUquadric* m_pQuadrica;
 };

@@ -1,6 +1,8 @@
 #include "model/Luci.h"
 
 #include "model/Archivio.h"
+#include "model/Scena.h"
+#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -93,10 +95,42 @@ void CLuci::Serialize(CArchivio& ar)
 
 void CLuci::DisegnaPiantina()
 {
-    // TODO(catalogue): yellow square of a light that is not fixed.
+    // A 0.3 m square whose corner is the light's position, reaching
+    // towards +X and +Y (downwards on the plan).
+    const float s = g_pView->m_fScala;
+    const float l = 0.3f * s;
+    glPushMatrix();
+    glTranslatef(GetX() * s, (g_pDoc->m_Stanza.GetProfondita() - m_fY) * s, 0.0f);
+    glColor4ub(255, 255, 0, 170);
+    glBegin(GL_QUADS);
+    glVertex2f(0.0f, 0.0f);
+    glVertex2f(l, 0.0f);
+    glVertex2f(l, -l);
+    glVertex2f(0.0f, -l);
+    glEnd();
+    glPopMatrix();
 }
 
-void ApplicaLuce(COggetto&, int)
+void ApplicaLuce(COggetto& luce, int nLuceGL)
 {
-    // TODO(catalogue)
+    if (nLuceGL < 0 || nLuceGL >= MASSIMO_LUCI)
+        return;
+    static const GLfloat aSpenta[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    const GLenum L = static_cast<GLenum>(GL_LIGHT0 + nLuceGL);
+    // GL's y is the elevation and its z the plan y.
+    const GLfloat aPosizione[4] = {luce.GetX(), luce.GetZ(), luce.GetY(),
+                                   luce.GetDirezionale() ? 0.0f : 1.0f};
+    glLightfv(L, GL_POSITION, aPosizione);
+    const float* pAmbiente = luce.GetAmbiente();
+    const float* pDiffusa = luce.GetDiffusa();
+    const float* pSpeculare = luce.GetSpeculare();
+    glLightfv(L, GL_AMBIENT, luce.GetDisattivaAmbiente() || !pAmbiente ? aSpenta : pAmbiente);
+    glLightfv(L, GL_DIFFUSE, luce.GetDisattivaDiffusa() || !pDiffusa ? aSpenta : pDiffusa);
+    const bool bSpeculare = !luce.GetDisattivaSpeculare() && pSpeculare;
+    glLightfv(L, GL_SPECULAR, bSpeculare ? pSpeculare : aSpenta);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, bSpeculare ? 90.0f : 0.0f);
+    if (luce.GetAccesa())
+        glEnable(L);
+    else
+        glDisable(L);
 }
