@@ -56,29 +56,33 @@ void CFinestre::Disegna()
     glColor4ubv(GetColore2());
     glBegin(GL_QUADS);
     // Outer frame: four trapezoids between the opening and the 0.09 inset.
+    // Every face here is wound counter-clockwise around its normal: with
+    // two-sided lighting a face seen from its back takes the back material,
+    // which does not follow the colour, so a side wound the other way would
+    // lose the frame colour as soon as lighting is on.
     glNormal3f(0, 0, 1);
-    glVertex3f(0.09f, 0.09f, 0);
+    glVertex3f(0.09f, H - 0.09f, 0);
+    glVertex3f(0, H, 0);
     glVertex3f(0, 0, 0);
-    glVertex3f(0, H, 0);
-    glVertex3f(0.09f, H - 0.09f, 0);
+    glVertex3f(0.09f, 0.09f, 0);
     glVertex3f(0, H, 0);
     glVertex3f(0.09f, H - 0.09f, 0);
     glVertex3f(W - 0.09f, H - 0.09f, 0);
     glVertex3f(W, H, 0);
-    glVertex3f(W - 0.09f, H - 0.09f, 0);
-    glVertex3f(W, H, 0);
-    glVertex3f(W, 0, 0);
     glVertex3f(W - 0.09f, 0.09f, 0);
+    glVertex3f(W, 0, 0);
+    glVertex3f(W, H, 0);
+    glVertex3f(W - 0.09f, H - 0.09f, 0);
     glVertex3f(W, 0, 0);
     glVertex3f(W - 0.09f, 0.09f, 0);
     glVertex3f(0.09f, 0.09f, 0);
     glVertex3f(0, 0, 0);
     // Latch at the centre.
     glNormal3f(0, 0.7172f, 0.7172f);
-    glVertex3f(M - 0.03f, H / 2, 0);
-    glVertex3f(M + 0.03f, H / 2, 0);
-    glVertex3f(M + 0.03f, H / 2 - 0.04f, 0.03f);
     glVertex3f(M - 0.03f, H / 2 - 0.04f, 0.03f);
+    glVertex3f(M + 0.03f, H / 2 - 0.04f, 0.03f);
+    glVertex3f(M + 0.03f, H / 2, 0);
+    glVertex3f(M - 0.03f, H / 2, 0);
     glNormal3f(0, 0.2f, 0.7f);
     glVertex3f(M + 0.03f, H / 2 - 0.04f, 0.03f);
     glVertex3f(M - 0.03f, H / 2 - 0.04f, 0.03f);
@@ -90,10 +94,10 @@ void CFinestre::Disegna()
     glBegin(GL_QUADS);
     // Bevel from the 0.09 inset in the wall plane to the 0.13 inset.
     glNormal3f(-0.7071f, 0, 0.7071f);
-    glVertex3f(0.09f, 0.09f, 0);
-    glVertex3f(0.09f, H - 0.09f, 0);
-    glVertex3f(0.13f, H - 0.13f, 0.04f);
     glVertex3f(0.13f, 0.13f, 0.04f);
+    glVertex3f(0.13f, H - 0.13f, 0.04f);
+    glVertex3f(0.09f, H - 0.09f, 0);
+    glVertex3f(0.09f, 0.09f, 0);
     glNormal3f(0, -0.7071f, 0.7071f);
     glVertex3f(0.09f, 0.09f, 0);
     glVertex3f(W - 0.09f, 0.09f, 0);

@@ -597,3 +597,33 @@ TEST_F(Catalogo, TavoloTondoSenzaQuadricaNonHaIlPiano)
     tavolo.DisegnaPiantina();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
+
+TEST_F(Catalogo, CorniceDellaFinestraColorataConLeLuci)
+{
+    // Lit from the room, every side of the frame shows the frame colour:
+    // none is seen from its back (which would take the grey back material).
+    auto p = Nuovo(CATEGORIA_PORTE_FINESTRE, 1);
+    p->SetParete(1);
+    p->SetX(2.0f);
+    p->SetZ(1.0f);
+    p->SetLarghezza(2.0f);
+    p->SetAltezza(2.0f);
+    const unsigned char aCornice[4] = {200, 0, 50, 255};
+    p->SetColore2(aCornice);
+    CameraOrtogonale(false);
+    const GLfloat aDirezione[4] = {0.0f, 0.0f, 1.0f, 0.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, aDirezione);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    p->Disegna();
+    glFinish();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT0);
+    // Left, right, top and bottom sides of the outer frame.
+    const std::array<int, 2> aLati[] = {{122, 120}, {238, 120}, {150, 177}, {150, 63}};
+    const auto riferimento = PixelSenzaDisegnare(aLati[0][0], aLati[0][1]);
+    EXPECT_GT(riferimento[0], 150) << Testo(riferimento);
+    EXPECT_LT(riferimento[1], 30) << Testo(riferimento);
+    for (const auto& q : aLati)
+        EXPECT_TRUE(ColoreA(false, q[0], q[1], riferimento[0], riferimento[1], riferimento[2]));
+}

@@ -134,8 +134,8 @@ TEST(Screenshots, Vista3D)
         {"vista3d_senza_luci", false, false, 20.0f, 0.0f, 4.0f},
         {"vista3d_luci", true, false, 20.0f, 0.0f, 4.0f},
         {"vista3d_luci_texture", true, true, 20.0f, 0.0f, 4.0f},
-        {"vista3d_luci_texture_angolo2", true, true, 30.0f, 215.0f, 4.0f},
-        {"vista3d_senza_luci_angolo2", false, false, 30.0f, 215.0f, 4.0f},
+        {"vista3d_luci_texture_angolo2", true, true, 12.0f, 215.0f, 4.0f},
+        {"vista3d_senza_luci_angolo2", false, false, 12.0f, 215.0f, 4.0f},
     };
     for (const CScatto& s : aScatti)
     {
