@@ -1,7 +1,20 @@
 #include "app/GestoreDocumenti.h"
 
+#include <wx/config.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
+
+namespace
+{
+const char* const GRUPPO_RECENTI = "/Recent File List";
+}
+
+// The base constructor would create its file history before this class's
+// override exists: initialise here instead, so the list holds 4.
+CGestoreDocumenti::CGestoreDocumenti() : wxDocManager(0, false)
+{
+    Initialize();
+}
 
 wxString CGestoreDocumenti::MakeFrameTitle(wxDocument* pDoc)
 {
@@ -16,4 +29,22 @@ wxString CGestoreDocumenti::MakeFrameTitle(wxDocument* pDoc)
 wxFileHistory* CGestoreDocumenti::OnCreateFileHistory()
 {
     return new wxFileHistory(4);
+}
+
+void CGestoreDocumenti::CaricaRecenti(wxConfigBase& config)
+{
+    const wxString percorso = config.GetPath();
+    config.SetPath(GRUPPO_RECENTI);
+    FileHistoryLoad(config);
+    config.SetPath(percorso);
+}
+
+void CGestoreDocumenti::SalvaRecenti(wxConfigBase& config)
+{
+    const wxString percorso = config.GetPath();
+    config.DeleteGroup(GRUPPO_RECENTI);
+    config.SetPath(GRUPPO_RECENTI);
+    FileHistorySave(config);
+    config.SetPath(percorso);
+    config.Flush();
 }

@@ -1,14 +1,22 @@
 #pragma once
 #include <wx/docview.h>
 
+class wxConfigBase;
+
 // The document manager with this program's names: new rooms are called
 // "Lavedo", titles read "<name> - Lavedo98", and the recent-file list
-// keeps 4 entries.
+// keeps 4 entries, stored under the settings key across runs.
 class CGestoreDocumenti : public wxDocManager
 {
 public:
+    CGestoreDocumenti();
+
     wxString MakeNewDocumentName() override { return "Lavedo"; }
     wxString MakeFrameTitle(wxDocument* pDoc) override;
+
+    // The recent-file list from and to the settings.
+    void CaricaRecenti(wxConfigBase& config);
+    void SalvaRecenti(wxConfigBase& config);
 
 protected:
     wxFileHistory* OnCreateFileHistory() override;

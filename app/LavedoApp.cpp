@@ -69,10 +69,17 @@ bool CLavedoApp::OnInit()
     new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
                       "Lavedo Document", CLASSINFO(CLavedoDoc), CLASSINFO(CLavedoView));
     m_pGestore->SetMaxDocsOpen(1);
+    auto* pGestore = static_cast<CGestoreDocumenti*>(m_pGestore);
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        pGestore->CaricaRecenti(*pConfig);
 
     auto* pFrame = new CMainFrame(m_pGestore);
     SetTopWindow(pFrame);
     if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW))
+        return false;
+    // A file named on the command line replaces the new room; one that
+    // cannot be opened has been explained to the user, and the program ends.
+    if (argc > 1 && g_pDoc && !static_cast<CLavedoDoc*>(g_pDoc)->Apri(argv[1], false))
         return false;
 
     pFrame->Show(true);
@@ -85,6 +92,9 @@ bool CLavedoApp::OnInit()
 
 int CLavedoApp::OnExit()
 {
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        if (m_pGestore)
+            static_cast<CGestoreDocumenti*>(m_pGestore)->SalvaRecenti(*pConfig);
     delete m_pGestore;
     m_pGestore = nullptr;
     return wxApp::OnExit();

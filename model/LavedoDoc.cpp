@@ -1,15 +1,47 @@
 #include "model/LavedoDoc.h"
 
+#include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
-#include "view/StatoVista.h"
+#include "model/SalvataggioSicuro.h"
+#include "view/LavedoView.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <wx/filefn.h>
+#include <wx/filehistory.h>
+#include <wx/menu.h>
 
 wxIMPLEMENT_DYNAMIC_CLASS(CLavedoDoc, wxDocument);
 
 wxBEGIN_EVENT_TABLE(CLavedoDoc, wxDocument)
     EVT_MENU(wxID_NEW, CLavedoDoc::OnFileNew)
+    EVT_MENU(wxID_OPEN, CLavedoDoc::OnFileOpen)
+    EVT_MENU(wxID_SAVE, CLavedoDoc::OnFileSave)
+    EVT_MENU(wxID_SAVEAS, CLavedoDoc::OnFileSaveAs)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE4, CLavedoDoc::OnFileRecente)
+    EVT_UPDATE_UI(wxID_NEW, CLavedoDoc::OnUpdateAttivo)
+    EVT_UPDATE_UI(wxID_OPEN, CLavedoDoc::OnUpdateAttivo)
+    EVT_UPDATE_UI(wxID_SAVE, CLavedoDoc::OnUpdateAttivo)
+    EVT_UPDATE_UI(wxID_SAVEAS, CLavedoDoc::OnUpdateAttivo)
+    EVT_UPDATE_UI_RANGE(wxID_FILE1, wxID_FILE4, CLavedoDoc::OnUpdateRecente)
 wxEND_EVENT_TABLE()
+
+namespace
+{
+constexpr int MASSIMO_RECENTI = 4;
+const char* const TESTO_SEGNAPOSTO = "Ultimo file usato";
+const char* const PROMPT_RECENTE = "Apre questo documento";
+
+std::string PercorsoDiSistema(const wxString& percorso)
+{
+    return std::string(percorso.fn_str());
+}
+
+wxString Testo(const std::string& utf8)
+{
+    return wxString::FromUTF8(utf8.c_str());
+}
+}  // namespace
 
 CLavedoDoc::CLavedoDoc()
 {
@@ -31,10 +63,39 @@ bool CLavedoDoc::ConfermaPerdita()
     return dlg.m_bConfermato;
 }
 
+bool CLavedoDoc::OnSaveModified()
+{
+    // With the main window already gone (end of the run) there is nobody
+    // left to ask; the question was asked when the window closed.
+    wxWindow* pFinestra = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    if (!pFinestra || pFinestra->IsBeingDeleted())
+        return true;
+    return ConfermaPerdita();
+}
+
+void CLavedoDoc::RendiGLCorrente()
+{
+    // Before the window reaches the screen there is no context yet; the
+    // view applies filters and lights itself when it gets one.
+    if (g_pView)
+        GetLavedoView()->RendiCorrente();
+}
+
+void CLavedoDoc::AggiornaTitolo()
+{
+    for (wxView* pView : GetViewsVector())
+        pView->OnChangeFilename();
+    wxDocManager* pGestore = GetDocumentManager();
+    if (auto* pCornice = wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame))
+        if (pGestore)
+            pCornice->SetTitle(pGestore->MakeFrameTitle(this));
+}
+
 bool CLavedoDoc::OnNewDocument()
 {
     if (!ConfermaPerdita())
         return false;
+    RendiGLCorrente();
     SvuotaScena();
     if (g_pView)
         g_pView->m_bLuci = false;
@@ -52,12 +113,204 @@ bool CLavedoDoc::OnNewDocument()
     SetFilename(wxEmptyString, false);
     SetTitle(GetDocumentManager() ? GetDocumentManager()->MakeNewDocumentName() : "Lavedo");
     UpdateAllViews();
-    for (wxView* pView : GetViewsVector())
-        pView->OnChangeFilename();
+    AggiornaTitolo();
     return true;
+}
+
+bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
+{
+    if (bChiedi && !ConfermaPerdita())
+        return false;
+    const wxString invariato = "\n\nIl documento aperto non \u00e8 stato modificato.";
+    std::vector<std::uint8_t> dati;
+    const CEsitoFile esito =
+        LeggiFileIntero(PercorsoDiSistema(percorso), DIMENSIONE_MASSIMA_FILE, dati);
+    if (!esito.bRiuscito)
+    {
+        MostraErroreFile(Testo(esito.messaggio) + invariato);
+        return false;
+    }
+    CScena letta(false);
+    std::string errore;
+    if (!letta.Leggi(dati.data(), dati.size(), errore))
+    {
+        MostraErroreFile(wxString::Format("Impossibile aprire il file \"%s\": %s.", percorso,
+                                          Testo(errore)) +
+                         invariato);
+        return false;
+    }
+
+    // The whole file is sound: only now does it replace the open room.
+    RendiGLCorrente();
+    SvuotaScena();
+    Scambia(letta);
+    m_Stanza.ApplicaFiltri();
+    if (g_pView)
+    {
+        g_pView->m_bLuci = false;
+        g_pView->m_bTextures = false;
+    }
+    glDisable(GL_LIGHTING);
+    CentraEAdatta();
+    ApplicaLuci();
+    m_bModificato = false;
+
+    SetFilename(percorso, false);
+    SetDocumentSaved(true);
+    AggiornaTitolo();
+    AggiungiARecenti(percorso);
+    UpdateAllViews();
+    return true;
+}
+
+bool CLavedoDoc::SalvaSu(const wxString& percorso)
+{
+    const std::vector<std::uint8_t> dati = Scrivi();
+    const CEsitoFile esito = SalvaFileSicuro(PercorsoDiSistema(percorso), dati.data(), dati.size());
+    if (!esito.bRiuscito)
+    {
+        MostraErroreFile(Testo(esito.messaggio) +
+                         "\n\nIl documento non \u00e8 stato salvato; le modifiche sono ancora "
+                         "aperte nell'editor.");
+        return false;
+    }
+    m_bModificato = false;
+    RendiGLCorrente();
+    ApplicaLuci();
+    SetFilename(percorso, false);
+    SetDocumentSaved(true);
+    AggiornaTitolo();
+    AggiungiARecenti(percorso);
+    if (g_pView)
+        g_pView->Ridisegna();
+    return true;
+}
+
+bool CLavedoDoc::OnOpenDocument(const wxString& percorso)
+{
+    return Apri(percorso);
+}
+
+bool CLavedoDoc::Save()
+{
+    // Always writes, modified or not; a new room has no file yet.
+    if (GetFilename().empty())
+        return SaveAs();
+    return SalvaSu(GetFilename());
+}
+
+bool CLavedoDoc::SaveAs()
+{
+    const wxString nome = GetFilename().empty() ? GetTitle() : GetFilename();
+    const wxString percorso = ScegliFileDaSalvare(nome);
+    if (percorso.empty())
+        return false;
+    return SalvaSu(percorso);
+}
+
+void CLavedoDoc::AggiungiARecenti(const wxString& percorso)
+{
+    if (wxDocManager* pGestore = GetDocumentManager())
+        pGestore->AddFileToHistory(percorso);
+    AggiornaMenuFile();
+}
+
+void CLavedoDoc::CollegaMenuFile(wxMenu* pMenu)
+{
+    m_pMenuFile = pMenu;
+    AggiornaMenuFile();
+}
+
+void CLavedoDoc::AggiornaMenuFile()
+{
+    wxDocManager* pGestore = GetDocumentManager();
+    if (!m_pMenuFile || !pGestore || !pGestore->GetFileHistory())
+        return;
+    wxMenu& menu = *m_pMenuFile;
+    // The list goes where its first entry (or the placeholder) stood;
+    // failing that, before the rule that precedes "Esci".
+    int nPosizione = -1;
+    for (int i = static_cast<int>(menu.GetMenuItemCount()) - 1; i >= 0; --i)
+    {
+        const int nId = menu.FindItemByPosition(static_cast<std::size_t>(i))->GetId();
+        if (nId >= wxID_FILE1 && nId < wxID_FILE1 + 9)
+        {
+            menu.Destroy(menu.FindItemByPosition(static_cast<std::size_t>(i)));
+            nPosizione = i;
+        }
+    }
+    if (nPosizione < 0)
+    {
+        std::size_t nEsci = 0;
+        if (!menu.FindChildItem(wxID_EXIT, &nEsci))
+            nPosizione = static_cast<int>(menu.GetMenuItemCount());
+        else if (nEsci > 0 && menu.FindItemByPosition(nEsci - 1)->IsSeparator())
+            nPosizione = static_cast<int>(nEsci - 1);
+        else
+            nPosizione = static_cast<int>(nEsci);
+    }
+    const std::size_t nPos = static_cast<std::size_t>(nPosizione);
+    const wxFileHistory& storia = *pGestore->GetFileHistory();
+    const std::size_t nFile = std::min<std::size_t>(storia.GetCount(), MASSIMO_RECENTI);
+    if (nFile == 0)
+    {
+        menu.Insert(nPos, wxID_FILE1, TESTO_SEGNAPOSTO, PROMPT_RECENTE);
+        menu.Enable(wxID_FILE1, false);
+        return;
+    }
+    for (std::size_t i = 0; i < nFile; ++i)
+    {
+        wxString nome = storia.GetHistoryFile(i);
+        nome.Replace("&", "&&");
+        menu.Insert(nPos + i, wxID_FILE1 + static_cast<int>(i),
+                    wxString::Format("&%zu %s", i + 1, nome), PROMPT_RECENTE);
+    }
 }
 
 void CLavedoDoc::OnFileNew(wxCommandEvent&)
 {
     OnNewDocument();
+}
+
+void CLavedoDoc::OnFileOpen(wxCommandEvent&)
+{
+    const wxString percorso = ScegliFileDaAprire();
+    if (!percorso.empty())
+        Apri(percorso);
+}
+
+void CLavedoDoc::OnFileSave(wxCommandEvent&)
+{
+    Save();
+}
+
+void CLavedoDoc::OnFileSaveAs(wxCommandEvent&)
+{
+    SaveAs();
+}
+
+void CLavedoDoc::OnFileRecente(wxCommandEvent& event)
+{
+    wxDocManager* pGestore = GetDocumentManager();
+    const std::size_t n = static_cast<std::size_t>(event.GetId() - wxID_FILE1);
+    if (!pGestore || n >= pGestore->GetHistoryFilesCount())
+        return;
+    const wxString percorso = pGestore->GetHistoryFile(n);
+    // A file that is gone leaves the list, as it can never open again.
+    if (!Apri(percorso) && !wxFileExists(percorso))
+    {
+        pGestore->GetFileHistory()->RemoveFileFromHistory(n);
+        AggiornaMenuFile();
+    }
+}
+
+void CLavedoDoc::OnUpdateAttivo(wxUpdateUIEvent& event)
+{
+    event.Enable(true);
+}
+
+void CLavedoDoc::OnUpdateRecente(wxUpdateUIEvent& event)
+{
+    wxDocManager* pGestore = GetDocumentManager();
+    event.Enable(pGestore && pGestore->GetHistoryFilesCount() > 0);
 }

@@ -3,6 +3,8 @@
 
 #include <wx/docview.h>
 
+class wxMenu;
+
 // The one document of the program: the scene plus the window side of new,
 // open and save. The framework's own modified flag is never set; the
 // scene's m_bModificato is the only one, asked about before discarding.
@@ -17,13 +19,48 @@ public:
     // New scene: asks before discarding changes; false when cancelled.
     bool OnNewDocument() override;
     bool IsModified() const override { return false; }
+    // Closing the window or leaving the program: the discard confirmation.
+    bool OnSaveModified() override;
+    // The framework's own paths to open and save come here too.
+    bool OnOpenDocument(const wxString& percorso) override;
+    bool Save() override;
+    bool SaveAs() override;
 
     // Runs the discard confirmation when the scene is modified; true when
     // the caller may go on.
     bool ConfermaPerdita();
 
+    // Reads a file into the document. The file is read whole into a scene
+    // of its own first: on any failure the user is told why and the open
+    // document stays exactly as it was. bChiedi runs the discard
+    // confirmation first.
+    bool Apri(const wxString& percorso, bool bChiedi = true);
+    // Writes the document to percorso, never leaving the previous file
+    // half-written. On failure the user is told why and the document keeps
+    // its modified flag.
+    bool SalvaSu(const wxString& percorso);
+
+    // Attaches the recent-file list to the File menu: its entries take the
+    // place of the "Ultimo file usato" item (wxID_FILE1), which stays
+    // greyed while the list is empty.
+    void CollegaMenuFile(wxMenu* pMenu);
+    // Rebuilds the recent-file entries of the attached menu.
+    void AggiornaMenuFile();
+
 private:
+    void AggiornaTitolo();
+    void RendiGLCorrente();
+    void AggiungiARecenti(const wxString& percorso);
+
     void OnFileNew(wxCommandEvent& event);
+    void OnFileOpen(wxCommandEvent& event);
+    void OnFileSave(wxCommandEvent& event);
+    void OnFileSaveAs(wxCommandEvent& event);
+    void OnFileRecente(wxCommandEvent& event);
+    void OnUpdateAttivo(wxUpdateUIEvent& event);
+    void OnUpdateRecente(wxUpdateUIEvent& event);
+
+    wxMenu* m_pMenuFile = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

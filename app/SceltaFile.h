@@ -1,0 +1,21 @@
+#pragma once
+// The file choosers and the error box of the document commands, each behind
+// a replaceable function: tests put their own in place of the real dialogs
+// (a file dialog answered by a test cannot hand back a path under GTK).
+#include <functional>
+#include <wx/string.h>
+
+namespace scelta_file
+{
+// Each hook, when set, replaces the real dialog. An empty path is a cancel.
+extern std::function<wxString()> g_fnAprire;
+extern std::function<wxString(const wxString& nomeProposto)> g_fnSalvare;
+extern std::function<void(const wxString& messaggio)> g_fnErrore;
+}  // namespace scelta_file
+
+// "Apri": an existing file, or empty when cancelled.
+wxString ScegliFileDaAprire();
+// "Salva con nome": a target path proposed from nomeProposto, or empty.
+wxString ScegliFileDaSalvare(const wxString& nomeProposto);
+// Tells the user what went wrong with a file (modal error box).
+void MostraErroreFile(const wxString& messaggio);
