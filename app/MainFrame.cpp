@@ -1,35 +1,371 @@
 #include "app/MainFrame.h"
 
+#include "app/Comandi.h"
+#include "app/Guida.h"
 #include "app/Icona.h"
+#include "app/Pulsanti.h"
+#include "model/Oggetto.h"
+#include "view/StatoVista.h"
 
+#include <wx/accel.h>
+#include <wx/log.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+namespace
+{
+// Status-bar prompt and tooltip of every command that has them.
+const CTestoComando s_aTesti[] = {
+    {wxID_NEW, "Crea un nuovo documento", "Nuovo"},
+    {wxID_OPEN, "Apre un documento esistente", "Apri"},
+    {wxID_SAVE, "Salva il documento attivo", "Salva"},
+    {wxID_SAVEAS, "Salva il documento attivo con un nuovo nome", "Salva con nome"},
+    {wxID_FILE1, "Apre questo documento", nullptr},
+    {wxID_EXIT, "Esce dall'applicazione", "Esci"},
+    {ID_INSERISCI_SEDIA, "Inserisce nella stanza una sedia o una poltrona", nullptr},
+    {ID_INSERISCI_TAVOLO, "Inserisce nella stanza un tavolo", nullptr},
+    {ID_INSERISCI_MOBILE, "Inserisce nella stanza un mobile", nullptr},
+    {ID_INSERISCI_PORTA_FINESTRA, "Inserisce nella stanza una porta o una finestra", nullptr},
+    {ID_INSERISCI_LUCE, "Inserisce una fonte di luce nella stanza", nullptr},
+    {ID_MODIFICA_OGGETTO, "Elimina un oggetto o ne modifica gli attributi", nullptr},
+    {ID_MODIFICA_LUCE, "Imposta le propriet\xC3\xA0 dell'illuminazione", nullptr},
+    {ID_IMPOSTAZIONI, "Modifica le caratteristiche della stanza", nullptr},
+    {ID_VISTA_3D, "Visualizza il rendering della stanza", "Vista3D"},
+    {ID_VISTA_PIANTINA, "Visualizza la piantina della stanza e gli oggetti contenuti in essa",
+     "Piantina"},
+    {ID_VISTA_WIREFRAMES, "Visualizza la scena corrente in wireframes", "Wireframes"},
+    {ID_VISTA_ANTIALIASING, "Visualizza la scena corrente con l'antialiasing", "Antialiasing"},
+    {ID_VISTA_TEXTURES, "Abilita o disabilita le textures", "Textures"},
+    {ID_VISTA_LUCI, "Attiva o disattiva l'illuminazione", "Luci"},
+    {ID_VISTA_ROTAZIONE, "Ruota la vista corrente", "Rotazione"},
+    {ID_VISTA_CENTRA, "Visualizza la stanza al centro della finestra", "Centra"},
+    {ID_VISTA_SELEZIONA, "Seleziona un oggetto nella stanza", "Seleziona"},
+    {ID_VISTA_ELIMINA, "Elimina l'oggetto selezionato", "Elimina"},
+    {ID_VISTA_MODIFICA, "Modifica gli attributi dell'oggetto selezionato", "Modifica"},
+    {ID_VISTA_ANTIALIASING2, "Abilita o disabilita l'antialiasing", "Antialiasing"},
+    {ID_BARRA_STRUMENTI, "Mostra o nasconde la barra degli strumenti",
+     "Mostra/nascondi barra degli strumenti"},
+    {ID_BARRA_STATO, "Mostra o nasconde la barra di stato", "Mostra/nascondi barra di stato"},
+    {ID_GUIDA_ARGOMENTI, "Elenca gli argomenti della Guida", "Argomenti della Guida"},
+    {wxID_ABOUT,
+     "Visualizza le informazioni sul programma, il numero di versione e il copyright",
+     "Informazioni su..."},
+};
+
+// Toolbar 132, in order; 0 is a separator.
+const int s_aBarraVista[] = {ID_VISTA_PIANTINA, ID_VISTA_3D,        ID_VISTA_WIREFRAMES, 0,
+                             ID_VISTA_SELEZIONA, ID_VISTA_ELIMINA,  ID_VISTA_MODIFICA,   0,
+                             ID_VISTA_LUCI,      ID_VISTA_TEXTURES, ID_VISTA_ANTIALIASING, 0,
+                             ID_VISTA_ROTAZIONE, ID_VISTA_CENTRA};
+// Positions of the buttons that stay pressed while their command is checked.
+bool IsPulsanteACasella(int nPosizione)
+{
+    switch (nPosizione)
+    {
+    case 0: case 1: case 2: case 4: case 8: case 9: case 10: case 12:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const char* const TESTO_NESSUNA_SELEZIONE = "Nessun oggetto selezionato";
+const char* const TESTO_MESSAGGIO_INATTIVO = "Per informazioni, premere F1";
+
+wxString Prompt(int nId)
+{
+    return wxString::FromUTF8(TestoComando(nId).pPrompt ? TestoComando(nId).pPrompt : "");
+}
+
+wxString Tooltip(int nId)
+{
+    return wxString::FromUTF8(TestoComando(nId).pTooltip ? TestoComando(nId).pTooltip : "");
+}
+
+// The selection pane takes the width of this text, as the program always had.
+wxString TestoRiquadroSelezione()
+{
+    return wxString(TESTO_NESSUNA_SELEZIONE) + wxString(' ', 46);
+}
+
+enum
+{
+    RIQUADRO_MESSAGGIO,
+    RIQUADRO_SELEZIONE,
+    RIQUADRO_MAIUSCOLE,
+    RIQUADRO_NUMERI,
+    RIQUADRO_SCORRIMENTO,
+    NUMERO_RIQUADRI
+};
+}  // namespace
+
+const CTestoComando& TestoComando(int nId)
+{
+    static const CTestoComando s_Nessuno = {0, nullptr, nullptr};
+    for (const CTestoComando& t : s_aTesti)
+        if (t.nId == nId)
+            return t;
+    return s_Nessuno;
+}
 
 CMainFrame::CMainFrame(wxDocManager* pGestore)
     : wxDocParentFrame(pGestore, nullptr, wxID_ANY, "Lavedo98", wxDefaultPosition, wxSize(900, 700))
 {
     SetIcon(CreaIconaProgramma());
     CreaMenu();
+    if (!CreaBarre())
+        wxLogDebug("Failed to create toolbar\n");
+    CreaAcceleratori();
+
     Bind(wxEVT_MENU, &CMainFrame::OnEsci, this, wxID_EXIT);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_ARGOMENTI);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_INDICE);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_CONTESTO);
+    Bind(wxEVT_MENU, &CMainFrame::OnBarraStrumenti, this, ID_BARRA_STRUMENTI);
+    Bind(wxEVT_MENU, &CMainFrame::OnBarraStato, this, ID_BARRA_STATO);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStrumenti, this, ID_BARRA_STRUMENTI);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStato, this, ID_BARRA_STATO);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSelezione, this, ID_INDICATORE_SELEZIONE);
+    // Their dialogs do not exist yet: greyed until they do.
+    for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
+                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
+                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateComandoInAttesa, this, nId);
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
 
 void CMainFrame::CreaMenu()
 {
-    auto* pFile = new wxMenu;
-    pFile->Append(wxID_NEW, "&Nuovo\tCtrl+N", "Crea un nuovo documento");
-    pFile->AppendSeparator();
-    pFile->Append(wxID_EXIT, "&Esci", "Esce dall'applicazione");
+    auto voce = [](wxMenu* pMenu, int nId, const char* pTesto, wxItemKind tipo = wxITEM_NORMAL) {
+        return pMenu->Append(nId, wxString::FromUTF8(pTesto), Prompt(nId), tipo);
+    };
+
+    m_pMenuFile = new wxMenu;
+    voce(m_pMenuFile, wxID_NEW, "&Nuovo\tCtrl+N");
+    voce(m_pMenuFile, wxID_OPEN, "&Apri...\tCtrl+A");
+    voce(m_pMenuFile, wxID_SAVE, "&Salva\tCtrl+S");
+    voce(m_pMenuFile, wxID_SAVEAS, "Sa&lva con nome...");
+    m_pMenuFile->AppendSeparator();
+    // Place of the recent-file list, greyed while the list is empty.
+    voce(m_pMenuFile, wxID_FILE1, "Ultimo file usato")->Enable(false);
+    m_pMenuFile->AppendSeparator();
+    voce(m_pMenuFile, wxID_EXIT, "&Esci");
+
+    auto* pOggetto = new wxMenu;
+    voce(pOggetto, ID_INSERISCI_SEDIA, "&Sedia o poltrona...");
+    voce(pOggetto, ID_INSERISCI_TAVOLO, "&Tavolo...");
+    voce(pOggetto, ID_INSERISCI_MOBILE, "&Mobile...");
+    voce(pOggetto, ID_INSERISCI_PORTA_FINESTRA, "&Porta o finestra...");
+    auto* pInserisci = new wxMenu;
+    pInserisci->AppendSubMenu(pOggetto, "&Oggetto");
+    voce(pInserisci, ID_INSERISCI_LUCE, "&Illuminazione...");
+
+    auto* pModifica = new wxMenu;
+    voce(pModifica, ID_MODIFICA_OGGETTO, "&Oggetto...");
+    pModifica->AppendSeparator();
+    voce(pModifica, ID_MODIFICA_LUCE, "&Illuminazione...");
+    pModifica->AppendSeparator();
+    voce(pModifica, ID_IMPOSTAZIONI, "I&mpostazioni...");
+
+    auto* pVisualizza = new wxMenu;
+    voce(pVisualizza, ID_VISTA_3D, "&Vista 3D", wxITEM_CHECK);
+    voce(pVisualizza, ID_VISTA_PIANTINA, "&Piantina", wxITEM_CHECK);
+    pVisualizza->AppendSeparator();
+    voce(pVisualizza, ID_VISTA_WIREFRAMES, "&Wireframes", wxITEM_CHECK);
+    voce(pVisualizza, ID_VISTA_ANTIALIASING, "A&ntialiasing", wxITEM_CHECK);
+    voce(pVisualizza, ID_VISTA_TEXTURES, "&Textures", wxITEM_CHECK);
+    pVisualizza->AppendSeparator();
+    voce(pVisualizza, ID_BARRA_STRUMENTI, "Barra degli st&rumenti", wxITEM_CHECK);
+    voce(pVisualizza, ID_BARRA_STATO, "Barra di st&ato", wxITEM_CHECK);
 
     auto* pAiuto = new wxMenu;
-    pAiuto->Append(wxID_ABOUT, "Infor&mazioni su Lavedo...",
-                   "Visualizza le informazioni sul programma, il numero di versione e il copyright");
+    voce(pAiuto, ID_GUIDA_ARGOMENTI, "&Argomenti della Guida");
+    pAiuto->AppendSeparator();
+    voce(pAiuto, wxID_ABOUT, "Infor&mazioni su Lavedo...");
 
     auto* pBarra = new wxMenuBar;
-    pBarra->Append(pFile, "&File");
+    pBarra->Append(m_pMenuFile, "&File");
+    pBarra->Append(pInserisci, "&Inserisci");
+    pBarra->Append(pModifica, "&Modifica");
+    pBarra->Append(pVisualizza, "&Visualizza");
     pBarra->Append(pAiuto, "&?");
     SetMenuBar(pBarra);
+}
+
+bool CMainFrame::CreaBarre()
+{
+    const long nStile = wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER;
+    const wxSize dimensionePulsante(LARGHEZZA_PULSANTE, ALTEZZA_PULSANTE);
+
+    m_wndToolBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, nStile);
+    m_wndToolBar->SetToolBitmapSize(dimensionePulsante);
+    for (int nId : {wxID_NEW, wxID_OPEN, wxID_SAVE})
+        m_wndToolBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
+                              wxITEM_NORMAL, Tooltip(nId), Prompt(nId));
+    if (!m_wndToolBar->Realize())
+        return false;
+
+    m_wndVistaBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, nStile);
+    m_wndVistaBar->SetToolBitmapSize(dimensionePulsante);
+    int nPosizione = 0;
+    for (int nId : s_aBarraVista)
+    {
+        if (nId == 0)
+            m_wndVistaBar->AddSeparator();
+        else
+            m_wndVistaBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
+                                   IsPulsanteACasella(nPosizione) ? wxITEM_CHECK : wxITEM_NORMAL,
+                                   Tooltip(nId), Prompt(nId));
+        ++nPosizione;
+    }
+    if (!m_wndVistaBar->Realize())
+        return false;
+
+    // The view bar sits after the file bar on the same row; the view's
+    // window fills what is left below them.
+    auto* pRiga = new wxBoxSizer(wxHORIZONTAL);
+    pRiga->Add(m_wndToolBar, 0, wxALIGN_CENTER_VERTICAL);
+    pRiga->Add(m_wndVistaBar, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
+    m_pSizer = new wxBoxSizer(wxVERTICAL);
+    m_pSizer->Add(pRiga, 0, wxEXPAND | wxBOTTOM, 1);
+    SetSizer(m_pSizer);
+
+    m_wndStatusBar = CreateStatusBar(NUMERO_RIQUADRI, wxSTB_DEFAULT_STYLE, wxID_ANY);
+    if (!m_wndStatusBar)
+    {
+        wxLogDebug("Failed to create status bar\n");
+        return false;
+    }
+    const wxString aMisure[NUMERO_RIQUADRI] = {"", TestoRiquadroSelezione(), "MA", "NUM", "BS"};
+    int aLarghezze[NUMERO_RIQUADRI];
+    aLarghezze[RIQUADRO_MESSAGGIO] = -1;
+    for (int i = RIQUADRO_SELEZIONE; i < NUMERO_RIQUADRI; ++i)
+        aLarghezze[i] = m_wndStatusBar->GetTextExtent(aMisure[i]).GetWidth() + 12;
+    m_wndStatusBar->SetStatusWidths(NUMERO_RIQUADRI, aLarghezze);
+    SetStatusBarPane(RIQUADRO_MESSAGGIO);
+    SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+    AggiornaBarraStato();
+    return true;
+}
+
+void CMainFrame::CreaAcceleratori()
+{
+    // Undo, cut, copy, paste and the pane keys have no handler: they do
+    // nothing, as there is no clipboard and no split window.
+    wxAcceleratorEntry aTasti[] = {
+        {wxACCEL_CTRL, 'N', wxID_NEW},
+        {wxACCEL_CTRL, 'A', wxID_OPEN},
+        {wxACCEL_CTRL, 'S', wxID_SAVE},
+        {wxACCEL_CTRL, 'Z', ID_MODIFICA_ANNULLA},
+        {wxACCEL_ALT, WXK_BACK, ID_MODIFICA_ANNULLA},
+        {wxACCEL_CTRL, 'X', ID_MODIFICA_TAGLIA},
+        {wxACCEL_SHIFT, WXK_DELETE, ID_MODIFICA_TAGLIA},
+        {wxACCEL_CTRL, 'C', ID_MODIFICA_COPIA},
+        {wxACCEL_CTRL, WXK_INSERT, ID_MODIFICA_COPIA},
+        {wxACCEL_CTRL, 'V', ID_MODIFICA_INCOLLA},
+        {wxACCEL_SHIFT, WXK_INSERT, ID_MODIFICA_INCOLLA},
+        {wxACCEL_NORMAL, WXK_F6, ID_RIQUADRO_SUCCESSIVO},
+        {wxACCEL_SHIFT, WXK_F6, ID_RIQUADRO_PRECEDENTE},
+        {wxACCEL_SHIFT, WXK_F1, ID_GUIDA_CONTESTO},
+        {wxACCEL_NORMAL, WXK_F1, ID_GUIDA},
+    };
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(WXSIZEOF(aTasti)), aTasti));
+}
+
+void CMainFrame::AttaccaVista(wxWindow* pFinestra)
+{
+    if (m_pSizer && pFinestra && !m_pSizer->GetItem(pFinestra))
+    {
+        m_pSizer->Add(pFinestra, 1, wxEXPAND);
+        Layout();
+    }
+    // TODO(document commands): once CLavedoDoc::CollegaMenuFile exists, hand
+    // it the File menu here (it attaches the recent-file list):
+    // if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc)) pDoc->CollegaMenuFile(m_pMenuFile);
+}
+
+wxString CMainFrame::TestoSelezione()
+{
+    const COggetto* pOggetto = g_pView ? g_pView->GetOggettoSelezionato() : nullptr;
+    if (!pOggetto)
+        return TestoRiquadroSelezione();
+    // Names are Windows-1252 bytes, as in the document files.
+    const wxString nome(pOggetto->GetNome(), wxCSConv(wxFONTENCODING_CP1252));
+    return wxString::Format("Oggetto selezionato: %s", nome);
+}
+
+void CMainFrame::OnUpdateSelezione(wxUpdateUIEvent& event)
+{
+    event.Enable(true);
+    event.SetText(TestoSelezione());
+}
+
+void CMainFrame::AggiornaBarraStato()
+{
+    if (!m_wndStatusBar)
+        return;
+    auto imposta = [this](int nRiquadro, const wxString& testo) {
+        if (m_wndStatusBar->GetStatusText(nRiquadro) != testo)
+            m_wndStatusBar->SetStatusText(testo, nRiquadro);
+    };
+    wxUpdateUIEvent richiesta(ID_INDICATORE_SELEZIONE);
+    richiesta.SetEventObject(this);
+    OnUpdateSelezione(richiesta);
+    if (richiesta.GetSetText())
+        imposta(RIQUADRO_SELEZIONE, richiesta.GetText());
+    imposta(RIQUADRO_MAIUSCOLE, wxGetKeyState(WXK_CAPITAL) ? "MA" : "");
+    imposta(RIQUADRO_NUMERI, wxGetKeyState(WXK_NUMLOCK) ? "NUM" : "");
+    imposta(RIQUADRO_SCORRIMENTO, wxGetKeyState(WXK_SCROLL) ? "BS" : "");
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event)
+{
+    AggiornaBarraStato();
+    event.Skip();
 }
 
 void CMainFrame::OnEsci(wxCommandEvent&)
 {
     Close();
+}
+
+void CMainFrame::OnGuida(wxCommandEvent&)
+{
+    MostraGuida(this);
+}
+
+void CMainFrame::OnBarraStrumenti(wxCommandEvent&)
+{
+    // Only the file bar: the view bar always stays.
+    if (!m_wndToolBar || !m_pSizer)
+        return;
+    m_pSizer->Show(m_wndToolBar, !m_wndToolBar->IsShown(), true);
+    Layout();
+}
+
+void CMainFrame::OnBarraStato(wxCommandEvent&)
+{
+    if (!m_wndStatusBar)
+        return;
+    m_wndStatusBar->Show(!m_wndStatusBar->IsShown());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateBarraStrumenti(wxUpdateUIEvent& event)
+{
+    event.Check(m_wndToolBar && m_wndToolBar->IsShown());
+}
+
+void CMainFrame::OnUpdateBarraStato(wxUpdateUIEvent& event)
+{
+    event.Check(m_wndStatusBar && m_wndStatusBar->IsShown());
+}
+
+void CMainFrame::OnUpdateComandoInAttesa(wxUpdateUIEvent& event)
+{
+    event.Enable(false);
 }

@@ -21,7 +21,9 @@ CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
     Bind(wxEVT_PAINT, &CCanvasGL::OnPaint, this);
     Bind(wxEVT_SIZE, &CCanvasGL::OnSize, this);
     Bind(wxEVT_LEFT_DOWN, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_LEFT_DCLICK, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_LEFT_UP, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_RIGHT_DCLICK, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_RIGHT_DOWN, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_RIGHT_UP, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_MOTION, &CCanvasGL::OnMouse, this);

@@ -1,5 +1,6 @@
 #include "view/LavedoView.h"
 
+#include "app/MainFrame.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -27,7 +28,6 @@ struct CRetinatura
 };
 const CRetinatura s_Retinatura;
 
-constexpr int ID_TIMER_ROTAZIONE = 1;
 }  // namespace
 
 CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
@@ -50,6 +50,8 @@ bool CLavedoView::OnCreate(wxDocument* pDoc, long nFlags)
         return false;
     SetFrame(pFrame);
     m_pCanvas = new CCanvasGL(pFrame, this);
+    if (auto* pCornice = dynamic_cast<CMainFrame*>(pFrame))
+        pCornice->AttaccaVista(m_pCanvas);
     m_hRC = new wxGLContext(m_pCanvas);
     const wxSize dimensione = m_pCanvas->GetClientSize();
     OnSize(dimensione.GetWidth(), dimensione.GetHeight());
@@ -269,20 +271,4 @@ void CLavedoView::DisegnaPiantinaScena()
         oggetti.GetSuccessivo(m_pCorrente);
     }
     glDisable(GL_BLEND);
-}
-
-void CLavedoView::OnMouse(wxMouseEvent&)
-{
-    // TODO(interaction): drags and picking.
-}
-
-void CLavedoView::OnCaptureLost()
-{
-    m_bTrascinaSinistro = 0;
-    m_bTrascinaDestro = 0;
-}
-
-void CLavedoView::OnTimer(wxTimerEvent&)
-{
-    // TODO(interaction): automatic rotation step.
 }

@@ -7,6 +7,11 @@
 class CCanvasGL;
 class wxGLContext;
 class wxMouseEvent;
+class wxUpdateUIEvent;
+class COggetto;
+
+// Identifier of the automatic rotation timer.
+constexpr int ID_TIMER_ROTAZIONE = 1;
 
 // The one view of the one document: owns the GL window and context, the 38
 // texture objects, and the paint pass in plan or 3D. The editing state
@@ -33,6 +38,20 @@ public:
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost();
 
+    // Mouse buttons and motion in client pixels, y downwards.
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnRButtonDown(int x, int y);
+    void OnRButtonUp(int x, int y);
+    void OnMouseMove(int x, int y);
+    // The automatic rotation step of the 10 ms timer.
+    void OnTimer(wxTimerEvent& event);
+    bool IsRotazioneAttiva() const { return m_Timer.IsRunning(); }
+
+    // Renders the furniture in GL selection mode through a 3 x 3 pixel
+    // region around (x, y) and selects what it hits; disarms the view.
+    void EseguiSelezione(int x, int y);
+
     // Makes the context current; the first time it succeeds (the window is
     // on screen) it also sets the GL defaults and creates the textures.
     bool RendiCorrente();
@@ -52,11 +71,45 @@ private:
     void ImpostaProiezione();
     void DisegnaScena();
     void DisegnaPiantinaScena();
-    void OnTimer(wxTimerEvent& event);
+
+    // Drags (view/MouseVista.cpp).
+    void RuotaOggetto(COggetto& oggetto, int x);
+    void SpostaOggetto(COggetto& oggetto, int x, int y);
+    void CatturaMouse();
+    void RilasciaMouse();
+    // Hit resolution of a pick (view/Selezione.cpp).
+    void RisolviColpi();
+
+    // View commands (view/ComandiVista.cpp).
+    void CambiaModo(bool bDaPiantina);
+    void OnVista3D(wxCommandEvent& event);
+    void OnPiantina(wxCommandEvent& event);
+    void OnWireframes(wxCommandEvent& event);
+    void OnAntialiasing(wxCommandEvent& event);
+    void OnTextures(wxCommandEvent& event);
+    void OnLuci(wxCommandEvent& event);
+    void OnRotazione(wxCommandEvent& event);
+    void OnCentra(wxCommandEvent& event);
+    void OnSeleziona(wxCommandEvent& event);
+    void OnElimina(wxCommandEvent& event);
+    void OnModifica(wxCommandEvent& event);
+    void OnUpdateVista3D(wxUpdateUIEvent& event);
+    void OnUpdatePiantina(wxUpdateUIEvent& event);
+    void OnUpdateWireframes(wxUpdateUIEvent& event);
+    void OnUpdateAntialiasing(wxUpdateUIEvent& event);
+    void OnUpdateTextures(wxUpdateUIEvent& event);
+    void OnUpdateLuci(wxUpdateUIEvent& event);
+    void OnUpdateRotazione(wxUpdateUIEvent& event);
+    void OnUpdateCentra(wxUpdateUIEvent& event);
+    void OnUpdateSeleziona(wxUpdateUIEvent& event);
+    void OnUpdateElimina(wxUpdateUIEvent& event);
+    void OnUpdateModifica(wxUpdateUIEvent& event);
 
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
     wxTimer m_Timer;
+
+    wxDECLARE_EVENT_TABLE();
 };
 
 // The window view behind g_pView.

@@ -1,0 +1,65 @@
+#include "dialogs/ConfermaEliminaDlg.h"
+
+#include "model/Contenitori.h"
+#include "model/Oggetto.h"
+#include "model/Scena.h"
+#include "view/StatoVista.h"
+
+#include <wx/stattext.h>
+
+namespace
+{
+// Container position of the view's selected object, or 0 when it is not in
+// the container (the pointer is then only compared, never followed).
+std::uint8_t PosizioneSelezionato()
+{
+    if (!g_pDoc || !g_pView || !g_pView->m_pOggettoSelezionato)
+        return 0;
+    CContenitori& oggetti = g_pDoc->m_Oggetti;
+    for (int p = oggetti.GetNumero(); p >= 1; --p)
+    {
+        COggetto* pOggetto = nullptr;
+        oggetti.GetElemento(static_cast<std::uint8_t>(p), pOggetto);
+        if (pOggetto == g_pView->m_pOggettoSelezionato)
+            return static_cast<std::uint8_t>(p);
+    }
+    return 0;
+}
+}  // namespace
+
+CConfermaEliminaDlg::CConfermaEliminaDlg()
+{
+    CaricaModello(nullptr, "IDD_CONFERMA_ELIMINA", 187, 95);
+    m_pNome = Controllo<wxStaticText>("IDC_NOME");
+    Bind(wxEVT_BUTTON, &CConfermaEliminaDlg::OnOK, this, wxID_OK);
+    Bind(wxEVT_BUTTON, &CConfermaEliminaDlg::OnCancel, this, wxID_CANCEL);
+    Inizializza();
+}
+
+void CConfermaEliminaDlg::Inizializza()
+{
+    // Only a pointer that is still in the container is read.
+    if (m_pNome && PosizioneSelezionato() != 0)
+        m_pNome->SetLabel(wxString(g_pView->m_pOggettoSelezionato->GetNome(),
+                                   wxCSConv(wxFONTENCODING_CP1252)));
+}
+
+void CConfermaEliminaDlg::OnOK(wxCommandEvent&)
+{
+    m_bConfermato = true;
+    if (const std::uint8_t p = PosizioneSelezionato())
+    {
+        g_pView->m_pOggettoSelezionato->Deseleziona();
+        g_pView->AnnullaSelezione();
+        g_pDoc->m_Oggetti.Rimuovi(p);
+    }
+    Termina(wxID_OK);
+    if (g_pDoc)
+        g_pDoc->SetModificato();
+}
+
+void CConfermaEliminaDlg::OnCancel(wxCommandEvent&)
+{
+    m_bConfermato = false;
+    Termina(wxID_CANCEL);
+}

@@ -1,0 +1,276 @@
+// Picking in GL selection mode in the plan and in 3D, the multiple-hit
+// choice and what a pick leaves behind.
+#include "Risposte.h"
+#include "TestMouseAiuti.h"
+#include "app/Comandi.h"
+#include "app/MainFrame.h"
+#include "dialogs/SelezioneMultiplaDlg.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+
+using namespace ambiente;
+using namespace aiuti;
+
+namespace
+{
+// 600 x 500 over the 12 x 10 room: 50 pixels a metre, so room point (X, Y)
+// is client pixel (50 X, 50 Y).
+constexpr int W_CLIENT = 600, H_CLIENT = 500;
+
+void ArmaEClicca(int x, int y)
+{
+    Comando(ID_VISTA_SELEZIONA);
+    ASSERT_EQ(Vista().m_nModoRender, MODO_SELEZIONE);
+    Mouse(wxEVT_LEFT_DOWN, x, y);
+    Mouse(wxEVT_LEFT_UP, x, y);
+    Pompa();
+}
+
+// Answers the multiple-hit choice: notes the list, picks an entry (or
+// none) and confirms, or leaves with Escape.
+class CSceltaMultipla : public wxExpectModalBase<CSelezioneMultiplaDlg>
+{
+public:
+    CSceltaMultipla(int nScelta, bool bConferma, std::vector<wxString>& elenco, wxString& tipo)
+        : m_nScelta(nScelta), m_bConferma(bConferma), m_Elenco(elenco), m_Tipo(tipo)
+    {
+    }
+
+protected:
+    int OnInvoked(CSelezioneMultiplaDlg* pDlg) const override
+    {
+        auto* pScelta = XRCCTRL(*pDlg, "IDC_OGGETTO", wxChoice);
+        for (unsigned i = 0; i < pScelta->GetCount(); ++i)
+            m_Elenco.push_back(pScelta->GetString(i));
+        if (m_nScelta >= 0)
+        {
+            pScelta->SetSelection(m_nScelta);
+            wxCommandEvent cambio(wxEVT_CHOICE, pScelta->GetId());
+            cambio.SetEventObject(pScelta);
+            cambio.SetInt(m_nScelta);
+            pScelta->ProcessWindowEvent(cambio);
+        }
+        m_Tipo = XRCCTRL(*pDlg, "IDC_TIPO", wxStaticText)->GetLabel();
+        if (m_bConferma)
+        {
+            wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+            ok.SetEventObject(pDlg);
+            pDlg->ProcessWindowEvent(ok);
+        }
+        else
+        {
+            wxKeyEvent esc(wxEVT_CHAR_HOOK);
+            esc.m_keyCode = WXK_ESCAPE;
+            esc.SetEventObject(pDlg);
+            pDlg->ProcessWindowEvent(esc);
+        }
+        return pDlg->GetReturnCode();
+    }
+
+private:
+    int m_nScelta;
+    bool m_bConferma;
+    std::vector<wxString>& m_Elenco;
+    wxString& m_Tipo;
+};
+}  // namespace
+
+TEST(SelezionePiantina, UnColpoSelezionaENessunoDeseleziona)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    COggetto* pMobile = Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 2.0f, 2.0f, 1.0f, 1.0f);
+    COggetto* pSedia = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 6.0f, 6.0f, 0.5f, 0.5f);
+    COggetto* pPorta = Aggiungi(CATEGORIA_PORTE_FINESTRE, 0, "Porta", 4.0f, 0.0f, 1.0f, 0.0f);
+    pPorta->SetParete(1);
+
+    struct Caso
+    {
+        int x, y;
+        COggetto* pAtteso;
+    };
+    // Each piece where the plan mapping puts it; the floor between is empty.
+    const Caso aCasi[] = {
+        {125, 125, pMobile}, {312, 312, pSedia}, {550, 450, nullptr},
+        {140, 140, pMobile}, {230, 125, nullptr}, {312, 312, pSedia},
+    };
+    for (const Caso& c : aCasi)
+    {
+        ArmaEClicca(c.x, c.y);
+        EXPECT_EQ(Vista().m_nModoRender, MODO_RENDER) << "one click disarms";
+        EXPECT_EQ(Vista().GetOggettoSelezionato(), c.pAtteso) << c.x << "," << c.y;
+        EXPECT_EQ(Vista().IsOggettoSelezionato(), c.pAtteso != nullptr);
+        // Only the selection is marked, so only it is stippled.
+        for (COggetto* p : {pMobile, pSedia, pPorta})
+            EXPECT_EQ(p->IsSelezionato(), p == c.pAtteso) << c.x << "," << c.y;
+        EXPECT_FALSE(Vista().m_bSelezioneLuce);
+        EXPECT_FALSE(StatoComando(ID_VISTA_SELEZIONA).bSpuntato);
+    }
+    // A click when not armed picks nothing.
+    Mouse(wxEVT_LEFT_DOWN, 125, 125);
+    Mouse(wxEVT_LEFT_UP, 125, 125);
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), pSedia);
+}
+
+TEST(SelezionePiantina, ColpiMultipliScelgonoNellaFinestra)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    COggetto* pMobile = Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 2.0f, 2.0f, 1.0f, 1.0f);
+    COggetto* pTavolo = Aggiungi(CATEGORIA_TAVOLI, 1, "Tavolo di cucina", 2.5f, 2.5f, 1.0f, 1.0f);
+    COggetto* pSedia = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia di pap\xE0", 2.6f, 2.6f, 0.5f, 0.5f);
+    Seleziona(pSedia);
+
+    // Confirming the second entry: listed newest first, as the container.
+    std::vector<wxString> elenco;
+    wxString tipo;
+    wxTEST_DIALOG(ArmaEClicca(140, 140), CSceltaMultipla(2, true, elenco, tipo));
+    ASSERT_EQ(elenco.size(), 3u);
+    EXPECT_EQ(elenco[0], wxString::FromUTF8("Sedia di papà"));
+    EXPECT_EQ(elenco[1], "Tavolo di cucina");
+    EXPECT_EQ(elenco[2], "Mobiletto");
+    EXPECT_EQ(tipo, "Mobiletto");
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), pMobile);
+    EXPECT_TRUE(pMobile->IsSelezionato());
+    EXPECT_FALSE(pSedia->IsSelezionato());
+    EXPECT_FALSE(pTavolo->IsSelezionato());
+    EXPECT_EQ(Vista().m_nModoRender, MODO_RENDER);
+
+    // Leaving with Escape selects nothing and the old selection is unmarked.
+    elenco.clear();
+    wxTEST_DIALOG(ArmaEClicca(140, 140), CSceltaMultipla(-1, false, elenco, tipo));
+    EXPECT_EQ(elenco.size(), 3u);
+    EXPECT_EQ(tipo, "Sedia");  // the first entry's kind
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), nullptr);
+    EXPECT_FALSE(pMobile->IsSelezionato());
+}
+
+TEST(SelezionePiantina, PiuDiSediciOggettiSonoTuttiOfferti)
+{
+    // Twenty pieces on one spot: every one is offered, none is lost.
+    Ripristina(W_CLIENT, H_CLIENT);
+    COggetto* aPezzi[20];
+    for (int i = 0; i < 20; ++i)
+    {
+        const std::string nome = "Pezzo " + std::to_string(i);
+        aPezzi[i] = Aggiungi(CATEGORIA_ARMADI, 1, nome.c_str(), 4.0f, 4.0f, 1.0f, 1.0f);
+    }
+    std::vector<wxString> elenco;
+    wxString tipo;
+    wxTEST_DIALOG(ArmaEClicca(225, 225), CSceltaMultipla(19, true, elenco, tipo));
+    ASSERT_EQ(elenco.size(), 20u);
+    EXPECT_EQ(Vista().m_nColpiti, 20);
+    EXPECT_EQ(elenco.front(), "Pezzo 19");
+    EXPECT_EQ(elenco.back(), "Pezzo 0");
+    EXPECT_EQ(tipo, "Armadio");
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), aPezzi[0]);
+}
+
+TEST(SelezionePiantina, LaSceltaPermetteSubitoDiSpostare)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    COggetto* pMobile = Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 2.0f, 2.0f, 1.0f, 1.0f);
+    ArmaEClicca(125, 125);
+    ASSERT_EQ(Vista().GetOggettoSelezionato(), pMobile);
+    Trascina(false, 125, 125, 175, 125);
+    EXPECT_NEAR(pMobile->GetX(), 3.0f, 1e-5);
+}
+
+TEST(Selezione3D, ColpisceDietroLaPareteESenzaStanza)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    // In the middle of the room; the default camera looks at it through
+    // the south wall.
+    COggetto* pMobile = Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 5.5f, 4.5f, 1.0f, 1.0f);
+    Comando(ID_VISTA_3D);
+    ASSERT_EQ(Vista().m_nVista, VISTA_3D);
+
+    // Its centre (6, 0.5, 5) is 15 m before the eye and 1.25 m below it.
+    ArmaEClicca(300, 286);
+    EXPECT_EQ(Vista().m_nColpiti, 1) << "neither the room nor the lights are picked";
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), pMobile);
+    EXPECT_EQ(Vista().m_nModoRender, MODO_RENDER);
+
+    // High up in the window there is only the room: no hit.
+    ArmaEClicca(300, 40);
+    EXPECT_EQ(Vista().m_nColpiti, 0);
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), nullptr);
+    EXPECT_FALSE(pMobile->IsSelezionato());
+
+    // The camera transform counts: orbited by 180 degrees it is still there
+    // (the room turns about its centre), moved sideways it is not.
+    Vista().m_fRotY = 180.0f;
+    ArmaEClicca(300, 286);
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), pMobile);
+    Vista().m_fTraslX = 4.0f;
+    ArmaEClicca(300, 286);
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), nullptr);
+}
+
+TEST(SelezioneStato, LaSelezioneNonDisturbaIlDisegno)
+{
+    for (int nVista : {VISTA_PIANTINA, VISTA_3D})
+    {
+        Ripristina(W_CLIENT, H_CLIENT);
+        Aggiungi(CATEGORIA_TAVOLI, 0, "Tondo", 6.0f, 5.0f, 1.2f, 0.0f);
+        Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 5.5f, 4.5f, 1.0f, 1.0f)->SetAltezza(2.0f);
+        if (nVista == VISTA_3D)
+            Comando(ID_VISTA_3D);
+        Pixel(0, 0);  // a paint sets the projection
+        GLint nModo = 0, nPila = 0;
+        GLfloat aProiezione[16], aModello[16];
+        glGetIntegerv(GL_MATRIX_MODE, &nModo);
+        glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &nPila);
+        glGetFloatv(GL_PROJECTION_MATRIX, aProiezione);
+        glGetFloatv(GL_MODELVIEW_MATRIX, aModello);
+        const GLboolean bProfondita = glIsEnabled(GL_DEPTH_TEST);
+
+        // Both pieces are under (6, 5) in the plan; in 3D the line of sight
+        // through (300, 272) crosses the cabinet's front and the table top.
+        std::vector<wxString> elenco;
+        wxString tipo;
+        const int y = nVista == VISTA_3D ? 272 : 250;
+        wxTEST_DIALOG(ArmaEClicca(300, y), CSceltaMultipla(0, true, elenco, tipo));
+        EXPECT_EQ(elenco.size(), 2u) << nVista;
+        ASSERT_TRUE(Vista().RendiCorrente());
+        GLint nModoDopo = 0, nPilaDopo = 0, nRender = 0;
+        GLfloat aProiezioneDopo[16], aModelloDopo[16];
+        glGetIntegerv(GL_MATRIX_MODE, &nModoDopo);
+        glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &nPilaDopo);
+        glGetIntegerv(GL_RENDER_MODE, &nRender);
+        glGetFloatv(GL_PROJECTION_MATRIX, aProiezioneDopo);
+        glGetFloatv(GL_MODELVIEW_MATRIX, aModelloDopo);
+        EXPECT_EQ(nModoDopo, nModo);
+        EXPECT_EQ(nPilaDopo, nPila);
+        EXPECT_EQ(nRender, GL_RENDER);
+        EXPECT_EQ(glIsEnabled(GL_DEPTH_TEST), bProfondita);
+        EXPECT_FALSE(glIsEnabled(GL_CULL_FACE)) << "the furniture's own state is undone";
+        for (int i = 0; i < 16; ++i)
+        {
+            EXPECT_FLOAT_EQ(aProiezioneDopo[i], aProiezione[i]) << nVista << " " << i;
+            EXPECT_FLOAT_EQ(aModelloDopo[i], aModello[i]) << nVista << " " << i;
+        }
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+}
+
+TEST(SelezioneFinestra, ClicVeroSelezionaEMostraIlNome)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    COggetto* pSedia = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia di pap\xE0", 2.0f, 2.0f, 1.0f, 1.0f);
+    Comando(ID_VISTA_SELEZIONA);
+    wxUIActionSimulator simulatore;
+    simulatore.MouseMove(SulloSchermo(125, 125));
+    Pompa();
+    simulatore.MouseClick(wxMOUSE_BTN_LEFT);
+    Pompa();
+    EXPECT_EQ(Vista().GetOggettoSelezionato(), pSedia);
+    EXPECT_EQ(Vista().m_nModoRender, MODO_RENDER);
+    auto& cornice = dynamic_cast<CMainFrame&>(Cornice());
+    cornice.AggiornaBarraStato();
+    EXPECT_EQ(cornice.m_wndStatusBar->GetStatusText(1),
+              wxString::FromUTF8("Oggetto selezionato: Sedia di papà"));
+}

@@ -1,0 +1,228 @@
+// Mouse and timer handlers of the view: the camera in 3D, the selected
+// object in the plan.
+#include "model/Oggetto.h"
+#include "model/Scena.h"
+#include "view/CanvasGL.h"
+#include "view/LavedoView.h"
+
+#include <cmath>
+
+namespace
+{
+// The camera angles wrap to the opposite end instead of carrying the rest.
+float AvvolgiAngolo(float f)
+{
+    if (f > 360.0f)
+        return 0.0f;
+    if (f < 0.0f)
+        return 360.0f;
+    return f;
+}
+
+struct CLimiti
+{
+    float fMinX, fMaxX, fMinY, fMaxY;
+};
+
+// Bounds of the reference corner that keep the footprint spanned by
+// L (cos a, -sin a) and P (sin a, cos a) inside a W x D room, by quadrant.
+CLimiti LimitiImpronta(float fAngolo, float L, float P, float W, float D)
+{
+    const float a = fAngolo * 3.1415927f / 180.0f;
+    const float s = std::sin(a), c = std::cos(a);
+    if (fAngolo <= 90.0f)
+        return {0.0f, W - L * c - P * s, L * s, D - P * c};
+    if (fAngolo <= 180.0f)
+        return {-L * c, W - P * s, L * s - P * c, D};
+    if (fAngolo <= 270.0f)
+        return {-L * c - P * s, W, -P * c, D + L * s};
+    return {-P * s, W - L * c, 0.0f, D + L * s - P * c};
+}
+}  // namespace
+
+void CLavedoView::OnMouse(wxMouseEvent& event)
+{
+    const int x = event.GetX(), y = event.GetY();
+    const wxEventType tipo = event.GetEventType();
+    // A quick second click arrives as a double click: it is a press too.
+    if (tipo == wxEVT_LEFT_DOWN || tipo == wxEVT_LEFT_DCLICK)
+        OnLButtonDown(x, y);
+    else if (tipo == wxEVT_LEFT_UP)
+        OnLButtonUp(x, y);
+    else if (tipo == wxEVT_RIGHT_DOWN || tipo == wxEVT_RIGHT_DCLICK)
+        OnRButtonDown(x, y);
+    else if (tipo == wxEVT_RIGHT_UP)
+        OnRButtonUp(x, y);
+    else if (tipo == wxEVT_MOTION)
+        OnMouseMove(x, y);
+}
+
+void CLavedoView::OnCaptureLost()
+{
+    // Another window took the mouse: no button-up will come for the drags.
+    m_bTrascinaSinistro = 0;
+    m_bTrascinaDestro = 0;
+}
+
+void CLavedoView::CatturaMouse()
+{
+    // Held for the whole drag, so that releasing the button outside the
+    // window still ends it.
+    if (m_pCanvas && !m_pCanvas->HasCapture())
+        m_pCanvas->CaptureMouse();
+}
+
+void CLavedoView::RilasciaMouse()
+{
+    if (!m_bTrascinaSinistro && !m_bTrascinaDestro && m_pCanvas && m_pCanvas->HasCapture())
+        m_pCanvas->ReleaseMouse();
+}
+
+void CLavedoView::OnLButtonDown(int x, int y)
+{
+    if (m_nModoRender == MODO_SELEZIONE)
+    {
+        EseguiSelezione(x, y);
+        return;
+    }
+    if (m_nVista == VISTA_3D || GetOggettoSelezionato())
+    {
+        m_bTrascinaSinistro = 1;
+        m_ptSinistro = {x, y};
+        CatturaMouse();
+    }
+}
+
+void CLavedoView::OnLButtonUp(int, int)
+{
+    m_bTrascinaSinistro = 0;
+    RilasciaMouse();
+}
+
+void CLavedoView::OnRButtonDown(int x, int y)
+{
+    if (m_nVista == VISTA_3D || GetOggettoSelezionato())
+    {
+        m_bTrascinaDestro = 1;
+        m_ptDestro = {x, y};
+        CatturaMouse();
+    }
+}
+
+void CLavedoView::OnRButtonUp(int, int)
+{
+    m_bTrascinaDestro = 0;
+    RilasciaMouse();
+}
+
+void CLavedoView::OnMouseMove(int x, int y)
+{
+    if (m_bTrascinaSinistro)
+    {
+        if (m_nVista == VISTA_3D)
+        {
+            // Three pixels turn the camera by one degree.
+            m_fRotY = AvvolgiAngolo(static_cast<float>(m_fRotY - (m_ptSinistro.x - x) / 3.0));
+            m_fRotX = AvvolgiAngolo(static_cast<float>(m_fRotX - (m_ptSinistro.y - y) / 3.0));
+            m_ptSinistro = {x, y};
+            Ridisegna();
+        }
+        else if (COggetto* pOggetto = GetOggettoSelezionato())
+        {
+            RuotaOggetto(*pOggetto, x);
+            m_ptSinistro = {x, y};
+            Ridisegna();
+        }
+        return;
+    }
+    if (m_bTrascinaDestro)
+    {
+        if (m_nVista == VISTA_3D)
+        {
+            // Eight pixels move the camera by one metre.
+            m_fTraslZ = static_cast<float>(m_fTraslZ - (m_ptDestro.y - y) / 8.0);
+            m_fTraslX = static_cast<float>(m_fTraslX - (m_ptDestro.x - x) / 8.0);
+            m_ptDestro = {x, y};
+            Ridisegna();
+        }
+        else if (COggetto* pOggetto = GetOggettoSelezionato())
+        {
+            SpostaOggetto(*pOggetto, x, y);
+            m_ptDestro = {x, y};
+            Ridisegna();
+        }
+    }
+}
+
+void CLavedoView::RuotaOggetto(COggetto& oggetto, int x)
+{
+    if (g_pDoc)
+        g_pDoc->SetModificato();
+    // Two and a half pixels of horizontal motion turn it by one degree.
+    oggetto.SetRotazione(static_cast<float>(oggetto.GetRotazione() - (m_ptSinistro.x - x) / 2.5));
+    const float fAngolo = oggetto.GetRotazione();
+    if (fAngolo < 0.0f)
+        oggetto.SetRotazione(360.0f);
+    else if (fAngolo > 360.0f)
+        oggetto.SetRotazione(0.0f);
+}
+
+void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
+{
+    if (!g_pDoc)
+        return;
+    g_pDoc->SetModificato();
+    const float W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
+    // Metres per pixel: the reciprocal of the plan scale.
+    const float k = m_bScalaDaProfondita ? D / m_fAltezzaFinestra : W / m_fLarghezzaFinestra;
+    const float dy = static_cast<float>(m_ptDestro.y - y) * k;
+    const float dx = static_cast<float>(m_ptDestro.x - x) * k;
+
+    const int nCategoria = oggetto.GetCategoria();
+    const float L = oggetto.GetLarghezza();
+    CLimiti limiti;
+    if (nCategoria == CATEGORIA_PORTE_FINESTRE)
+    {
+        // Openings only slide along their wall.
+        const int nParete = oggetto.GetParete();
+        switch (nParete)
+        {
+        case 2: oggetto.SetX(oggetto.GetX() - dy); break;
+        case 4: oggetto.SetX(oggetto.GetX() + dy); break;
+        case 1: oggetto.SetX(oggetto.GetX() - dx); break;
+        default: oggetto.SetX(oggetto.GetX() + dx); break;
+        }
+        const float fLungoParete = (nParete == 2 || nParete == 4) ? D : W;
+        limiti = {0.0f, fLungoParete - L, 0.0f, 0.0f};
+    }
+    else
+    {
+        oggetto.SetY(oggetto.GetY() - dy);
+        oggetto.SetX(oggetto.GetX() - dx);
+        if (nCategoria == CATEGORIA_TAVOLI && oggetto.GetTipo() == 0)
+            limiti = {L / 2.0f, W - L / 2.0f, L / 2.0f, D - L / 2.0f};  // centre and diameter
+        else
+            limiti = LimitiImpronta(oggetto.GetRotazione(), L, oggetto.GetProfondita(), W, D);
+    }
+
+    // The upper bound first: a piece larger than the room ends at it.
+    if (oggetto.GetX() > limiti.fMaxX)
+        oggetto.SetX(limiti.fMaxX);
+    else if (oggetto.GetX() < limiti.fMinX)
+        oggetto.SetX(limiti.fMinX);
+    if (nCategoria != CATEGORIA_PORTE_FINESTRE)
+    {
+        if (oggetto.GetY() > limiti.fMaxY)
+            oggetto.SetY(limiti.fMaxY);
+        else if (oggetto.GetY() < limiti.fMinY)
+            oggetto.SetY(limiti.fMinY);
+    }
+}
+
+void CLavedoView::OnTimer(wxTimerEvent&)
+{
+    m_fRotY += 5.0f;
+    if (m_fRotY > 360.0f)
+        m_fRotY = 5.0f;
+    Ridisegna();
+}
