@@ -4,6 +4,7 @@
 #include "app/Guida.h"
 #include "app/Icona.h"
 #include "app/Pulsanti.h"
+#include "model/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 
@@ -283,9 +284,9 @@ void CMainFrame::AttaccaVista(wxWindow* pFinestra)
         m_pSizer->Add(pFinestra, 1, wxEXPAND);
         Layout();
     }
-    // TODO(document commands): once CLavedoDoc::CollegaMenuFile exists, hand
-    // it the File menu here (it attaches the recent-file list):
-    // if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc)) pDoc->CollegaMenuFile(m_pMenuFile);
+    // The document keeps the recent-file list in the File menu.
+    if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))
+        pDoc->CollegaMenuFile(m_pMenuFile);
 }
 
 wxString CMainFrame::TestoSelezione()

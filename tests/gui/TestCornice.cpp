@@ -1,0 +1,322 @@
+// The main frame: menus, toolbars, accelerators, status bar and help.
+#include "Risposte.h"
+#include "TestMouseAiuti.h"
+#include "app/Comandi.h"
+#include "app/MainFrame.h"
+#include "app/Pulsanti.h"
+#include "dialogs/ConfermaNuovoDlg.h"
+
+#include <gtest/gtest.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+using namespace ambiente;
+using namespace aiuti;
+
+namespace
+{
+CMainFrame& Frame()
+{
+    return dynamic_cast<CMainFrame&>(Cornice());
+}
+
+struct CVoce
+{
+    int nId;  // 0: a rule
+    const char* pEtichetta;
+    const char* pPrompt;
+};
+
+void VerificaMenu(const wxMenu& menu, std::initializer_list<CVoce> voci)
+{
+    ASSERT_EQ(menu.GetMenuItemCount(), voci.size());
+    size_t i = 0;
+    for (const CVoce& v : voci)
+    {
+        const wxMenuItem* p = menu.FindItemByPosition(i++);
+        if (v.nId == 0)
+        {
+            EXPECT_TRUE(p->IsSeparator()) << i;
+            continue;
+        }
+        EXPECT_EQ(p->GetId(), v.nId) << v.pEtichetta;
+        EXPECT_EQ(p->GetItemLabel(), wxString::FromUTF8(v.pEtichetta));
+        EXPECT_EQ(p->GetHelp(), wxString::FromUTF8(v.pPrompt)) << v.pEtichetta;
+    }
+}
+
+void PremiTasto(int nTasto, int nModificatori = wxMOD_NONE)
+{
+    wxUIActionSimulator simulatore;
+    simulatore.MouseMove(SulloSchermo(50, 50));
+    Vista().GetCanvas()->SetFocus();
+    Pompa();
+    simulatore.Char(nTasto, nModificatori);
+    Pompa();
+}
+}  // namespace
+
+TEST(CorniceMenu, VociPromptEScorciatoie)
+{
+    const wxMenuBar& barra = *Frame().GetMenuBar();
+    ASSERT_EQ(barra.GetMenuCount(), 5u);
+    const char* aTitoli[] = {"&File", "&Inserisci", "&Modifica", "&Visualizza", "&?"};
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(barra.GetMenuLabel(i), aTitoli[i]);
+
+    // File: the recent-file list sits between the two rules.
+    const wxMenu& file = *barra.GetMenu(0);
+    const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(file.FindItemByPosition(i)->GetId(), aFile[i]);
+    EXPECT_EQ(file.FindItemByPosition(0)->GetItemLabel(), "&Nuovo\tCtrl+N");
+    EXPECT_EQ(file.FindItemByPosition(1)->GetItemLabel(), "&Apri...\tCtrl+A");
+    EXPECT_EQ(file.FindItemByPosition(2)->GetItemLabel(), "&Salva\tCtrl+S");
+    EXPECT_EQ(file.FindItemByPosition(3)->GetHelp(), "Salva il documento attivo con un nuovo nome");
+    EXPECT_TRUE(file.FindItemByPosition(4)->IsSeparator());
+    EXPECT_NE(file.FindItem(wxID_FILE1), nullptr);
+    const size_t nUltima = file.GetMenuItemCount() - 1;
+    EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), wxID_EXIT);
+    EXPECT_EQ(file.FindItemByPosition(nUltima)->GetHelp(), "Esce dall'applicazione");
+    EXPECT_TRUE(file.FindItemByPosition(nUltima - 1)->IsSeparator());
+
+    const wxMenu& inserisci = *barra.GetMenu(1);
+    ASSERT_EQ(inserisci.GetMenuItemCount(), 2u);
+    EXPECT_EQ(inserisci.FindItemByPosition(0)->GetItemLabel(), "&Oggetto");
+    VerificaMenu(*inserisci.FindItemByPosition(0)->GetSubMenu(),
+                 {{ID_INSERISCI_SEDIA, "&Sedia o poltrona...",
+                   "Inserisce nella stanza una sedia o una poltrona"},
+                  {ID_INSERISCI_TAVOLO, "&Tavolo...", "Inserisce nella stanza un tavolo"},
+                  {ID_INSERISCI_MOBILE, "&Mobile...", "Inserisce nella stanza un mobile"},
+                  {ID_INSERISCI_PORTA_FINESTRA, "&Porta o finestra...",
+                   "Inserisce nella stanza una porta o una finestra"}});
+    EXPECT_EQ(inserisci.FindItemByPosition(1)->GetId(), ID_INSERISCI_LUCE);
+    EXPECT_EQ(inserisci.FindItemByPosition(1)->GetHelp(), "Inserisce una fonte di luce nella stanza");
+
+    VerificaMenu(*barra.GetMenu(2),
+                 {{ID_MODIFICA_OGGETTO, "&Oggetto...", "Elimina un oggetto o ne modifica gli attributi"},
+                  {0, nullptr, nullptr},
+                  {ID_MODIFICA_LUCE, "&Illuminazione...", "Imposta le proprietà dell'illuminazione"},
+                  {0, nullptr, nullptr},
+                  {ID_IMPOSTAZIONI, "I&mpostazioni...", "Modifica le caratteristiche della stanza"}});
+    VerificaMenu(*barra.GetMenu(3),
+                 {{ID_VISTA_3D, "&Vista 3D", "Visualizza il rendering della stanza"},
+                  {ID_VISTA_PIANTINA, "&Piantina",
+                   "Visualizza la piantina della stanza e gli oggetti contenuti in essa"},
+                  {0, nullptr, nullptr},
+                  {ID_VISTA_WIREFRAMES, "&Wireframes", "Visualizza la scena corrente in wireframes"},
+                  {ID_VISTA_ANTIALIASING, "A&ntialiasing",
+                   "Visualizza la scena corrente con l'antialiasing"},
+                  {ID_VISTA_TEXTURES, "&Textures", "Abilita o disabilita le textures"},
+                  {0, nullptr, nullptr},
+                  {ID_BARRA_STRUMENTI, "Barra degli st&rumenti",
+                   "Mostra o nasconde la barra degli strumenti"},
+                  {ID_BARRA_STATO, "Barra di st&ato", "Mostra o nasconde la barra di stato"}});
+    VerificaMenu(*barra.GetMenu(4),
+                 {{ID_GUIDA_ARGOMENTI, "&Argomenti della Guida", "Elenca gli argomenti della Guida"},
+                  {0, nullptr, nullptr},
+                  {wxID_ABOUT, "Infor&mazioni su Lavedo...",
+                   "Visualizza le informazioni sul programma, il numero di versione e il copyright"}});
+}
+
+TEST(CorniceMenu, ComandiDeiDialoghiFuturiGrigi)
+{
+    Ripristina();
+    for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
+                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
+                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+        EXPECT_FALSE(StatoComando(nId).bAbilitato) << nId;
+}
+
+TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
+{
+    const wxToolBar& file = *Frame().m_wndToolBar;
+    ASSERT_EQ(file.GetToolsCount(), 3u);
+    const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(file.GetToolByPos(i)->GetId(), aFile[i]);
+    EXPECT_EQ(file.GetToolShortHelp(wxID_OPEN), "Apri");
+    EXPECT_EQ(file.GetToolLongHelp(wxID_OPEN), "Apre un documento esistente");
+
+    struct Caso
+    {
+        int nId;  // 0: separator
+        bool bCasella;
+        const char* pTooltip;
+    };
+    const Caso aVista[] = {
+        {ID_VISTA_PIANTINA, true, "Piantina"},   {ID_VISTA_3D, true, "Vista3D"},
+        {ID_VISTA_WIREFRAMES, true, "Wireframes"}, {0, false, nullptr},
+        {ID_VISTA_SELEZIONA, true, "Seleziona"}, {ID_VISTA_ELIMINA, false, "Elimina"},
+        {ID_VISTA_MODIFICA, false, "Modifica"},  {0, false, nullptr},
+        {ID_VISTA_LUCI, true, "Luci"},           {ID_VISTA_TEXTURES, true, "Textures"},
+        {ID_VISTA_ANTIALIASING, true, "Antialiasing"}, {0, false, nullptr},
+        {ID_VISTA_ROTAZIONE, true, "Rotazione"}, {ID_VISTA_CENTRA, false, "Centra"},
+    };
+    const wxToolBar& vista = *Frame().m_wndVistaBar;
+    ASSERT_EQ(vista.GetToolsCount(), WXSIZEOF(aVista));
+    for (size_t i = 0; i < WXSIZEOF(aVista); ++i)
+    {
+        const wxToolBarToolBase* p = vista.GetToolByPos(static_cast<int>(i));
+        if (aVista[i].nId == 0)
+        {
+            EXPECT_TRUE(p->IsSeparator()) << i;
+            continue;
+        }
+        EXPECT_EQ(p->GetId(), aVista[i].nId) << i;
+        EXPECT_EQ(p->GetKind(), aVista[i].bCasella ? wxITEM_CHECK : wxITEM_NORMAL) << i;
+        EXPECT_EQ(p->GetShortHelp(), aVista[i].pTooltip) << i;
+        EXPECT_FALSE(p->GetLongHelp().empty()) << i;
+        EXPECT_EQ(p->GetNormalBitmap().GetSize(), wxSize(16, 15)) << i;
+    }
+    EXPECT_EQ(vista.GetToolLongHelp(ID_VISTA_CENTRA),
+              "Visualizza la stanza al centro della finestra");
+
+    // Every picture is drawn, and no two buttons look alike.
+    std::vector<wxImage> immagini;
+    for (int nId : std::initializer_list<int>{wxID_NEW, wxID_OPEN, wxID_SAVE, ID_VISTA_PIANTINA, ID_VISTA_3D,
+                    ID_VISTA_WIREFRAMES, ID_VISTA_SELEZIONA, ID_VISTA_ELIMINA, ID_VISTA_MODIFICA,
+                    ID_VISTA_LUCI, ID_VISTA_TEXTURES, ID_VISTA_ANTIALIASING, ID_VISTA_ROTAZIONE,
+                    ID_VISTA_CENTRA})
+    {
+        wxImage immagine = BitmapPulsante(nId).ConvertToImage();
+        int nPieni = 0;
+        for (int y = 0; y < immagine.GetHeight(); ++y)
+            for (int x = 0; x < immagine.GetWidth(); ++x)
+                nPieni += !immagine.IsTransparent(x, y);
+        EXPECT_GT(nPieni, 20) << nId;
+        for (const wxImage& altra : immagini)
+            EXPECT_NE(memcmp(altra.GetData(), immagine.GetData(), 16 * 15 * 3), 0) << nId;
+        immagini.push_back(immagine);
+    }
+}
+
+TEST(CorniceBarre, IPulsantiSeguonoLaVista)
+{
+    Ripristina();
+    wxToolBar& vista = *Frame().m_wndVistaBar;
+    Comando(ID_VISTA_WIREFRAMES);
+    vista.UpdateWindowUI();
+    EXPECT_TRUE(vista.GetToolState(ID_VISTA_WIREFRAMES));
+    EXPECT_TRUE(vista.GetToolState(ID_VISTA_PIANTINA));
+    EXPECT_FALSE(vista.GetToolState(ID_VISTA_3D));
+    EXPECT_FALSE(vista.GetToolEnabled(ID_VISTA_TEXTURES));
+    EXPECT_FALSE(vista.GetToolEnabled(ID_VISTA_ELIMINA));
+    Comando(ID_VISTA_3D);
+    Comando(ID_VISTA_SELEZIONA);
+    vista.UpdateWindowUI();
+    EXPECT_TRUE(vista.GetToolState(ID_VISTA_3D));
+    EXPECT_FALSE(vista.GetToolState(ID_VISTA_PIANTINA));
+    EXPECT_TRUE(vista.GetToolEnabled(ID_VISTA_TEXTURES));
+    EXPECT_TRUE(vista.GetToolState(ID_VISTA_SELEZIONA));
+    // A pick releases "Seleziona".
+    Mouse(wxEVT_LEFT_DOWN, 5, 5);
+    Mouse(wxEVT_LEFT_UP, 5, 5);
+    vista.UpdateWindowUI();
+    EXPECT_FALSE(vista.GetToolState(ID_VISTA_SELEZIONA));
+    Comando(ID_VISTA_WIREFRAMES);
+}
+
+TEST(CorniceBarre, MostraENascondeLeBarre)
+{
+    Ripristina();
+    CMainFrame& f = Frame();
+    const int nAltezza = Vista().GetCanvas()->GetSize().y;
+    // Only the file bar hides; the view bar stays.
+    Comando(ID_BARRA_STRUMENTI);
+    EXPECT_FALSE(f.m_wndToolBar->IsShown());
+    EXPECT_TRUE(f.m_wndVistaBar->IsShown());
+    EXPECT_FALSE(StatoComando(ID_BARRA_STRUMENTI).bSpuntato);
+    Comando(ID_BARRA_STRUMENTI);
+    EXPECT_TRUE(f.m_wndToolBar->IsShown());
+    EXPECT_TRUE(StatoComando(ID_BARRA_STRUMENTI).bSpuntato);
+
+    // The status bar's room goes to the view and comes back.
+    // (The window system lays the frame out again in its own time.)
+    auto altezzaDopo = [](auto condizione) {
+        for (int i = 0; i < 100 && !condizione(Vista().GetCanvas()->GetSize().y); ++i)
+            Attendi(5);
+        return Vista().GetCanvas()->GetSize().y;
+    };
+    Comando(ID_BARRA_STATO);
+    EXPECT_FALSE(f.m_wndStatusBar->IsShown());
+    EXPECT_FALSE(StatoComando(ID_BARRA_STATO).bSpuntato);
+    EXPECT_GT(altezzaDopo([&](int h) { return h > nAltezza; }), nAltezza);
+    Comando(ID_BARRA_STATO);
+    EXPECT_TRUE(f.m_wndStatusBar->IsShown());
+    EXPECT_EQ(altezzaDopo([&](int h) { return h == nAltezza; }), nAltezza);
+    Ripristina();
+}
+
+TEST(CorniceStato, RiquadriETesti)
+{
+    Ripristina();
+    CMainFrame& f = Frame();
+    wxStatusBar& barra = *f.m_wndStatusBar;
+    ASSERT_EQ(barra.GetFieldsCount(), 5);
+    EXPECT_EQ(barra.GetStatusText(0), "Per informazioni, premere F1");
+    const wxString nessuno = wxString("Nessun oggetto selezionato") + wxString(' ', 46);
+    ASSERT_EQ(nessuno.length(), 72u);
+
+    struct Caso
+    {
+        const char* pNome;  // null: no selection
+        const char* pAtteso;
+    };
+    // Names are Windows-1252 bytes in the objects.
+    const Caso aCasi[] = {
+        {nullptr, nullptr},
+        {"Sedia di pap\xE0", "Oggetto selezionato: Sedia di papà"},
+        {"", "Oggetto selezionato: "},
+    };
+    for (const Caso& c : aCasi)
+    {
+        Ripristina();
+        if (c.pNome)
+            Seleziona(Aggiungi(CATEGORIA_SEDIE, 0, c.pNome, 2.0f, 2.0f, 0.5f, 0.5f));
+        f.AggiornaBarraStato();
+        EXPECT_EQ(barra.GetStatusText(1), c.pAtteso ? wxString::FromUTF8(c.pAtteso) : nessuno);
+    }
+    // The pane keeps the width of the idle text; the others fit theirs.
+    wxRect riquadro;
+    ASSERT_TRUE(barra.GetFieldRect(1, riquadro));
+    EXPECT_GE(riquadro.width, barra.GetTextExtent(nessuno).x);
+    // Emptying the scene leaves no name of a destroyed object behind.
+    Documento().OnNewDocument();
+    f.AggiornaBarraStato();
+    EXPECT_EQ(barra.GetStatusText(1), nessuno);
+    // While idle the pane follows by itself.
+    Seleziona(Aggiungi(CATEGORIA_SEDIE, 0, "Sgabello", 2.0f, 2.0f, 0.5f, 0.5f));
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(barra.GetStatusText(1), "Oggetto selezionato: Sgabello");
+    for (int i = 2; i < 5; ++i)
+    {
+        const wxString testo = barra.GetStatusText(i);
+        EXPECT_TRUE(testo.empty() || testo == "MA" || testo == "NUM" || testo == "BS") << testo;
+    }
+}
+
+TEST(CorniceTasti, AiutoNuovoETastiDiModificaInerti)
+{
+    Ripristina();
+    // F1 and the help command show the help.
+    wxTEST_DIALOG(PremiTasto(WXK_F1), wxExpectModal<wxMessageDialog>(wxID_OK));
+    wxTEST_DIALOG(Comando(ID_GUIDA_ARGOMENTI), wxExpectModal<wxMessageDialog>(wxID_OK));
+
+    // The editing keys do nothing at all.
+    Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f);
+    Documento().SetModificato();
+    const int aTasti[][2] = {{'C', wxMOD_CONTROL}, {'X', wxMOD_CONTROL}, {'V', wxMOD_CONTROL},
+                             {'Z', wxMOD_CONTROL}, {WXK_INSERT, wxMOD_SHIFT}, {WXK_F6, 0}};
+    for (const auto& t : aTasti)
+        PremiTasto(t[0], t[1]);
+    EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    EXPECT_EQ(Vista().m_nVista, VISTA_PIANTINA);
+
+    // Ctrl+N is "Nuovo": a modified room asks first.
+    wxTEST_DIALOG(PremiTasto('N', wxMOD_CONTROL), CPremiPulsante<CConfermaNuovoDlg>(wxID_CANCEL));
+    EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    Ripristina();
+}
