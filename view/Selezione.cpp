@@ -8,6 +8,78 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// Whether a furnishing certainly lies outside the pick region in 3D, so
+// that drawing it in selection mode cannot make a hit. mClip is projection
+// times model-view (column-major). The test is conservative: the piece's
+// box, generously enlarged, must lie wholly beyond one clip plane. Doors
+// and windows hang on walls with a geometry of their own: never skipped.
+bool IsFuoriDallaSelezione(const COggetto& oggetto, const GLfloat* mClip)
+{
+    if (oggetto.GetCategoria() == CATEGORIA_PORTE_FINESTRE)
+        return false;
+    const float L = oggetto.GetLarghezza(), P = oggetto.GetProfondita(), H = oggetto.GetAltezza();
+    const float fAngolo = oggetto.GetRotazione(), x = oggetto.GetX(), y = oggetto.GetY();
+    for (float f : {L, P, H, fAngolo, x, y})
+        if (!std::isfinite(f))
+            return false;
+    // Handles, feet and tops may stand a little proud of the nominal box.
+    const float m = 0.5f + 0.25f * std::max({std::fabs(L), std::fabs(P), std::fabs(H)});
+    const bool bTondo = oggetto.GetCategoria() == CATEGORIA_TAVOLI && oggetto.GetTipo() == 0;
+    // The local box: x across the width, y up, z along the depth.
+    float aX[2], aZ[2];
+    if (bTondo)
+    {
+        const float r = std::fabs(L) / 2.0f + m;
+        aX[0] = aZ[0] = -r;
+        aX[1] = aZ[1] = r;
+    }
+    else
+    {
+        aX[0] = std::min(0.0f, L) - m;
+        aX[1] = std::max(0.0f, L) + m;
+        aZ[0] = std::min(0.0f, P) - m;
+        aZ[1] = std::max(0.0f, P) + m;
+    }
+    const float aY[2] = {std::min(0.0f, H) - m, std::max(0.0f, H) + m};
+    const float a = fAngolo * 3.1415927f / 180.0f, c = std::cos(a), sn = std::sin(a);
+
+    // Per clip plane, whether every corner is beyond it.
+    bool aFuori[6] = {true, true, true, true, true, true};
+    for (int i = 0; i < 8; ++i)
+    {
+        const float lx = aX[i & 1], ly = aY[(i >> 1) & 1], lz = aZ[(i >> 2) & 1];
+        // Turned about the vertical axis as the drawing does, then placed.
+        const float v[4] = {x + lx * c + lz * sn, ly, y - lx * sn + lz * c, 1.0f};
+        float q[4];
+        for (int r = 0; r < 4; ++r)
+            q[r] = mClip[r] * v[0] + mClip[4 + r] * v[1] + mClip[8 + r] * v[2] + mClip[12 + r] * v[3];
+        aFuori[0] = aFuori[0] && q[0] > q[3];
+        aFuori[1] = aFuori[1] && q[0] < -q[3];
+        aFuori[2] = aFuori[2] && q[1] > q[3];
+        aFuori[3] = aFuori[3] && q[1] < -q[3];
+        aFuori[4] = aFuori[4] && q[2] > q[3];
+        aFuori[5] = aFuori[5] && q[2] < -q[3];
+    }
+    return std::any_of(aFuori, aFuori + 6, [](bool b) { return b; });
+}
+
+void Moltiplica(const GLfloat* a, const GLfloat* b, GLfloat* r)
+{
+    for (int col = 0; col < 4; ++col)
+        for (int riga = 0; riga < 4; ++riga)
+        {
+            float f = 0.0f;
+            for (int k = 0; k < 4; ++k)
+                f += a[k * 4 + riga] * b[col * 4 + k];
+            r[col * 4 + riga] = f;
+        }
+}
+}  // namespace
 
 void CLavedoView::EseguiSelezione(int x, int y)
 {
@@ -55,6 +127,17 @@ void CLavedoView::EseguiSelezione(int x, int y)
         glTranslatef(m_fCentroX, m_fCentroY, m_fCentroZ);
     }
 
+    // In 3D, pieces that cannot reach the pick region are not drawn: the
+    // hits are the same, the pick an order of magnitude faster.
+    GLfloat aClip[16] = {};
+    if (!bPiantina)
+    {
+        GLfloat aProiezione[16], aModello[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, aProiezione);
+        glGetFloatv(GL_MODELVIEW_MATRIX, aModello);
+        Moltiplica(aProiezione, aModello, aClip);
+    }
+
     // Neither the room nor the lights: walls hide nothing from a pick.
     CContenitori& oggetti = g_pDoc->m_Oggetti;
     const int nOggetti = oggetti.GetNumero();
@@ -64,7 +147,7 @@ void CLavedoView::EseguiSelezione(int x, int y)
         glLoadName(static_cast<GLuint>(i));
         if (bPiantina)
             m_pCorrente->DisegnaPiantina();
-        else
+        else if (!IsFuoriDallaSelezione(*m_pCorrente, aClip))
             m_pCorrente->Disegna();
         oggetti.GetSuccessivo(m_pCorrente);
     }

@@ -6,11 +6,15 @@
 #include "app/MainFrame.h"
 #include "dialogs/SelezioneMultiplaDlg.h"
 
+#include "ScenaDiProva.h"
+
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include <wx/choice.h>
+#include <wx/modalhook.h>
 #include <wx/stattext.h>
 
 using namespace ambiente;
@@ -273,4 +277,98 @@ TEST(SelezioneFinestra, ClicVeroSelezionaEMostraIlNome)
     cornice.AggiornaBarraStato();
     EXPECT_EQ(cornice.m_wndStatusBar->GetStatusText(1),
               wxString::FromUTF8("Oggetto selezionato: Sedia di papà"));
+}
+
+namespace
+{
+// Answers every modal dialog at once with Cancel (the choice among hits).
+class CAnnullaTutto : public wxModalDialogHook
+{
+protected:
+    int Enter(wxDialog*) override { return wxID_CANCEL; }
+    void Exit(wxDialog*) override {}
+};
+
+// The names a pick at (x, y) hits when every piece is drawn: the reference
+// the view's pick, which skips pieces far from the pointer, must match.
+std::vector<GLuint> ColpiDiRiferimento(int x, int y)
+{
+    CLavedoView& v = Vista();
+    std::vector<GLuint> aBuffer(4 * 256);
+    GLint aViewport[4];
+    glGetIntegerv(GL_VIEWPORT, aViewport);
+    glSelectBuffer(static_cast<GLsizei>(aBuffer.size()), aBuffer.data());
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix(x, aViewport[3] - y, 3.0, 3.0, aViewport);
+    gluPerspective(60.0, v.m_fLarghezzaFinestra / v.m_fAltezzaFinestra, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslated(v.m_fTraslX, v.m_fTraslY, v.m_fTraslZ);
+    glRotatef(v.m_fRotX, 1.0f, 0.0f, 0.0f);
+    glRotatef(v.m_fRotY, 0.0f, 1.0f, 0.0f);
+    glTranslatef(v.m_fCentroX, v.m_fCentroY, v.m_fCentroZ);
+    CContenitori& oggetti = Documento().m_Oggetti;
+    COggetto* p = nullptr;
+    oggetti.GetElemento(1, p);
+    for (GLuint i = 1; p; ++i)
+    {
+        glLoadName(i);
+        p->Disegna();
+        oggetti.GetSuccessivo(p);
+    }
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    const GLint nColpi = glRenderMode(GL_RENDER);
+    std::vector<GLuint> nomi;
+    for (GLint k = 0; k < nColpi; ++k)
+        nomi.push_back(aBuffer[static_cast<size_t>(4 * k + 3)]);
+    return nomi;
+}
+}  // namespace
+
+TEST(Selezione3D, SaltareIPezziLontaniNonCambiaIColpi)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    scena_di_prova::Piena(Documento());
+    Comando(ID_VISTA_3D);
+    Pixel(0, 0);
+    CAnnullaTutto annulla;
+    annulla.Register();
+    struct Camera
+    {
+        float fRotX, fRotY, fTraslZ;
+    };
+    // From outside, from above, and from inside the room among the pieces.
+    const Camera aCamere[] = {{0.0f, 0.0f, -15.0f}, {35.0f, 120.0f, -12.0f}, {10.0f, 250.0f, -2.0f}};
+    int nConColpi = 0;
+    for (const Camera& c : aCamere)
+    {
+        Vista().m_fRotX = c.fRotX;
+        Vista().m_fRotY = c.fRotY;
+        Vista().m_fTraslZ = c.fTraslZ;
+        for (int y = 20; y < H_CLIENT; y += 60)
+            for (int x = 20; x < W_CLIENT; x += 60)
+            {
+                // Straight to the pick: a repaint of the full scene per
+                // click would only slow the test down.
+                Vista().m_nModoRender = MODO_SELEZIONE;
+                Vista().EseguiSelezione(x, y);
+                std::vector<GLuint> nomi;
+                for (int k = 0; k < Vista().m_nColpiti; ++k)
+                    nomi.push_back(Vista().m_aBufferSelezione[4 * k + 3]);
+                ASSERT_TRUE(Vista().RendiCorrente());
+                EXPECT_EQ(nomi, ColpiDiRiferimento(x, y)) << x << "," << y << " yaw " << c.fRotY;
+                nConColpi += !nomi.empty();
+            }
+    }
+    annulla.Unregister();
+    EXPECT_GT(nConColpi, 30);  // the grid does cross the furniture
 }
