@@ -173,16 +173,6 @@ TEST(SelezionePiantina, PiuDiSediciOggettiSonoTuttiOfferti)
     EXPECT_EQ(Vista().GetOggettoSelezionato(), aPezzi[0]);
 }
 
-TEST(SelezionePiantina, LaSceltaPermetteSubitoDiSpostare)
-{
-    Ripristina(W_CLIENT, H_CLIENT);
-    COggetto* pMobile = Aggiungi(CATEGORIA_ARMADI, 0, "Mobiletto", 2.0f, 2.0f, 1.0f, 1.0f);
-    ArmaEClicca(125, 125);
-    ASSERT_EQ(Vista().GetOggettoSelezionato(), pMobile);
-    Trascina(false, 125, 125, 175, 125);
-    EXPECT_NEAR(pMobile->GetX(), 3.0f, 1e-5);
-}
-
 TEST(Selezione3D, ColpisceDietroLaPareteESenzaStanza)
 {
     Ripristina(W_CLIENT, H_CLIENT);
