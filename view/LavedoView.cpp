@@ -7,6 +7,7 @@
 #include "model/Texture.h"
 #include "view/CanvasGL.h"
 
+#include <algorithm>
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <wx/glcanvas.h>
@@ -155,13 +156,15 @@ void CLavedoView::OnSize(int cx, int cy)
 
 void CLavedoView::ImpostaProiezione()
 {
-    const double w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
+    // A collapsed window (zero width or height) keeps a valid projection.
+    const double w = std::max(1.0f, m_fLarghezzaFinestra);
+    const double h = std::max(1.0f, m_fAltezzaFinestra);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (m_nVista == VISTA_PIANTINA)
         gluOrtho2D(0.0, w, 0.0, h);
     else
-        gluPerspective(60.0, h > 0.0 ? w / h : 1.0, 0.1, 100.0);
+        gluPerspective(60.0, w / h, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     if (m_nVista == VISTA_PIANTINA)

@@ -156,16 +156,18 @@ TEST(ComandiGL, LuciTextureWireframeAntialiasing)
     ASSERT_TRUE(Vista().RendiCorrente());
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     // The plan never lights or textures; 3D gets both back.
-    Comando(ID_VISTA_PIANTINA);
+    Comando(ID_VISTA_PIANTINA, false);
     Vista().RendiCorrente();
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_TRUE(Vista().m_bLuci);
     EXPECT_TRUE(Vista().m_bTextures);
-    Comando(ID_VISTA_3D);
+    // A 3D paint of the room leaves texturing off again: check before it.
+    Comando(ID_VISTA_3D, false);
     Vista().RendiCorrente();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    Pompa();
     Comando(ID_VISTA_LUCI);
     Vista().RendiCorrente();
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));

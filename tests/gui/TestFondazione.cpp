@@ -221,6 +221,9 @@ TEST(Dimensioni, UnaFinestraSenzaAltezzaNonRompeNulla)
     glGetDoublev(GL_PROJECTION_MATRIX, aProiezione);
     for (double d : aProiezione)
         EXPECT_TRUE(std::isfinite(d));
+    Vista().m_nVista = VISTA_PIANTINA;
+    Vista().OnSize(800, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     Ripristina();
 }
 

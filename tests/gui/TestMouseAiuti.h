@@ -34,12 +34,16 @@ inline void Trascina(bool bSinistro, int x0, int y0, int x1, int y1, int nPassi 
 
 // A command as a menu, a toolbar button or an accelerator sends it: to the
 // frame, which offers it to the view first.
-inline void Comando(int nId)
+// Sends a command through the frame's routing. bPompa false leaves the
+// pending events (a paint among them) unprocessed, for checks of the GL
+// state the command itself sets: the next paint changes it again.
+inline void Comando(int nId, bool bPompa = true)
 {
     wxCommandEvent evento(wxEVT_MENU, nId);
     evento.SetEventObject(&ambiente::Cornice());
     ambiente::Cornice().GetEventHandler()->ProcessEvent(evento);
-    ambiente::Pompa();
+    if (bPompa)
+        ambiente::Pompa();
 }
 
 struct CStatoComando

@@ -4,11 +4,30 @@
 #include "app/LavedoApp.h"
 #include "view/LavedoView.h"
 
+#include <GL/gl.h>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <wx/testing.h>
 
 namespace
 {
+// A test that leaves a GL error behind has misused GL somewhere: name it,
+// and fail the run, rather than let a later test trip over the error.
+class CControlloErroriGL : public testing::EmptyTestEventListener
+{
+public:
+    void OnTestEnd(const testing::TestInfo& test) override
+    {
+        for (GLenum nErrore = glGetError(); nErrore != GL_NO_ERROR; nErrore = glGetError())
+        {
+            std::fprintf(stderr, "GL error 0x%x left by %s.%s\n", nErrore, test.test_suite_name(),
+                         test.name());
+            m_bErrori = true;
+        }
+    }
+    bool m_bErrori = false;
+};
+
 void GestoreAsserzioni(const wxString& file, int riga, const wxString& funzione,
                        const wxString& condizione, const wxString& messaggio)
 {
@@ -40,7 +59,12 @@ int main(int argc, char** argv)
         fprintf(stderr, "The GL window never reached the screen\n");
         return 4;
     }
-    const int nRisultato = RUN_ALL_TESTS();
+    glGetError();
+    auto* pControllo = new CControlloErroriGL;
+    testing::UnitTest::GetInstance()->listeners().Append(pControllo);
+    int nRisultato = RUN_ALL_TESTS();
+    if (pControllo->m_bErrori && nRisultato == 0)
+        nRisultato = 1;
     if (wxWindow* pFinestra = wxTheApp->GetTopWindow())
         pFinestra->Destroy();
     ambiente::Pompa();
