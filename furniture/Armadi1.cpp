@@ -28,17 +28,7 @@ void CArmadi1::Disegna()
     const float W = GetLarghezza(), H = GetAltezza(), D = GetProfondita();
     const bool bTexture = IsSuperficieTexturata(GetTexture());
     glEnable(GL_CULL_FACE);
-    if (bTexture)
-    {
-        glBindTexture(GL_TEXTURE_2D, g_aTexture[GetTexture()]);
-        glEnable(GL_TEXTURE_2D);
-    }
-    else
-    {
-        glDisable(GL_TEXTURE_2D);
-        glEnable(GL_COLOR_MATERIAL);
-        glColor4ubv(GetColore1());
-    }
+    ImpostaSuperficie(bTexture, GetTexture(), GetColore1());
     glPushMatrix();
     ApplicaCollocazione(*this);
 

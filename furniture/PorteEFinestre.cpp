@@ -24,28 +24,12 @@ void CPorteEFinestre::SetColore2(const unsigned char* p)
 
 void CPorteEFinestre::SerializeApertura(CArchivio& ar)
 {
-    SerializeNome(ar);
+    SerializeComune(ar);
     if (ar.IsStoring())
-    {
-        ar.ScriviFloat(GetX());
-        ar.ScriviFloat(GetAltezza());
-        ar.ScriviFloat(GetLarghezza());
-        ar.ScriviBytes(GetColore1(), 4);
-        ar.ScriviInt32(GetTexture());
         ar.ScriviInt32(GetParete());
-        ar.ScriviBytes(GetColore2(), 4);
-        return;
-    }
-    unsigned char aColore[4];
-    SetX(ar.LeggiFloat());
-    SetAltezza(ar.LeggiFloat());
-    SetLarghezza(ar.LeggiFloat());
-    ar.LeggiBytes(aColore, 4);
-    SetColore1(aColore);
-    SetTexture(ar.LeggiInt32());
-    SetParete(ar.LeggiInt32());
-    ar.LeggiBytes(aColore, 4);
-    SetColore2(aColore);
+    else
+        SetParete(ar.LeggiInt32());
+    SerializeColore2(ar);
 }
 
 bool CPorteEFinestre::IsPareteVisibile() const

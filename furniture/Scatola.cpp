@@ -65,3 +65,16 @@ bool IsSuperficieTexturata(int nTexture)
 {
     return g_pView->m_bTextures && IsTextureValida(nTexture);
 }
+
+void ImpostaSuperficie(bool bTexture, int nTexture, const unsigned char* pColore)
+{
+    if (bTexture)
+    {
+        glBindTexture(GL_TEXTURE_2D, g_aTexture[nTexture]);
+        glEnable(GL_TEXTURE_2D);
+        return;
+    }
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4ubv(pColore);
+}

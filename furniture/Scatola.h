@@ -19,3 +19,8 @@ void DisegnaCubo(float x, float y, float z, float fLato);
 // on in the view and an index that addresses the set (a damaged file may
 // hold any number; such a surface is drawn in its colour).
 bool IsSuperficieTexturata(int nTexture);
+
+// Sets up a surface drawn either with its texture (bound and enabled; the
+// decal texture alone gives the colour) or plain in pColore with colour
+// tracking. bTexture comes from IsSuperficieTexturata.
+void ImpostaSuperficie(bool bTexture, int nTexture, const unsigned char* pColore);

@@ -54,18 +54,7 @@ void CTavoli2::Disegna()
         gluQuadricDrawStyle(m_pQuadrica, g_pView->m_bWireframe ? GLU_LINE : GLU_FILL);
         gluQuadricTexture(m_pQuadrica, bTexture ? GL_TRUE : GL_FALSE);
     }
-    if (bTexture)
-    {
-        // The texture alone colours the top (decal mode).
-        glBindTexture(GL_TEXTURE_2D, g_aTexture[GetTexture()]);
-        glEnable(GL_TEXTURE_2D);
-    }
-    else
-    {
-        glDisable(GL_TEXTURE_2D);
-        glEnable(GL_COLOR_MATERIAL);
-        glColor4ubv(GetColore1());
-    }
+    ImpostaSuperficie(bTexture, GetTexture(), GetColore1());
 
     glPushMatrix();
     glPushMatrix();

@@ -18,6 +18,12 @@ public:
     void SetTexture(int n) override { m_nTexture = n; }
 
 protected:
+    // The head every furnishing's record starts with: name, X, height,
+    // width, main colour, texture; read back through the setters.
+    void SerializeComune(CArchivio& ar);
+    // The second colour, which ends the furniture, door and window records.
+    void SerializeColore2(CArchivio& ar);
+
     float m_fAltezza = 1.0f;
     float m_fLarghezza = 1.0f;
     unsigned char* m_pColore1;

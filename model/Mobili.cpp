@@ -24,32 +24,20 @@ void CMobili::SetColore2(const unsigned char* p)
 
 void CMobili::SerializeMobile(CArchivio& ar)
 {
-    SerializeNome(ar);
+    SerializeComune(ar);
     if (ar.IsStoring())
     {
-        ar.ScriviFloat(GetX());
-        ar.ScriviFloat(GetAltezza());
-        ar.ScriviFloat(GetLarghezza());
-        ar.ScriviBytes(GetColore1(), 4);
-        ar.ScriviInt32(GetTexture());
         ar.ScriviFloat(GetY());
         ar.ScriviFloat(GetRotazione());
         ar.ScriviFloat(GetProfondita());
-        ar.ScriviBytes(GetColore2(), 4);
-        return;
     }
-    unsigned char aColore[4];
-    SetX(ar.LeggiFloat());
-    SetAltezza(ar.LeggiFloat());
-    SetLarghezza(ar.LeggiFloat());
-    ar.LeggiBytes(aColore, 4);
-    SetColore1(aColore);
-    SetTexture(ar.LeggiInt32());
-    SetY(ar.LeggiFloat());
-    SetRotazione(ar.LeggiFloat());
-    SetProfondita(ar.LeggiFloat());
-    ar.LeggiBytes(aColore, 4);
-    SetColore2(aColore);
+    else
+    {
+        SetY(ar.LeggiFloat());
+        SetRotazione(ar.LeggiFloat());
+        SetProfondita(ar.LeggiFloat());
+    }
+    SerializeColore2(ar);
 }
 
 void CMobili::DisegnaImpronta() const

@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <string>
 
 namespace ambiente
 {
@@ -93,5 +94,14 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
 {
     return std::abs(p[0] - r) <= tolleranza && std::abs(p[1] - g) <= tolleranza &&
            std::abs(p[2] - b) <= tolleranza;
+}
+
+::testing::AssertionResult ColoreA(bool bDisegna, int x, int y, int r, int g, int b)
+{
+    const auto p = bDisegna ? Pixel(x, y) : PixelSenzaDisegnare(x, y);
+    if (Vicino(p, r, g, b, 3))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is (" << int(p[0])
+                                         << ", " << int(p[1]) << ", " << int(p[2]) << ")";
 }
 }  // namespace ambiente

@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the window and GL tests: the real application runs
 // under Xvfb with its frame, document, view and GL context.
+#include <gtest/gtest.h>
 #include <wx/wx.h>
 
 #include <array>
@@ -27,4 +28,7 @@ std::array<std::uint8_t, 3> PixelSenzaDisegnare(int x, int y);
 void Ripristina(int w = 800, int h = 600);
 // Whether a pixel is within tolleranza of an RGB colour on every channel.
 bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolleranza = 8);
+// Paints (or only reads) pixel (x, y) and checks its colour within 3,
+// naming the colour found when it differs.
+::testing::AssertionResult ColoreA(bool bDisegna, int x, int y, int r, int g, int b);
 }  // namespace ambiente

@@ -18,25 +18,6 @@ using namespace ambiente;
 
 namespace
 {
-// A pixel's colour, for failure messages.
-std::string Testo(const std::array<std::uint8_t, 3>& p)
-{
-    return "(" + std::to_string(p[0]) + ", " + std::to_string(p[1]) + ", " +
-           std::to_string(p[2]) + ")";
-}
-
-// Paints (or only reads) pixel (x, y) and checks its colour.
-testing::AssertionResult ColoreA(bool bDisegna, int x, int y, int r, int g, int b)
-{
-    const auto p = bDisegna ? Pixel(x, y) : PixelSenzaDisegnare(x, y);
-    if (Vicino(p, r, g, b, 3))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "pixel " << x << "," << y << " is " << Testo(p);
-}
-}  // namespace
-
-namespace
-{
 std::array<GLfloat, 4> Leggi(GLenum nLuce, GLenum nParametro)
 {
     std::array<GLfloat, 4> v{};
