@@ -52,7 +52,8 @@ void ScriviFile(const std::string& p, const Byte& b)
 {
     FILE* f = std::fopen(p.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    std::fwrite(b.data(), 1, b.size(), f);
+    if (!b.empty())
+        std::fwrite(b.data(), 1, b.size(), f);
     std::fclose(f);
 }
 
