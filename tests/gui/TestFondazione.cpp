@@ -1,6 +1,7 @@
 // Start-up, the new-document command and the paint pass in both modes.
 #include "Ambiente.h"
 #include "Risposte.h"
+#include "app/AboutDlg.h"
 #include "app/LavedoApp.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "model/LavedoDoc.h"
@@ -238,4 +239,38 @@ TEST(Avvio, UnSoloMessaggioPerLeTextureMancanti)
     EXPECT_NE(messaggio.Find("tess17.ppm"), wxNOT_FOUND);
     EXPECT_NE(messaggio.Find("Impossibile leggere 2 file"), wxNOT_FOUND);
     g_aTextureMancanti = salvate;
+}
+
+namespace
+{
+// Reads the About box as it would open and closes it with OK.
+class CLeggiInformazioni : public wxExpectModalBase<CAboutDlg>
+{
+public:
+    explicit CLeggiInformazioni(wxArrayString& testi) : m_Testi(testi) {}
+
+protected:
+    int OnInvoked(CAboutDlg* pDialogo) const override
+    {
+        m_Testi.push_back(pDialogo->GetTitle());
+        for (wxWindow* pFiglio : pDialogo->GetChildren())
+            if (wxDynamicCast(pFiglio, wxStaticText) || wxDynamicCast(pFiglio, wxButton))
+                m_Testi.push_back(pFiglio->GetLabel());
+        return wxID_OK;
+    }
+
+private:
+    wxArrayString& m_Testi;
+};
+}  // namespace
+
+TEST(Avvio, LeInformazioniSulProgrammaPassanoPerLApplicazione)
+{
+    wxArrayString testi;
+    wxTEST_DIALOG(InviaComando(wxID_ABOUT), CLeggiInformazioni(testi));
+    ASSERT_FALSE(testi.empty());
+    EXPECT_EQ(testi[0], "Informazioni su Lavedo");
+    for (const char* pAtteso : {"Lavedo Versione 1.0", "Realizzato da", "OK"})
+        EXPECT_NE(testi.Index(pAtteso), wxNOT_FOUND) << pAtteso;
+    EXPECT_EQ(testi.size(), 5u);  // caption, three texts, the button
 }
