@@ -86,7 +86,7 @@ void CLavedoDoc::AggiornaTitolo()
     for (wxView* pView : GetViewsVector())
         pView->OnChangeFilename();
     wxDocManager* pGestore = GetDocumentManager();
-    if (auto* pCornice = wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame))
+    if (auto* pCornice = dynamic_cast<wxFrame*>(wxTheApp->GetTopWindow()))
         if (pGestore)
             pCornice->SetTitle(pGestore->MakeFrameTitle(this));
 }

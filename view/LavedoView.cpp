@@ -46,7 +46,7 @@ bool CLavedoView::OnCreate(wxDocument* pDoc, long nFlags)
 {
     if (!wxView::OnCreate(pDoc, nFlags))
         return false;
-    wxFrame* pFrame = wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame);
+    wxFrame* pFrame = dynamic_cast<wxFrame*>(wxTheApp->GetTopWindow());
     if (!pFrame)
         return false;
     SetFrame(pFrame);

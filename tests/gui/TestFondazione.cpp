@@ -254,7 +254,7 @@ protected:
     {
         m_Testi.push_back(pDialogo->GetTitle());
         for (wxWindow* pFiglio : pDialogo->GetChildren())
-            if (wxDynamicCast(pFiglio, wxStaticText) || wxDynamicCast(pFiglio, wxButton))
+            if (dynamic_cast<wxStaticText*>(pFiglio) || dynamic_cast<wxButton*>(pFiglio))
                 m_Testi.push_back(pFiglio->GetLabel());
         return wxID_OK;
     }
