@@ -16,15 +16,10 @@ constexpr int RIPETIZIONI = 60;
 
 void Prepara(int nVista)
 {
+    misura::ImpostaVista(nVista);
     CLavedoView& v = *GetLavedoView();
-    v.m_nVista = nVista;
-    v.m_bImpostaProiezione = true;
-    v.m_fRotX = 25.0f;
-    v.m_fRotY = 30.0f;
     v.m_bLuci = nVista == VISTA_3D;
     v.m_bTextures = true;
-    g_pDoc->CentraEAdatta();
-    v.RendiCorrente();
     g_pDoc->ApplicaLuci();
     if (v.m_bLuci)
         glEnable(GL_LIGHTING);

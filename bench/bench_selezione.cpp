@@ -29,14 +29,8 @@ protected:
 
 void Modo(int nVista)
 {
-    CLavedoView& v = *GetLavedoView();
-    v.m_nVista = nVista;
-    v.m_bImpostaProiezione = true;
-    v.m_fRotX = 25.0f;
-    v.m_fRotY = 30.0f;
-    g_pDoc->CentraEAdatta();
-    v.RendiCorrente();
-    v.Renderizza();  // sets the projection of the mode
+    misura::ImpostaVista(nVista);
+    GetLavedoView()->Renderizza();  // sets the projection of the mode
     glFinish();
 }
 

@@ -1,6 +1,7 @@
 #include "Misura.h"
 
 #include "app/LavedoApp.h"
+#include "model/Scena.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 
@@ -48,6 +49,17 @@ bool AvviaApplicazione(int argc, char** argv, int w, int h)
     }
     vista.OnSize(w, h);
     return vista.IsGLPronto();
+}
+
+void ImpostaVista(int nVista)
+{
+    CLavedoView& v = *GetLavedoView();
+    v.m_nVista = nVista;
+    v.m_bImpostaProiezione = true;
+    v.m_fRotX = 25.0f;
+    v.m_fRotY = 30.0f;
+    g_pDoc->CentraEAdatta();
+    v.RendiCorrente();
 }
 
 void ChiudiApplicazione()

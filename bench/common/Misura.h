@@ -10,6 +10,9 @@ namespace misura
 // waits for its GL window; the client area gets w x h pixels.
 bool AvviaApplicazione(int argc, char** argv, int w, int h);
 void ChiudiApplicazione();
+// Puts the view in a display mode with the benchmarks' camera (pitch 25,
+// yaw 30, centred on the room) and the GL context current.
+void ImpostaVista(int nVista);
 // Median time of one call in microseconds, over nRipetizioni calls after
 // nRiscaldamento untimed ones.
 double MedianaMicrosecondi(const std::function<void()>& lavoro, int nRipetizioni,
