@@ -4,9 +4,9 @@
 
 #include <wx/statbmp.h>
 
-CAboutDlg::CAboutDlg(wxWindow* pGenitore)
+CAboutDlg::CAboutDlg()
 {
-    CaricaModello(pGenitore, "IDD_ABOUTBOX", 194, 83);
+    CaricaModello("IDD_ABOUTBOX", 194, 83);
     if (auto* pIcona = Controllo<wxStaticBitmap>("ID_ICONA"))
         pIcona->SetBitmap(CreaBitmapProgramma(32));
 }

@@ -5,5 +5,5 @@
 class CAboutDlg : public CDialogo
 {
 public:
-    explicit CAboutDlg(wxWindow* pGenitore = nullptr);
+    CAboutDlg();
 };

@@ -102,6 +102,6 @@ int CLavedoApp::OnExit()
 
 void CLavedoApp::OnAppAbout(wxCommandEvent&)
 {
-    CAboutDlg dlg(GetTopWindow());
+    CAboutDlg dlg;
     dlg.ShowModal();
 }

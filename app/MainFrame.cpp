@@ -3,6 +3,7 @@
 #include "app/Comandi.h"
 #include "app/Guida.h"
 #include "app/Icona.h"
+#include "app/Nomi.h"
 #include "app/Pulsanti.h"
 #include "model/LavedoDoc.h"
 #include "model/Oggetto.h"
@@ -294,9 +295,7 @@ wxString CMainFrame::TestoSelezione()
     const COggetto* pOggetto = g_pView ? g_pView->GetOggettoSelezionato() : nullptr;
     if (!pOggetto)
         return TestoRiquadroSelezione();
-    // Names are Windows-1252 bytes, as in the document files.
-    const wxString nome(pOggetto->GetNome(), wxCSConv(wxFONTENCODING_CP1252));
-    return wxString::Format("Oggetto selezionato: %s", nome);
+    return wxString::Format("Oggetto selezionato: %s", NomeInTesto(pOggetto->GetNome()));
 }
 
 void CMainFrame::OnUpdateSelezione(wxUpdateUIEvent& event)

@@ -1,6 +1,8 @@
 #include "app/Testi.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -23,6 +25,17 @@ bool ControllaNumero(const char* pTesto)
         }
         return false;
     }
+    return true;
+}
+
+bool NumeroDaTesto(const char* pTesto, float& fValore)
+{
+    if (!ControllaNumero(pTesto))
+        return false;
+    const double d = std::atof(pTesto);
+    if (!std::isfinite(d) || std::fabs(d) > FLT_MAX)
+        return false;
+    fValore = static_cast<float>(d);
     return true;
 }
 

@@ -8,6 +8,11 @@
 // and at most one '.'. The empty text, "-" and "." count as numbers.
 bool ControllaNumero(const char* pTesto);
 
+// The number a dialog stores for a text: false unless the text passes
+// ControllaNumero and its value fits a finite single-precision float (fifty
+// nines do not). The empty text, "-" and "." read as 0.
+bool NumeroDaTesto(const char* pTesto, float& fValore);
+
 // The number with three decimals, truncated: 12 -> "12.000", 0.5 -> ".500",
 // -0.25 -> "-.250", the float nearest 2.3 -> "2.299".
 char* FloatInStringa(float x);

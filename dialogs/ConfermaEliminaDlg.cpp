@@ -1,5 +1,6 @@
 #include "dialogs/ConfermaEliminaDlg.h"
 
+#include "app/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -29,7 +30,7 @@ std::uint8_t PosizioneSelezionato()
 
 CConfermaEliminaDlg::CConfermaEliminaDlg()
 {
-    CaricaModello(nullptr, "IDD_CONFERMA_ELIMINA", 187, 95);
+    CaricaModello("IDD_CONFERMA_ELIMINA", 187, 95);
     m_pNome = Controllo<wxStaticText>("IDC_NOME");
     Bind(wxEVT_BUTTON, &CConfermaEliminaDlg::OnOK, this, wxID_OK);
     Bind(wxEVT_BUTTON, &CConfermaEliminaDlg::OnCancel, this, wxID_CANCEL);
@@ -40,8 +41,7 @@ void CConfermaEliminaDlg::Inizializza()
 {
     // Only a pointer that is still in the container is read.
     if (m_pNome && PosizioneSelezionato() != 0)
-        m_pNome->SetLabel(wxString(g_pView->m_pOggettoSelezionato->GetNome(),
-                                   wxCSConv(wxFONTENCODING_CP1252)));
+        MostraTesto(m_pNome, NomeInTesto(g_pView->m_pOggettoSelezionato->GetNome()));
 }
 
 void CConfermaEliminaDlg::OnOK(wxCommandEvent&)

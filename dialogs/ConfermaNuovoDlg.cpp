@@ -2,7 +2,7 @@
 
 CConfermaNuovoDlg::CConfermaNuovoDlg()
 {
-    CaricaModello(nullptr, "IDD_CONFERMA_NUOVO", 187, 81);
+    CaricaModello("IDD_CONFERMA_NUOVO", 187, 81);
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnOK, this, wxID_OK);
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnCancel, this, wxID_CANCEL);
 }

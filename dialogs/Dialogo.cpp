@@ -1,11 +1,217 @@
 #include "dialogs/Dialogo.h"
 
-bool CDialogo::CaricaModello(wxWindow* pGenitore, const char* pNome, int nLarghezza, int nAltezza)
+#include "app/Nomi.h"
+#include "app/Testi.h"
+
+#include <wx/accel.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+std::function<void(const wxString&)> CDialogo::s_fnModelloMancante;
+
+namespace
 {
-    if (!wxXmlResource::Get()->LoadDialog(this, pGenitore, pNome))
+// A template is never stretched past this, whatever a control reports.
+constexpr double MASSIMO_ALLUNGAMENTO = 2.5;
+
+void SegnalaModelloMancante(const char* pNome)
+{
+    const wxString messaggio = wxString::Format(
+        wxString::FromUTF8("Impossibile aprire la finestra di dialogo \xC2\xAB%s\xC2\xBB: il suo "
+                           "modello manca dal programma. Reinstallare Lavedo98."),
+        pNome);
+    if (CDialogo::s_fnModelloMancante)
+        CDialogo::s_fnModelloMancante(messaggio);
+    else
+        wxMessageBox(messaggio, "Lavedo98", wxOK | wxICON_ERROR,
+                     wxTheApp ? wxTheApp->GetTopWindow() : nullptr);
+}
+
+// The controls whose text must show whole: their best size drives how much
+// the template is stretched. Edits count for their height only.
+bool MisuraIlTesto(const wxWindow* p)
+{
+    return dynamic_cast<const wxStaticText*>(p) || dynamic_cast<const wxButton*>(p) ||
+           dynamic_cast<const wxCheckBox*>(p) || dynamic_cast<const wxRadioButton*>(p) ||
+           dynamic_cast<const wxChoice*>(p);
+}
+
+// The mnemonic letter of a label ("&Texture" -> 't'), or 0.
+wxChar Mnemonico(const wxString& etichetta)
+{
+    for (size_t i = 0; i + 1 < etichetta.length(); ++i)
+    {
+        if (etichetta[i] != '&')
+            continue;
+        if (etichetta[i + 1] != '&')
+            return static_cast<wxChar>(wxTolower(etichetta[i + 1]));
+        ++i;
+    }
+    return 0;
+}
+
+void DaiFuoco(wxWindow* p)
+{
+    p->SetFocus();
+    if (auto* pEdit = dynamic_cast<wxTextCtrl*>(p))
+        pEdit->SelectAll();
+}
+}  // namespace
+
+bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
+{
+    wxWindow* pPrincipale = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    {
+        // The resource system's own English complaint is replaced by ours.
+        wxLogNull silenzio;
+        m_bModelloCaricato = wxXmlResource::Get()->LoadDialog(this, pPrincipale, pNome);
+    }
+    if (!m_bModelloCaricato)
+    {
+        SegnalaModelloMancante(pNome);
         return false;
-    SetClientSize(ConvertDialogToPixels(wxSize(nLarghezza, nAltezza)));
-    CentreOnScreen();
+    }
+    AdattaAlTesto(nLarghezza, nAltezza);
+    CreaScorciatoieRiquadri();
+    Bind(wxEVT_CHAR_HOOK, &CDialogo::OnTasto, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CDialogo::OnChiudi, this);
+    if (pPrincipale)
+        CentreOnParent();
+    else
+        CentreOnScreen();
+    return true;
+}
+
+int CDialogo::ShowModal()
+{
+    if (!m_bModelloCaricato)
+        return wxID_CANCEL;
+    return wxDialog::ShowModal();
+}
+
+void CDialogo::AdattaAlTesto(int nLarghezza, int nAltezza)
+{
+    // The template was measured in a smaller font than this platform's: one
+    // stretch for the whole dialog keeps every alignment of the template.
+    double fX = 1.0;
+    double fY = 1.0;
+    for (const wxWindow* p : GetChildren())
+    {
+        const wxSize attuale = p->GetSize();
+        const wxSize migliore = p->GetBestSize();
+        if (MisuraIlTesto(p) && attuale.x > 0)
+            fX = std::max(fX, static_cast<double>(migliore.x) / attuale.x);
+        if ((MisuraIlTesto(p) || dynamic_cast<const wxTextCtrl*>(p)) && attuale.y > 0)
+            fY = std::max(fY, static_cast<double>(migliore.y) / attuale.y);
+        if (const auto* pRiquadro = dynamic_cast<const wxStaticBox*>(p))
+        {
+            const int nTesto = GetTextExtent(pRiquadro->GetLabelText()).x + 24;
+            if (attuale.x > 0)
+                fX = std::max(fX, static_cast<double>(nTesto) / attuale.x);
+        }
+    }
+    fX = std::min(fX, MASSIMO_ALLUNGAMENTO);
+    fY = std::min(fY, MASSIMO_ALLUNGAMENTO);
+    for (wxWindow* p : GetChildren())
+    {
+        const wxRect r = p->GetRect();
+        const int x = static_cast<int>(std::lround(r.x * fX));
+        const int y = static_cast<int>(std::lround(r.y * fY));
+        const int w = static_cast<int>(std::ceil(r.width * fX));
+        const int h = static_cast<int>(std::ceil(r.height * fY));
+        p->SetSize(x, y, w, h);
+    }
+    const wxSize modello = ConvertDialogToPixels(wxSize(nLarghezza, nAltezza));
+    SetClientSize(static_cast<int>(std::ceil(modello.x * fX)),
+                  static_cast<int>(std::ceil(modello.y * fY)));
+}
+
+void CDialogo::CreaScorciatoieRiquadri()
+{
+    // GTK finds no target for a group box's mnemonic: Alt and its letter
+    // focus the first control inside the box instead.
+    const wxWindowList& figli = GetChildren();
+    std::vector<wxAcceleratorEntry> scorciatoie;
+    for (auto it = figli.begin(); it != figli.end(); ++it)
+    {
+        const auto* pRiquadro = dynamic_cast<const wxStaticBox*>(*it);
+        const wxChar cLettera = pRiquadro ? Mnemonico(pRiquadro->GetLabel()) : 0;
+        if (!cLettera)
+            continue;
+        const wxRect area = pRiquadro->GetRect();
+        for (auto jt = std::next(it); jt != figli.end(); ++jt)
+        {
+            wxWindow* pBersaglio = *jt;
+            if (!pBersaglio->AcceptsFocus() || dynamic_cast<wxStaticBox*>(pBersaglio) ||
+                !area.Contains(pBersaglio->GetRect().GetPosition()))
+                continue;
+            const int nId = wxWindow::NewControlId();
+            scorciatoie.emplace_back(wxACCEL_ALT, static_cast<int>(wxToupper(cLettera)), nId);
+            Bind(wxEVT_MENU, [pBersaglio](wxCommandEvent&) { DaiFuoco(pBersaglio); }, nId);
+            break;
+        }
+    }
+    if (!scorciatoie.empty())
+        SetAcceleratorTable(
+            wxAcceleratorTable(static_cast<int>(scorciatoie.size()), scorciatoie.data()));
+}
+
+void CDialogo::OnTasto(wxKeyEvent& event)
+{
+    switch (event.GetKeyCode())
+    {
+    case WXK_ESCAPE:
+        Annulla();
+        return;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        // A focused button takes Enter itself; anywhere else Enter is OK.
+        if (!dynamic_cast<wxButton*>(FindFocus()))
+        {
+            PremiPulsante(wxID_OK);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    event.Skip();
+}
+
+void CDialogo::OnChiudi(wxCloseEvent&)
+{
+    Annulla();
+}
+
+void CDialogo::Annulla()
+{
+    // The close box and Escape never fall back on OK, even in a dialog
+    // without a cancel button.
+    if (!PremiPulsante(wxID_CANCEL))
+        Termina(wxID_CANCEL);
+}
+
+bool CDialogo::PremiPulsante(int nId)
+{
+    auto* pPulsante = dynamic_cast<wxButton*>(FindWindow(nId));
+    if (!pPulsante || !pPulsante->IsEnabled())
+        return false;
+    wxCommandEvent evento(wxEVT_BUTTON, nId);
+    evento.SetEventObject(pPulsante);
+    pPulsante->GetEventHandler()->ProcessEvent(evento);
     return true;
 }
 
@@ -15,4 +221,59 @@ void CDialogo::Termina(int nCodice)
         EndModal(nCodice);
     else
         SetReturnCode(nCodice);
+}
+
+void CDialogo::MostraTesto(wxStaticText* pEtichetta, const wxString& testo)
+{
+    if (!pEtichetta)
+        return;
+    pEtichetta->SetLabel(testo);
+    const wxRect r = pEtichetta->GetRect();
+    const int nLarghezza = pEtichetta->GetBestSize().x;
+    if (nLarghezza <= r.width)
+        return;
+    pEtichetta->SetSize(r.x, r.y, nLarghezza, r.height);
+    const int nMargine = ConvertDialogToPixels(wxSize(7, 0)).x;
+    const wxSize client = GetClientSize();
+    if (r.x + nLarghezza + nMargine > client.x)
+    {
+        SetClientSize(r.x + nLarghezza + nMargine, client.y);
+        if (GetParent())
+            CentreOnParent();
+    }
+}
+
+bool CDialogo::LeggiNumero(const wxTextCtrl* pEdit, float& fValore)
+{
+    if (!pEdit)
+        return false;
+    const wxString testo = pEdit->GetValue();
+    return testo.IsAscii() && NumeroDaTesto(testo.ToAscii().data(), fValore);
+}
+
+void CDialogo::MostraNumero(wxTextCtrl* pEdit, float fValore)
+{
+    if (!pEdit)
+        return;
+    const std::unique_ptr<char[]> pTesto(FloatInStringa(fValore));
+    pEdit->ChangeValue(pTesto.get());
+}
+
+void CDialogo::PreparaCampoNome(wxTextCtrl* pEdit)
+{
+    if (!pEdit)
+        return;
+    // Cut rather than a length limit: a limited GTK entry refuses a pasted
+    // text whole instead of keeping the part that fits.
+    pEdit->Bind(wxEVT_TEXT, [pEdit](wxCommandEvent& event) {
+        const wxString testo = pEdit->GetValue();
+        const wxString conservato = NomeInTesto(TestoInNome(testo).c_str());
+        if (conservato != testo)
+        {
+            const long nPunto = pEdit->GetInsertionPoint();
+            pEdit->ChangeValue(conservato);
+            pEdit->SetInsertionPoint(std::min<long>(nPunto, conservato.length()));
+        }
+        event.Skip();
+    });
 }

@@ -1,5 +1,6 @@
 #include "dialogs/SelezioneMultiplaDlg.h"
 
+#include "app/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -8,25 +9,13 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 
-namespace
-{
-wxString Testo1252(const char* pTesto)
-{
-    return pTesto ? wxString(pTesto, wxCSConv(wxFONTENCODING_CP1252)) : wxString();
-}
-}  // namespace
-
 CSelezioneMultiplaDlg::CSelezioneMultiplaDlg()
 {
-    CaricaModello(nullptr, "IDD_SELEZIONE_MULTIPLA", 221, 96);
+    CaricaModello("IDD_SELEZIONE_MULTIPLA", 221, 96);
     m_pOggetto = Controllo<wxChoice>("IDC_OGGETTO");
     m_pTipo = Controllo<wxStaticText>("IDC_TIPO");
     Bind(wxEVT_BUTTON, &CSelezioneMultiplaDlg::OnOK, this, wxID_OK);
     Bind(wxEVT_CHOICE, &CSelezioneMultiplaDlg::OnSelchangeOggetto, this, XRCID("IDC_OGGETTO"));
-    // There is no cancel button: Escape and the close box must still
-    // cancel rather than fall back on OK.
-    Bind(wxEVT_CHAR_HOOK, &CSelezioneMultiplaDlg::OnTasto, this);
-    Bind(wxEVT_CLOSE_WINDOW, &CSelezioneMultiplaDlg::OnChiudi, this);
     Inizializza();
 }
 
@@ -50,7 +39,7 @@ void CSelezioneMultiplaDlg::Inizializza()
     for (int i = 0; i < g_pView->m_nColpiti; ++i)
     {
         const COggetto* pOggetto = OggettoColpito(i);
-        m_pOggetto->Append(pOggetto ? Testo1252(pOggetto->GetNome()) : wxString());
+        m_pOggetto->Append(pOggetto ? NomeInTesto(pOggetto->GetNome()) : wxString());
     }
     m_pOggetto->SetSelection(0);
     MostraTipo(OggettoColpito(0));
@@ -61,7 +50,7 @@ void CSelezioneMultiplaDlg::MostraTipo(const COggetto* pOggetto)
     if (!pOggetto || !m_pTipo)
         return;
     if (const char* pTipo = NomeTipo(pOggetto->GetCategoria(), pOggetto->GetTipo()))
-        m_pTipo->SetLabel(Testo1252(pTipo));
+        MostraTesto(m_pTipo, NomeInTesto(pTipo));
 }
 
 void CSelezioneMultiplaDlg::OnSelchangeOggetto(wxCommandEvent&)
@@ -85,17 +74,4 @@ void CSelezioneMultiplaDlg::OnOK(wxCommandEvent&)
         }
     }
     Termina(wxID_OK);
-}
-
-void CSelezioneMultiplaDlg::OnTasto(wxKeyEvent& event)
-{
-    if (event.GetKeyCode() == WXK_ESCAPE)
-        Termina(wxID_CANCEL);
-    else
-        event.Skip();
-}
-
-void CSelezioneMultiplaDlg::OnChiudi(wxCloseEvent&)
-{
-    Termina(wxID_CANCEL);
 }

@@ -20,8 +20,6 @@ private:
     void MostraTipo(const COggetto* pOggetto);
     void OnSelchangeOggetto(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
-    void OnTasto(wxKeyEvent& event);
-    void OnChiudi(wxCloseEvent& event);
 
     wxChoice* m_pOggetto = nullptr;
     wxStaticText* m_pTipo = nullptr;

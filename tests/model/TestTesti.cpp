@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <memory>
 #include <string>
 
@@ -51,4 +52,30 @@ TEST(Testi, NumeroTextureHaSempreDueCifre)
     EXPECT_EQ(Testo(NumeroTexture(37)), "37");
     for (int i = 0; i <= 9; ++i)
         EXPECT_EQ(CifraInCarattere(i), '0' + i);
+}
+
+TEST(Testi, NumeroDaTestoRifiutaCioCheUnFloatNonContiene)
+{
+    const std::string cinquantaNove(50, '9');
+    const std::string quasiMassimo = "340282346638528859811704183484516925440";
+    const struct
+    {
+        std::string testo;
+        bool bValido;
+        float fValore;
+    } aCasi[] = {
+        {"2.5", true, 2.5f},     {"-3", true, -3.0f},         {"", true, 0.0f},
+        {"-", true, 0.0f},       {".", true, 0.0f},           {"7.", true, 7.0f},
+        {"1,5", false, 0.0f},    {cinquantaNove, false, 0.0f}, {"-" + cinquantaNove, false, 0.0f},
+        {quasiMassimo, true, FLT_MAX},
+    };
+    for (const auto& caso : aCasi)
+    {
+        float f = -1.0f;
+        EXPECT_EQ(NumeroDaTesto(caso.testo.c_str(), f), caso.bValido) << caso.testo;
+        if (caso.bValido)
+        {
+            EXPECT_EQ(f, caso.fValore) << caso.testo;
+        }
+    }
 }

@@ -1,0 +1,206 @@
+// What every dialog shares: texts shown whole, centred on the main window,
+// Enter, Escape, the close box and group-box mnemonics, and a template
+// that cannot be loaded.
+#include "Ambiente.h"
+#include "Dialoghi.h"
+#include "app/AboutDlg.h"
+#include "app/MainFrame.h"
+#include "app/Nomi.h"
+#include "dialogs/ConfermaEliminaDlg.h"
+#include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/ErroreImmissioneDlg.h"
+#include "dialogs/SelezioneMultiplaDlg.h"
+#include "model/Contenitori.h"
+#include "model/LavedoDoc.h"
+#include "model/Oggetto.h"
+#include "view/LavedoView.h"
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+#include <wx/mstream.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/xml/xml.h>
+
+using namespace dialoghi;
+
+namespace
+{
+// A template of our own, to press keys on a group box and a label.
+const char* const MODELLO_PROVA = R"(<?xml version="1.0" encoding="UTF-8"?>
+<resource xmlns="http://www.wxwidgets.org/wxxrc" version="2.5.3.0">
+  <object class="wxDialog" name="IDD_PROVA">
+    <title>Prova</title>
+    <style>wxCAPTION|wxSYSTEM_MENU|wxCLOSE_BOX</style>
+    <object class="wxButton" name="wxID_OK"><label>&amp;OK</label>
+      <pos>100,70d</pos><size>40,14d</size><default>1</default></object>
+    <object class="wxButton" name="wxID_CANCEL"><label>&amp;Annulla</label>
+      <pos>145,70d</pos><size>40,14d</size></object>
+    <object class="wxStaticText" name="wxID_STATIC"><label>&amp;Nome:</label>
+      <pos>10,12d</pos><size>20,8d</size></object>
+    <object class="wxTextCtrl" name="IDC_NOME"><pos>40,10d</pos><size>60,12d</size></object>
+    <object class="wxStaticBox" name="wxID_STATIC"><label>&amp;Gruppo</label>
+      <pos>10,28d</pos><size>120,36d</size></object>
+    <object class="wxTextCtrl" name="IDC_PRIMO"><pos>20,42d</pos><size>40,12d</size></object>
+    <object class="wxTextCtrl" name="IDC_SECONDO"><pos>70,42d</pos><size>40,12d</size></object>
+  </object>
+</resource>)";
+
+class CDialogoProva : public CDialogo
+{
+public:
+    explicit CDialogoProva(const char* pModello = "IDD_PROVA")
+    {
+        static bool s_bCaricato = false;
+        if (!s_bCaricato)
+        {
+            wxMemoryInputStream flusso(MODELLO_PROVA, std::strlen(MODELLO_PROVA));
+            auto* pDocumento = new wxXmlDocument(flusso);
+            s_bCaricato = wxXmlResource::Get()->LoadDocument(pDocumento, "prova.xrc");
+        }
+        CaricaModello(pModello, 195, 90);
+        if (!IsModelloCaricato())
+            return;
+        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ++m_nOK; Termina(wxID_OK); }, wxID_OK);
+        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ++m_nAnnulla; Termina(wxID_CANCEL); },
+             wxID_CANCEL);
+        PreparaCampoNome(Controllo<wxTextCtrl>("IDC_NOME"));
+    }
+    int m_nOK = 0;
+    int m_nAnnulla = 0;
+};
+}  // namespace
+
+TEST(Dialoghi, OgniTestoSiLeggeInteroAlCentroDellaFinestra)
+{
+    // One at a time: the pictures are taken from the screen.
+    const std::pair<std::function<wxDialog*()>, const char*> aDialoghi[] = {
+        {[] { return new CAboutDlg; }, "dialogo_informazioni"},
+        {[] { return new CConfermaNuovoDlg; }, "dialogo_conferma"},
+        {[] { return new CConfermaEliminaDlg; }, "dialogo_conferma_eliminazione"},
+        {[] { return new CSelezioneMultiplaDlg; }, "dialogo_selezione_multipla"},
+        {[] { return new CErroreImmissioneDlg; }, "dialogo_errore_immissione"},
+    };
+    for (const auto& [fnCrea, pNome] : aDialoghi)
+    {
+        std::unique_ptr<wxDialog> pDialogo(fnCrea());
+        VerificaImpaginazione(*pDialogo);
+        Fotografa(*pDialogo, pNome);
+    }
+}
+
+TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
+{
+    {
+        CDialogoProva dlg;
+        PremiTasto(dlg, dlg.FindWindow(XRCID("IDC_PRIMO")), WXK_RETURN);
+        EXPECT_EQ(dlg.m_nOK, 1);
+        EXPECT_EQ(dlg.GetReturnCode(), wxID_OK);
+    }
+    {
+        // Enter on a focused button presses that button.
+        CDialogoProva dlg;
+        PremiTasto(dlg, dlg.FindWindow(wxID_CANCEL), WXK_RETURN);
+        EXPECT_EQ(dlg.m_nOK, 0);
+        EXPECT_EQ(dlg.m_nAnnulla, 1);
+    }
+    {
+        CDialogoProva dlg;
+        PremiTasto(dlg, dlg.FindWindow(XRCID("IDC_NOME")), WXK_ESCAPE);
+        EXPECT_EQ(dlg.m_nAnnulla, 1);
+        EXPECT_EQ(dlg.GetReturnCode(), wxID_CANCEL);
+    }
+    {
+        CDialogoProva dlg;
+        dlg.Show();
+        dlg.Close();
+        ambiente::Pompa();
+        EXPECT_EQ(dlg.m_nAnnulla, 1);
+        EXPECT_EQ(dlg.m_nOK, 0);
+    }
+    {
+        // Without a cancel button Escape still cancels, never OK.
+        CConfermaNuovoDlg conferma;
+        CErroreImmissioneDlg errore;
+        errore.SetReturnCode(0);
+        PremiTasto(errore, errore.FindWindow(wxID_OK), WXK_ESCAPE);
+        EXPECT_EQ(errore.GetReturnCode(), wxID_CANCEL);
+    }
+}
+
+TEST(Dialoghi, MnemoniciDiEtichetteERiquadri)
+{
+    CDialogoProva dlg;
+    auto* pNome = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(XRCID("IDC_NOME")));
+    auto* pPrimo = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(XRCID("IDC_PRIMO")));
+    ASSERT_TRUE(pNome && pPrimo);
+    pPrimo->ChangeValue("1.5");
+    PremiTasto(dlg, pNome, 'G', wxMOD_ALT);
+    EXPECT_EQ(wxWindow::FindFocus(), pPrimo);
+    long nDa = 0, nA = 0;
+    pPrimo->GetSelection(&nDa, &nA);
+    EXPECT_EQ(nA - nDa, 3);
+    PremiTasto(dlg, pPrimo, 'N', wxMOD_ALT);
+    EXPECT_EQ(wxWindow::FindFocus(), pNome);
+    EXPECT_EQ(dlg.m_nOK + dlg.m_nAnnulla, 0);
+}
+
+TEST(Dialoghi, IlCampoNomeTieneCioCheIlFileConserva)
+{
+    CDialogoProva dlg;
+    auto* pNome = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(XRCID("IDC_NOME")));
+    ASSERT_NE(pNome, nullptr);
+    pNome->SetValue(wxString::FromUTF8("Caff\xC3\xA8 \xE2\x82\xAC \xE6\x97\xA5"));
+    EXPECT_EQ(pNome->GetValue(), wxString::FromUTF8("Caff\xC3\xA8 \xE2\x82\xAC ?"));
+    pNome->SetValue(wxString('x', 60));
+    EXPECT_EQ(pNome->GetValue().length(), 49u);
+}
+
+TEST(Dialoghi, UnModelloMancanteLoDiceENonParte)
+{
+    wxString messaggio;
+    CDialogo::s_fnModelloMancante = [&messaggio](const wxString& m) { messaggio = m; };
+    CDialogoProva dlg("IDD_NON_ESISTE");
+    CDialogo::s_fnModelloMancante = nullptr;
+    EXPECT_FALSE(dlg.IsModelloCaricato());
+    EXPECT_NE(messaggio.find("IDD_NON_ESISTE"), wxString::npos);
+    EXPECT_EQ(dlg.ShowModal(), wxID_CANCEL);
+}
+
+TEST(Dialoghi, UnNomeLettoDaFileSiVedeOvunqueIntero)
+{
+    // 0x81 is undefined in the file's code page; the name is the longest
+    // a file holds.
+    const std::string nome = "Sedia\x81" + std::string(43, 'm');
+    ambiente::Ripristina();
+    COggetto* pSedia = CreaOggetto(CATEGORIA_SEDIE, 0);
+    pSedia->SetNome(nome.c_str());
+    ambiente::Documento().m_Oggetti.Aggiungi(pSedia);
+    CStatoVista& vista = ambiente::Vista();
+    vista.m_pOggettoSelezionato = pSedia;
+    vista.SetOggettoSelezionato(true);
+    vista.m_nColpiti = 1;
+    vista.m_aBufferSelezione[3] = 1;
+
+    const wxString atteso = NomeInTesto(nome.c_str());
+    EXPECT_TRUE(atteso.StartsWith(wxString::FromUTF8("Sedia\xEF\xBF\xBDmmm")));
+    EXPECT_NE(CMainFrame::TestoSelezione().find(atteso), wxString::npos);
+    {
+        CConfermaEliminaDlg dlg;
+        const auto* pEtichetta = dynamic_cast<wxStaticText*>(dlg.FindWindow(XRCID("IDC_NOME")));
+        ASSERT_NE(pEtichetta, nullptr);
+        EXPECT_EQ(pEtichetta->GetLabel(), atteso);
+        VerificaImpaginazione(dlg);
+    }
+    {
+        CSelezioneMultiplaDlg dlg;
+        const auto* pElenco = dynamic_cast<wxChoice*>(dlg.FindWindow(XRCID("IDC_OGGETTO")));
+        ASSERT_NE(pElenco, nullptr);
+        EXPECT_EQ(pElenco->GetString(0), atteso);
+    }
+    vista.m_nColpiti = 0;
+    ambiente::Ripristina();
+}
