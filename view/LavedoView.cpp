@@ -1,6 +1,5 @@
 #include "view/LavedoView.h"
 
-#include "app/MainFrame.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -50,9 +49,8 @@ bool CLavedoView::OnCreate(wxDocument* pDoc, long nFlags)
     if (!pFrame)
         return false;
     SetFrame(pFrame);
+    // The frame lays the window out: the application hands it over.
     m_pCanvas = new CCanvasGL(pFrame, this);
-    if (auto* pCornice = dynamic_cast<CMainFrame*>(pFrame))
-        pCornice->AttaccaVista(m_pCanvas);
     m_hRC = new wxGLContext(m_pCanvas);
     const wxSize dimensione = m_pCanvas->GetClientSize();
     OnSize(dimensione.GetWidth(), dimensione.GetHeight());

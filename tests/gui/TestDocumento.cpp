@@ -3,10 +3,10 @@
 #include "Ambiente.h"
 #include "Risposte.h"
 #include "ScenaDiProva.h"
+#include "app/LavedoDoc.h"
 #include "app/Nomi.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
-#include "model/LavedoDoc.h"
 #include "model/Luci.h"
 #include "view/LavedoView.h"
 

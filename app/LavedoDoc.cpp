@@ -1,4 +1,4 @@
-#include "model/LavedoDoc.h"
+#include "app/LavedoDoc.h"
 
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
