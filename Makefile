@@ -31,11 +31,14 @@ test: build test-san
 # window toolkit and the GL driver keep caches to the end of the process.
 test-san: deps
 	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DLAVEDO_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model lavedo_test_gui
+	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model lavedo_test_gui \
+		lavedo_test_uscita
 	cd resources && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		../$(BUILD_SAN)/lavedo_test_model
 	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		$(XVFB) ../$(BUILD_SAN)/lavedo_test_gui
+	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		$(XVFB) ../$(BUILD_SAN)/lavedo_test_uscita
 
 screenshots: build
 	@cmake --build $(BUILD) -j $(JOBS) --target lavedo_test_gui

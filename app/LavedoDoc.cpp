@@ -73,6 +73,12 @@ bool CLavedoDoc::OnSaveModified()
     return ConfermaPerdita();
 }
 
+bool CLavedoDoc::OnCloseDocument()
+{
+    m_bModificato = false;
+    return wxDocument::OnCloseDocument();
+}
+
 void CLavedoDoc::RendiGLCorrente()
 {
     // Before the window reaches the screen there is no context yet; the

@@ -38,6 +38,14 @@ CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
 CLavedoView::~CLavedoView()
 {
     m_Timer.Stop();
+    // The GL window belongs to the frame, which is destroyed later: it must
+    // not pass its messages on to a view that is gone.
+    if (m_pCanvas)
+    {
+        if (m_pCanvas->HasCapture())
+            m_pCanvas->ReleaseMouse();
+        m_pCanvas->StaccaVista();
+    }
     delete m_hRC;
 }
 
