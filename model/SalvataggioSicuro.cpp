@@ -89,6 +89,19 @@ bool ScriviTutto(int fd, const std::uint8_t* p, std::size_t n)
     return true;
 }
 
+const char* DescriviTipoNonFile(mode_t nModo)
+{
+    if (S_ISDIR(nModo))
+        return "\u00e8 una cartella, non un file";
+    if (S_ISFIFO(nModo))
+        return "\u00e8 una pipe con nome, non un file";
+    if (S_ISCHR(nModo) || S_ISBLK(nModo))
+        return "\u00e8 un dispositivo, non un file";
+    if (S_ISSOCK(nModo))
+        return "\u00e8 un socket, non un file";
+    return "non \u00e8 un file normale";
+}
+
 mode_t ModoNuovoFile()
 {
     // What open(O_CREAT, 0666) would have given: the process umask applies.
@@ -204,17 +217,32 @@ CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
         return Fallito(nErrno, FormattaTesto("Impossibile aprire il file \"%s\": %s.",
                                              percorso.c_str(), DescriviErrno(nErrno).c_str()));
     };
-    const int fd = open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto NonUnFile = [&percorso](mode_t nModo)
+    {
+        return Fallito(S_ISDIR(nModo) ? EISDIR : 0,
+                       FormattaTesto("Impossibile aprire \"%s\": %s.", percorso.c_str(),
+                                     DescriviTipoNonFile(nModo)));
+    };
+    // A pipe or a device can block the open itself or never end: look at
+    // the type first, open without blocking, then check again what opened.
+    struct stat st{};
+    if (stat(percorso.c_str(), &st) != 0)
+        return Errore(errno);
+    if (!S_ISREG(st.st_mode))
+        return NonUnFile(st.st_mode);
+    const int fd = open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return Errore(errno);
-    struct stat st{};
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))
+    if (fstat(fd, &st) != 0)
     {
-        const int nErrno = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        const int nErrno = errno;
         close(fd);
-        return Fallito(nErrno, FormattaTesto("Impossibile aprire \"%s\": %s.", percorso.c_str(),
-                                             nErrno == EISDIR ? "\u00e8 una cartella, non un file"
-                                                              : DescriviErrno(nErrno).c_str()));
+        return Errore(nErrno);
+    }
+    if (!S_ISREG(st.st_mode))
+    {
+        close(fd);
+        return NonUnFile(st.st_mode);
     }
     // One byte beyond the limit tells a file that is too long.
     dati.resize(nMassimo + 1);

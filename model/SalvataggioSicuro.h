@@ -22,7 +22,8 @@ CEsitoFile SalvaFileSicuro(const std::string& percorso, const std::uint8_t* pDat
                            std::size_t nDimensione);
 
 // Reads a whole file of at most nMassimo bytes; a longer one is refused
-// without reading it all.
+// without reading it all. A folder, a pipe, a device or a socket is refused
+// at once, without waiting on it.
 CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
                            std::vector<std::uint8_t>& dati);
 

@@ -15,6 +15,7 @@
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
+#include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <string>
@@ -117,6 +118,26 @@ bool LuceGL(int n)
 {
     return glIsEnabled(static_cast<GLenum>(GL_LIGHT0 + n)) == GL_TRUE;
 }
+
+// Ends the run when the code under test blocks: a test cannot fail from
+// inside a system call that never returns.
+struct CGuardiaBlocco
+{
+    explicit CGuardiaBlocco(unsigned nSecondi)
+    {
+        std::signal(SIGALRM, [](int) {
+            const char aMessaggio[] = "Blocked opening a file\n";
+            const ssize_t n = write(2, aMessaggio, sizeof aMessaggio - 1);
+            _exit(n > 0 ? 3 : 4);
+        });
+        alarm(nSecondi);
+    }
+    ~CGuardiaBlocco()
+    {
+        alarm(0);
+        std::signal(SIGALRM, SIG_DFL);
+    }
+};
 
 float RossoDiffusaGL(int n)
 {
@@ -313,6 +334,47 @@ TEST(Documento, UnFileDanneggiatoNonToccaIlDocumentoAperto)
     EXPECT_TRUE(doc.m_bModificato);
     EXPECT_EQ(doc.GetFilename(), wxString(r.File("mia")));
     EXPECT_EQ(Titolo(), titolo);
+}
+
+TEST(Documento, UnFileCheNonEUnFileNonBloccaLApertura)
+{
+    Ripristina();
+    CRisposteFile r;
+    CLavedoDoc& doc = Documento();
+    const std::string fifo = r.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const struct
+    {
+        std::string percorso;
+        bool bDalMenu;  // "&Apri...", or the call the command line makes
+        const char* pMotivo;
+    } aCasi[] = {
+        {fifo, true, "pipe con nome"},
+        {fifo, false, "pipe con nome"},
+        {"/dev/zero", true, "dispositivo"},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.percorso + (k.bDalMenu ? " (menu)" : " (command line)"));
+        r.errori.clear();
+        {
+            CGuardiaBlocco guardia(5);
+            if (k.bDalMenu)
+            {
+                r.aprire = wxString(k.percorso);
+                InviaComando(wxID_OPEN);
+            }
+            else
+            {
+                EXPECT_FALSE(doc.Apri(wxString(k.percorso), false));
+            }
+        }
+        ASSERT_EQ(r.errori.size(), 1u);
+        EXPECT_NE(r.errori[0].Find(wxString(k.percorso)), wxNOT_FOUND) << r.errori[0];
+        EXPECT_NE(r.errori[0].Find(wxString::FromUTF8(k.pMotivo)), wxNOT_FOUND) << r.errori[0];
+        EXPECT_EQ(doc.GetFilename(), wxString());
+        EXPECT_EQ(Titolo(), "Lavedo - Lavedo98");
+    }
 }
 
 TEST(Documento, AnnullareLaConfermaNonCambiaNulla)

@@ -15,7 +15,9 @@
 #include <signal.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -130,6 +132,50 @@ CEsitoFile SalvaInUnFiglio(const std::string& percorso, const Byte& dati, bool b
     e.messaggio = nSpazio == std::string::npos ? "" : risposta.substr(nSpazio + 1);
     return e;
 }
+
+// Reads in a child process that SIGALRM ends after two seconds: a read that
+// blocks shows as a child killed by the signal.
+struct CLetturaInUnFiglio
+{
+    bool bTerminata = false;
+    bool bRiuscita = false;
+    std::string messaggio;
+};
+
+CLetturaInUnFiglio LeggiInUnFiglio(const std::string& percorso)
+{
+    CLetturaInUnFiglio esito;
+    int aTubo[2];
+    if (pipe(aTubo) != 0)
+        return esito;
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        close(aTubo[0]);
+        alarm(2);
+        Byte b;
+        const CEsitoFile e = LeggiFileIntero(percorso, 100, b);
+        const std::string risposta = (e.bRiuscito ? "1" : "0") + e.messaggio;
+        const ssize_t n = write(aTubo[1], risposta.data(), risposta.size());
+        _exit(n == static_cast<ssize_t>(risposta.size()) ? 0 : 91);
+    }
+    close(aTubo[1]);
+    std::string risposta;
+    char a[256];
+    ssize_t n;
+    while ((n = read(aTubo[0], a, sizeof a)) > 0)
+        risposta.append(a, static_cast<std::size_t>(n));
+    close(aTubo[0]);
+    int nStato = 0;
+    waitpid(pid, &nStato, 0);
+    esito.bTerminata = WIFEXITED(nStato) && WEXITSTATUS(nStato) == 0 && !risposta.empty();
+    if (esito.bTerminata)
+    {
+        esito.bRiuscita = risposta[0] == '1';
+        esito.messaggio = risposta.substr(1);
+    }
+    return esito;
+}
 }  // namespace
 
 TEST(Salvataggio, SostituisceIlFileConservandoIPermessi)
@@ -236,4 +282,38 @@ TEST(Salvataggio, LetturaDiFileCheNonSonoDocumenti)
     e = LeggiFileIntero(c.File("giusto"), 100, b);
     EXPECT_TRUE(e.bRiuscito);
     EXPECT_EQ(b, Dati(100, 5));
+}
+
+TEST(Salvataggio, LaLetturaRifiutaSubitoCioCheNonEUnFile)
+{
+    CCartella c;
+    ASSERT_EQ(mkfifo(c.File("fifo").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("fifo", c.File("verso-fifo").c_str()), 0);
+    const int fdSocket = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un indirizzo{};
+    indirizzo.sun_family = AF_UNIX;
+    std::snprintf(indirizzo.sun_path, sizeof indirizzo.sun_path, "%s", c.File("socket").c_str());
+    ASSERT_EQ(bind(fdSocket, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+    const struct
+    {
+        std::string percorso;
+        const char* pMotivo;
+    } aCasi[] = {
+        {c.File("fifo"), "pipe con nome"},
+        {c.File("verso-fifo"), "pipe con nome"},
+        {"/dev/null", "dispositivo"},
+        {"/dev/zero", "dispositivo"},
+        {c.File("socket"), "socket"},
+        {c.percorso, "cartella"},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.percorso);
+        const CLetturaInUnFiglio e = LeggiInUnFiglio(k.percorso);
+        ASSERT_TRUE(e.bTerminata) << "the read blocked";
+        EXPECT_FALSE(e.bRiuscita);
+        EXPECT_NE(e.messaggio.find(k.percorso), std::string::npos) << e.messaggio;
+        EXPECT_NE(e.messaggio.find(k.pMotivo), std::string::npos) << e.messaggio;
+    }
+    close(fdSocket);
 }
