@@ -208,6 +208,18 @@ TEST(Documento, SalvaUnaStanzaNuovaDallaFinestra)
     EXPECT_TRUE(r.errori.empty());
 }
 
+TEST(Documento, SalvaConUnNomeLungoQuantoIlFileSystemConsente)
+{
+    Ripristina();
+    CRisposteFile r;
+    const std::string p = r.File(std::string(250, 's').c_str());
+    r.salvare = wxString(p);
+    InviaComando(wxID_SAVEAS);
+    EXPECT_TRUE(r.errori.empty()) << r.errori[0];
+    EXPECT_EQ(LeggiFile(p).size(), 230u);
+    EXPECT_EQ(Documento().GetFilename(), wxString(p));
+}
+
 TEST(Documento, ApreUnFileEMetteLeLuciInOrdineInverso)
 {
     Ripristina();
