@@ -32,13 +32,13 @@ test: build test-san
 test-san: deps
 	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DLAVEDO_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model lavedo_test_gui \
-		lavedo_test_uscita
+		lavedo_test_avvio
 	cd resources && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		../$(BUILD_SAN)/lavedo_test_model
 	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		$(XVFB) ../$(BUILD_SAN)/lavedo_test_gui
 	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-		$(XVFB) ../$(BUILD_SAN)/lavedo_test_uscita
+		$(XVFB) ../$(BUILD_SAN)/lavedo_test_avvio
 
 screenshots: build
 	@cmake --build $(BUILD) -j $(JOBS) --target lavedo_test_gui

@@ -52,7 +52,8 @@ public:
 
 private:
     void AggiornaTitolo();
-    void RendiGLCorrente();
+    // Makes the view's context current; false while there is none yet.
+    bool RendiGLCorrente();
     void AggiungiARecenti(const wxString& percorso);
 
     void OnFileNew(wxCommandEvent& event);

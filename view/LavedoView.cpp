@@ -88,7 +88,9 @@ void CLavedoView::Ridisegna()
 
 bool CLavedoView::RendiCorrente()
 {
-    if (!m_pCanvas || !m_hRC || !m_pCanvas->IsShownOnScreen())
+    // The first time only once the window is on screen; from then on its
+    // native window exists, shown or not.
+    if (!m_pCanvas || !m_hRC || (!m_bGLPronto && !m_pCanvas->IsShownOnScreen()))
         return false;
     if (!m_pCanvas->SetCurrent(*m_hRC))
         return false;
