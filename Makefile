@@ -5,6 +5,8 @@ BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1600x1200x24"
 FUZZ_SECONDS ?= 60
+# The longest document: room, 255 furnishings of the longest record, 8 lights.
+FUZZ_MAX_LEN ?= 25336
 
 .PHONY: all deps configure build run test test-san screenshots bench fuzz textures clean
 
@@ -58,7 +60,8 @@ fuzz: deps
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_caricamento
 	mkdir -p $(BUILD_FUZZ)/corpus
 	cp fuzz/corpus/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/corpus
+	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
+		-artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus
 
 textures: build
 	$(BUILD)/resources/textures/genera_texture resources
