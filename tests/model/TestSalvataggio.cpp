@@ -21,6 +21,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -61,11 +62,14 @@ struct CCartella
         for (const std::string& f : Elenco())
         {
             const std::string p = percorso + "/" + f;
-            if (rmdir(p.c_str()) != 0)
-                unlink(p.c_str());
+            if (unlink(p.c_str()) == 0)
+                continue;
+            // A folder made by a test, with what it holds.
+            CCartella sotto(p);
         }
         rmdir(percorso.c_str());
     }
+    explicit CCartella(std::string esistente) : percorso(std::move(esistente)) {}
     std::set<std::string> Elenco() const
     {
         std::set<std::string> s;
