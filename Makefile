@@ -5,6 +5,8 @@ BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1600x1200x24"
 FUZZ_SECONDS ?= 60
+# The longest document: room, 255 furnishings of the longest record, 8 lights.
+FUZZ_MAX_LEN ?= 25336
 
 .PHONY: all deps configure build run test test-san screenshots bench fuzz textures clean
 
@@ -31,11 +33,14 @@ test: build test-san
 # window toolkit and the GL driver keep caches to the end of the process.
 test-san: deps
 	@cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DLAVEDO_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model lavedo_test_gui
+	@cmake --build $(BUILD_SAN) -j $(JOBS) --target lavedo_test_model lavedo_test_gui \
+		lavedo_test_avvio
 	cd resources && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		../$(BUILD_SAN)/lavedo_test_model
 	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		$(XVFB) ../$(BUILD_SAN)/lavedo_test_gui
+	cd resources && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		$(XVFB) ../$(BUILD_SAN)/lavedo_test_avvio
 
 screenshots: build
 	@cmake --build $(BUILD) -j $(JOBS) --target lavedo_test_gui
@@ -55,7 +60,8 @@ fuzz: deps
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_caricamento
 	mkdir -p $(BUILD_FUZZ)/corpus
 	cp fuzz/corpus/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/corpus
+	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
+		-artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus
 
 textures: build
 	$(BUILD)/resources/textures/genera_texture resources

@@ -1,33 +1,10 @@
 #pragma once
-// Command identifiers shared by the menus, the toolbars, the accelerators,
-// the frame and the view. The program numbers its commands from 32771 and
-// 57600 up, but wxWidgets accepts menu ids only below 32767: the window ids
-// are those numbers less 30000.
-
-constexpr int SCARTO_ID_COMANDO = 30000;
-
-constexpr int IdComando(int nNumero)
-{
-    return nNumero >= SCARTO_ID_COMANDO ? nNumero - SCARTO_ID_COMANDO : nNumero;
-}
+// Command identifiers shared by the menus, the toolbars, the accelerators
+// and the frame; the view's own are in view/ComandiVista.h.
+#include "view/ComandiVista.h"
 
 enum : int
 {
-    // View commands (handled by the view).
-    ID_VISTA_WIREFRAMES = IdComando(32771),
-    ID_VISTA_ANTIALIASING = IdComando(32772),
-    ID_VISTA_ROTAZIONE = IdComando(32774),
-    ID_VISTA_CENTRA = IdComando(32780),
-    ID_VISTA_SELEZIONA = IdComando(32781),
-    ID_VISTA_LUCI = IdComando(32795),
-    ID_VISTA_TEXTURES = IdComando(32796),
-    ID_VISTA_MODIFICA = IdComando(32802),
-    ID_VISTA_ELIMINA = IdComando(32803),
-    ID_VISTA_3D = IdComando(32808),
-    ID_VISTA_PIANTINA = IdComando(32809),
-    // Second id of antialiasing: same handler, in no menu or toolbar.
-    ID_VISTA_ANTIALIASING2 = IdComando(32822),
-
     // Frame commands.
     ID_MODIFICA_OGGETTO = IdComando(32782),
     ID_MODIFICA_LUCE = IdComando(32807),

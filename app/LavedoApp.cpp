@@ -2,9 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/GestoreDocumenti.h"
+#include "app/LavedoDoc.h"
 #include "app/MainFrame.h"
-#include "model/LavedoDoc.h"
 #include "model/Texture.h"
+#include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 
 #include <GL/freeglut.h>
@@ -75,8 +76,9 @@ bool CLavedoApp::OnInit()
 
     auto* pFrame = new CMainFrame(m_pGestore);
     SetTopWindow(pFrame);
-    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW))
+    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW) || !GetLavedoView())
         return false;
+    pFrame->AttaccaVista(GetLavedoView()->GetCanvas());
     // A file named on the command line replaces the new room; one that
     // cannot be opened has been explained to the user, and the program ends.
     if (argc > 1 && g_pDoc && !static_cast<CLavedoDoc*>(g_pDoc)->Apri(argv[1], false))

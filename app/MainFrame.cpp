@@ -3,9 +3,9 @@
 #include "app/Comandi.h"
 #include "app/Guida.h"
 #include "app/Icona.h"
+#include "app/LavedoDoc.h"
 #include "app/Nomi.h"
 #include "app/Pulsanti.h"
-#include "model/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 

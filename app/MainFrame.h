@@ -16,8 +16,8 @@ class CMainFrame : public wxDocParentFrame
 public:
     explicit CMainFrame(wxDocManager* pGestore);
 
-    // Puts the view's window under the bars; the view calls it once its
-    // window exists, which is also when the document exists.
+    // Puts the view's window under the bars; the application calls it once
+    // the document and its view exist.
     void AttaccaVista(wxWindow* pFinestra);
 
     // Text of the selection pane for the current selection.

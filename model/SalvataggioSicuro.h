@@ -13,16 +13,20 @@ struct CEsitoFile
     std::string messaggio;  // Italian, names the file; empty on success
 };
 
-// Writes the bytes to a temporary file in the target's folder, checks every
-// write, flushes it to disk, gives it the target's permissions and renames
-// it over the target, then flushes the folder. On any failure the target
-// is untouched and the temporary file is gone. A symbolic link is followed,
-// so the file it points to is the one replaced.
+// Writes the bytes to a temporary file (a short name of its own) in the
+// target's folder, checks every write, gives it the target's owner and
+// permissions, flushes it to disk and renames it over the target, then
+// flushes the folder. Before the rename any failure leaves the target
+// untouched and removes the temporary file; a folder that does not reach
+// the disk is reported too. A symbolic link is followed, dangling or not,
+// so the file it names is the one written; what is not a regular file is
+// never replaced.
 CEsitoFile SalvaFileSicuro(const std::string& percorso, const std::uint8_t* pDati,
                            std::size_t nDimensione);
 
 // Reads a whole file of at most nMassimo bytes; a longer one is refused
-// without reading it all.
+// without reading it all. A folder, a pipe, a device or a socket is refused
+// at once, without waiting on it.
 CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
                            std::vector<std::uint8_t>& dati);
 

@@ -20,7 +20,7 @@ CScena::~CScena()
         g_pDoc = nullptr;
 }
 
-void CScena::SvuotaScena()
+void CScena::SvuotaScena(bool bGL)
 {
     for (int n = m_Oggetti.GetNumero(); n > 0; --n)
         m_Oggetti.Rimuovi(1);
@@ -30,7 +30,8 @@ void CScena::SvuotaScena()
     for (int i = 0; i < nLuci; ++i)
     {
         m_Luci.Rimuovi(1);
-        glDisable(static_cast<GLenum>(GL_LIGHT0 + i));
+        if (bGL)
+            glDisable(static_cast<GLenum>(GL_LIGHT0 + i));
     }
 }
 

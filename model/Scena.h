@@ -27,8 +27,9 @@ public:
     void SetModificato() { m_bModificato = true; }
 
     // Removes every object and light, forgets the view's selection and
-    // switches off the GL lights the lights drove.
-    void SvuotaScena();
+    // switches off the GL lights the lights drove (unless bGL is false: no
+    // GL context yet, whoever makes one applies the lights).
+    void SvuotaScena(bool bGL = true);
     // Room defaults of a new document; the texture filters are kept.
     void ImpostaStanzaPredefinita();
     // Camera centred on the room and the plan fitted to the window.

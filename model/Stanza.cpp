@@ -1,7 +1,7 @@
 #include "model/Stanza.h"
 
-#include "app/Testi.h"
 #include "model/Archivio.h"
+#include "model/Testi.h"
 #include "model/Texture.h"
 #include "view/StatoVista.h"
 

@@ -9,6 +9,12 @@ class CCanvasGL : public wxGLCanvas
 {
 public:
     CCanvasGL(wxWindow* pGenitore, CLavedoView* pView);
+    ~CCanvasGL() override;
+
+    // The view is going: from now on the window's messages reach nobody
+    // (the frame, and this window with it, may outlive the view).
+    void StaccaVista() { m_pView = nullptr; }
+    CLavedoView* GetVista() const { return m_pView; }
 
     // Attributes asked of the window system for the view's pixel format.
     static wxGLAttributes Attributi();

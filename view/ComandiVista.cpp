@@ -1,7 +1,7 @@
 // The view's display, picking and editing commands and their states.
-#include "app/Comandi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Scena.h"
+#include "view/ComandiVista.h"
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>

@@ -1,6 +1,5 @@
 #include "view/LavedoView.h"
 
-#include "app/MainFrame.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -39,6 +38,14 @@ CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
 CLavedoView::~CLavedoView()
 {
     m_Timer.Stop();
+    // The GL window belongs to the frame, which is destroyed later: it must
+    // not pass its messages on to a view that is gone.
+    if (m_pCanvas)
+    {
+        if (m_pCanvas->HasCapture())
+            m_pCanvas->ReleaseMouse();
+        m_pCanvas->StaccaVista();
+    }
     delete m_hRC;
 }
 
@@ -50,9 +57,8 @@ bool CLavedoView::OnCreate(wxDocument* pDoc, long nFlags)
     if (!pFrame)
         return false;
     SetFrame(pFrame);
+    // The frame lays the window out: the application hands it over.
     m_pCanvas = new CCanvasGL(pFrame, this);
-    if (auto* pCornice = dynamic_cast<CMainFrame*>(pFrame))
-        pCornice->AttaccaVista(m_pCanvas);
     m_hRC = new wxGLContext(m_pCanvas);
     const wxSize dimensione = m_pCanvas->GetClientSize();
     OnSize(dimensione.GetWidth(), dimensione.GetHeight());
@@ -82,7 +88,9 @@ void CLavedoView::Ridisegna()
 
 bool CLavedoView::RendiCorrente()
 {
-    if (!m_pCanvas || !m_hRC || !m_pCanvas->IsShownOnScreen())
+    // The first time only once the window is on screen; from then on its
+    // native window exists, shown or not.
+    if (!m_pCanvas || !m_hRC || (!m_bGLPronto && !m_pCanvas->IsShownOnScreen()))
         return false;
     if (!m_pCanvas->SetCurrent(*m_hRC))
         return false;

@@ -60,6 +60,8 @@ public:
     void Renderizza();
 
     CCanvasGL* GetCanvas() const { return m_pCanvas; }
+    // The GL window was destroyed first (its frame went before the view).
+    void StaccaCanvas() { m_pCanvas = nullptr; }
     bool IsGLPronto() const { return m_bGLPronto; }
 
     wxGLContext* m_hRC = nullptr;

@@ -1,11 +1,10 @@
 // Mouse and timer handlers of the view: the camera in 3D, the selected
 // object in the plan.
+#include "model/Limiti.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
-
-#include <cmath>
 
 namespace
 {
@@ -17,26 +16,6 @@ float AvvolgiAngolo(float f)
     if (f < 0.0f)
         return 360.0f;
     return f;
-}
-
-struct CLimiti
-{
-    float fMinX, fMaxX, fMinY, fMaxY;
-};
-
-// Bounds of the reference corner that keep the footprint spanned by
-// L (cos a, -sin a) and P (sin a, cos a) inside a W x D room, by quadrant.
-CLimiti LimitiImpronta(float fAngolo, float L, float P, float W, float D)
-{
-    const float a = fAngolo * 3.1415927f / 180.0f;
-    const float s = std::sin(a), c = std::cos(a);
-    if (fAngolo <= 90.0f)
-        return {0.0f, W - L * c - P * s, L * s, D - P * c};
-    if (fAngolo <= 180.0f)
-        return {-L * c, W - P * s, L * s - P * c, D};
-    if (fAngolo <= 270.0f)
-        return {-L * c - P * s, W, -P * c, D + L * s};
-    return {-P * s, W - L * c, 0.0f, D + L * s - P * c};
 }
 }  // namespace
 
@@ -178,45 +157,23 @@ void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
     const float dy = static_cast<float>(m_ptDestro.y - y) * k;
     const float dx = static_cast<float>(m_ptDestro.x - x) * k;
 
-    const int nCategoria = oggetto.GetCategoria();
-    const float L = oggetto.GetLarghezza();
-    CLimiti limiti;
-    if (nCategoria == CATEGORIA_PORTE_FINESTRE)
+    if (oggetto.GetCategoria() == CATEGORIA_PORTE_FINESTRE)
     {
         // Openings only slide along their wall.
-        const int nParete = oggetto.GetParete();
-        switch (nParete)
+        switch (oggetto.GetParete())
         {
         case 2: oggetto.SetX(oggetto.GetX() - dy); break;
         case 4: oggetto.SetX(oggetto.GetX() + dy); break;
         case 1: oggetto.SetX(oggetto.GetX() - dx); break;
         default: oggetto.SetX(oggetto.GetX() + dx); break;
         }
-        const float fLungoParete = (nParete == 2 || nParete == 4) ? D : W;
-        limiti = {0.0f, fLungoParete - L, 0.0f, 0.0f};
     }
     else
     {
         oggetto.SetY(oggetto.GetY() - dy);
         oggetto.SetX(oggetto.GetX() - dx);
-        if (nCategoria == CATEGORIA_TAVOLI && oggetto.GetTipo() == 0)
-            limiti = {L / 2.0f, W - L / 2.0f, L / 2.0f, D - L / 2.0f};  // centre and diameter
-        else
-            limiti = LimitiImpronta(oggetto.GetRotazione(), L, oggetto.GetProfondita(), W, D);
     }
-
-    // The upper bound first: a piece larger than the room ends at it.
-    if (oggetto.GetX() > limiti.fMaxX)
-        oggetto.SetX(limiti.fMaxX);
-    else if (oggetto.GetX() < limiti.fMinX)
-        oggetto.SetX(limiti.fMinX);
-    if (nCategoria != CATEGORIA_PORTE_FINESTRE)
-    {
-        if (oggetto.GetY() > limiti.fMaxY)
-            oggetto.SetY(limiti.fMaxY);
-        else if (oggetto.GetY() < limiti.fMinY)
-            oggetto.SetY(limiti.fMinY);
-    }
+    PortaNeiLimiti(oggetto, LimitiNellaStanza(oggetto, W, D));
 }
 
 void CLavedoView::OnTimer(wxTimerEvent&)

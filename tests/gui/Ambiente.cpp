@@ -1,6 +1,6 @@
 #include "Ambiente.h"
 
-#include "model/LavedoDoc.h"
+#include "app/LavedoDoc.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 

@@ -3,9 +3,9 @@
 // texture indexes a damaged file may hold.
 #include "Ambiente.h"
 #include "ScenaDiProva.h"
+#include "app/LavedoDoc.h"
 #include "furniture/Tavoli2.h"
 #include "model/Contenitori.h"
-#include "model/LavedoDoc.h"
 #include "model/Texture.h"
 #include "view/LavedoView.h"
 

@@ -11,7 +11,7 @@
 #include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/SelezioneMultiplaDlg.h"
 #include "model/Contenitori.h"
-#include "model/LavedoDoc.h"
+#include "app/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/LavedoView.h"
 

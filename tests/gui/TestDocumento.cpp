@@ -3,10 +3,10 @@
 #include "Ambiente.h"
 #include "Risposte.h"
 #include "ScenaDiProva.h"
+#include "app/LavedoDoc.h"
 #include "app/Nomi.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
-#include "model/LavedoDoc.h"
 #include "model/Luci.h"
 #include "view/LavedoView.h"
 
@@ -187,6 +187,18 @@ TEST(Documento, SalvaUnaStanzaNuovaDallaFinestra)
     EXPECT_TRUE(r.errori.empty());
 }
 
+TEST(Documento, SalvaConUnNomeLungoQuantoIlFileSystemConsente)
+{
+    Ripristina();
+    CRisposteFile r;
+    const std::string p = r.File(std::string(250, 's').c_str());
+    r.salvare = wxString(p);
+    InviaComando(wxID_SAVEAS);
+    EXPECT_TRUE(r.errori.empty()) << r.errori[0];
+    EXPECT_EQ(LeggiFile(p).size(), 230u);
+    EXPECT_EQ(Documento().GetFilename(), wxString(p));
+}
+
 TEST(Documento, ApreUnFileEMetteLeLuciInOrdineInverso)
 {
     Ripristina();
@@ -313,6 +325,47 @@ TEST(Documento, UnFileDanneggiatoNonToccaIlDocumentoAperto)
     EXPECT_TRUE(doc.m_bModificato);
     EXPECT_EQ(doc.GetFilename(), wxString(r.File("mia")));
     EXPECT_EQ(Titolo(), titolo);
+}
+
+TEST(Documento, UnFileCheNonEUnFileNonBloccaLApertura)
+{
+    Ripristina();
+    CRisposteFile r;
+    CLavedoDoc& doc = Documento();
+    const std::string fifo = r.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const struct
+    {
+        std::string percorso;
+        bool bDalMenu;  // "&Apri...", or the call the command line makes
+        const char* pMotivo;
+    } aCasi[] = {
+        {fifo, true, "pipe con nome"},
+        {fifo, false, "pipe con nome"},
+        {"/dev/zero", true, "dispositivo"},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.percorso + (k.bDalMenu ? " (menu)" : " (command line)"));
+        r.errori.clear();
+        // An open that blocks cannot fail a test: the alarm ends the run.
+        alarm(5);
+        if (k.bDalMenu)
+        {
+            r.aprire = wxString(k.percorso);
+            InviaComando(wxID_OPEN);
+        }
+        else
+        {
+            EXPECT_FALSE(doc.Apri(wxString(k.percorso), false));
+        }
+        alarm(0);
+        ASSERT_EQ(r.errori.size(), 1u);
+        EXPECT_NE(r.errori[0].Find(wxString(k.percorso)), wxNOT_FOUND) << r.errori[0];
+        EXPECT_NE(r.errori[0].Find(wxString::FromUTF8(k.pMotivo)), wxNOT_FOUND) << r.errori[0];
+        EXPECT_EQ(doc.GetFilename(), wxString());
+        EXPECT_EQ(Titolo(), "Lavedo - Lavedo98");
+    }
 }
 
 TEST(Documento, AnnullareLaConfermaNonCambiaNulla)

@@ -3,8 +3,8 @@
 // lights that are not fixed.
 #include "Ambiente.h"
 #include "ScenaDiProva.h"
+#include "app/LavedoDoc.h"
 #include "model/Contenitori.h"
-#include "model/LavedoDoc.h"
 #include "model/Luci.h"
 #include "view/LavedoView.h"
 

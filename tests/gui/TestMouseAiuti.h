@@ -3,8 +3,8 @@
 // handlers, commands and command-state queries through the routing, and
 // furniture placed in code.
 #include "Ambiente.h"
+#include "app/LavedoDoc.h"
 #include "model/Contenitori.h"
-#include "model/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"

@@ -2,8 +2,8 @@
 // skipped unless LAVEDO_SCREENSHOTS names the folder to write them to.
 #include "Ambiente.h"
 #include "ScenaDiProva.h"
+#include "app/LavedoDoc.h"
 #include "model/Contenitori.h"
-#include "model/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/LavedoView.h"
 

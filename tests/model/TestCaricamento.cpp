@@ -215,3 +215,46 @@ TEST(Caricamento, MutazioniCasualiFinisconoInErroreOScenaValida)
     EXPECT_GT(nLetti, 100);
     EXPECT_GT(nRifiutati, 100);
 }
+
+// The longest document a file can be: 255 furnishings of the kind with the
+// longest record and 8 lights. The loader accepts it whole (the fuzzing's
+// -max_len is this figure too), and two load-and-save rounds, each
+// reversing the lists, give its bytes back.
+TEST(Caricamento, IlDocumentoPiuLungoSiCaricaESiRisalva)
+{
+    std::size_t nRecordMassimo = 0;
+    int nCategoriaLunga = 0, nTipoLungo = 0;
+    for (int nCategoria = 0; nCategoria < 4; ++nCategoria)
+        for (int nTipo = 0; nTipo < 2; ++nTipo)
+        {
+            CScena s(false);
+            s.m_Oggetti.Aggiungi(scena_di_prova::Mobile(nCategoria, nTipo, "x", 1, 1));
+            if (s.Scrivi().size() > nRecordMassimo)
+            {
+                nRecordMassimo = s.Scrivi().size();
+                nCategoriaLunga = nCategoria;
+                nTipoLungo = nTipo;
+            }
+        }
+    CScena piena(false);
+    for (int i = 0; i < CContenitori::MASSIMO_ELEMENTI; ++i)
+        piena.m_Oggetti.Aggiungi(scena_di_prova::Mobile(nCategoriaLunga, nTipoLungo,
+                                                        i % 2 ? "Pari" : "Dispari",
+                                                        static_cast<float>(i), 1));
+    for (int i = 0; i < 8; ++i)
+        piena.m_Luci.Aggiungi(scena_di_prova::Luce("Luce", static_cast<float>(i), 1, 2, i % 2 == 1));
+    const Byte salvato = piena.Scrivi();
+    EXPECT_EQ(salvato.size(), CScena::DIMENSIONE_MASSIMA_FILE);
+    EXPECT_EQ(salvato.size(), 25336u);
+
+    Byte b = salvato;
+    for (int nGiro = 0; nGiro < 2; ++nGiro)
+    {
+        CScena letta(false);
+        std::string errore;
+        ASSERT_TRUE(letta.Leggi(b.data(), b.size(), errore)) << errore;
+        b = letta.Scrivi();
+        EXPECT_EQ(b.size(), salvato.size());
+        EXPECT_EQ(b == salvato, nGiro == 1) << nGiro;
+    }
+}

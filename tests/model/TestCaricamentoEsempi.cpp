@@ -4,12 +4,14 @@
 // the committed files load and save back as they were.
 #include "ScenaDiProva.h"
 #include "model/Contenitori.h"
+#include "model/Limiti.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
 #include "model/SalvataggioSicuro.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -71,23 +73,26 @@ void Soggiorno(CScena& s)
     Apertura(s, 0, "Porta d'ingresso", 1.0f, 4, 0.9f, 2.1f, 0, 9);
     Apertura(s, 1, "Finestra sul giardino", 2.0f, 1, 1.6f, 1.4f, 0.9f, 37);
     Apertura(s, 1, "Portafinestra", 1.5f, 2, 1.2f, 2.2f, 0.0f, 37);
-    Pezzo(s, CATEGORIA_ARMADI, 0, "Mobile TV", 2.2f, 4.5f, 1.6f, 0.45f, 0.55f, 0, {60, 40, 30},
-          {20, 20, 20}, 9);
+    // Turned by 180 degrees the reference corner is the back right one: the
+    // pieces against the south wall face north, into the room.
+    Pezzo(s, CATEGORIA_ARMADI, 0, "Mobile TV", 3.8f, 5.0f, 1.6f, 0.45f, 0.55f, 180,
+          {60, 40, 30}, {20, 20, 20}, 9);
     Pezzo(s, CATEGORIA_SEDIE, 1, "Poltrona rossa", 1.0f, 1.2f, 0.9f, 0.85f, 0.9f, 20,
           {170, 30, 40}, {90, 20, 20});
-    Pezzo(s, CATEGORIA_SEDIE, 1, "Poltrona della nonna", 3.6f, 1.0f, 0.9f, 0.85f, 0.9f, -20,
+    Pezzo(s, CATEGORIA_SEDIE, 1, "Poltrona della nonna", 3.6f, 1.0f, 0.9f, 0.85f, 0.9f, 340,
           {170, 30, 40}, {90, 20, 20});
     Pezzo(s, CATEGORIA_TAVOLI, 0, "Tavolino da caff\xE8", 2.7f, 2.6f, 0.8f, 0.8f, 0.45f, 0,
           {210, 200, 180}, {60, 50, 40}, 3);
     Pezzo(s, CATEGORIA_TAVOLI, 1, "Tavolo da pranzo", 4.2f, 3.0f, 1.4f, 0.9f, 0.76f, 0,
           {140, 90, 50}, {70, 45, 25}, 7);
+    // Two chairs each side of the table, facing it.
     const float aSedie[4][3] = {
-        {4.4f, 2.0f, 0}, {5.2f, 2.0f, 0}, {5.4f, 3.7f, 180}, {4.6f, 3.7f, 180}};
+        {4.35f, 2.5f, 0}, {5.0f, 2.5f, 0}, {5.45f, 4.4f, 180}, {4.8f, 4.4f, 180}};
     for (const auto& c : aSedie)
         Pezzo(s, CATEGORIA_SEDIE, 0, "Sedia", c[0], c[1], 0.45f, 0.45f, 0.9f, c[2],
               {140, 90, 50}, {70, 45, 25});
-    Pezzo(s, CATEGORIA_ARMADI, 1, "Libreria", 0.1f, 4.9f, 1.8f, 0.4f, 2.2f, 0, {120, 80, 50},
-          {200, 180, 150}, 17);
+    Pezzo(s, CATEGORIA_ARMADI, 1, "Libreria", 1.9f, 5.0f, 1.8f, 0.4f, 2.2f, 180,
+          {120, 80, 50}, {200, 180, 150}, 17);
     Luce(s, "Lampadario", 3.0f, 2.5f, 2.6f, false);
     Luce(s, "Luce della sera", 5.5f, 0.5f, 2.0f, true);
 }
@@ -99,15 +104,16 @@ void Camera(CScena& s)
     s.m_Stanza.SetColorePareti(aPareti);
     Apertura(s, 0, "Porta", 0.3f, 3, 0.8f, 2.1f, 0, 7);
     Apertura(s, 1, "Finestra", 1.2f, 2, 1.2f, 1.3f, 1.0f, 37);
-    Pezzo(s, CATEGORIA_ARMADI, 1, "Armadio a quattro ante", 0.1f, 3.9f, 2.0f, 0.6f, 2.4f, 0,
+    Pezzo(s, CATEGORIA_ARMADI, 1, "Armadio a quattro ante", 2.1f, 4.0f, 2.0f, 0.6f, 2.4f, 180,
           {230, 225, 215}, {120, 110, 100}, 20);
     Pezzo(s, CATEGORIA_ARMADI, 0, "Comodino sinistro", 1.0f, 0.6f, 0.5f, 0.4f, 0.5f, 0,
           {150, 110, 70}, {60, 40, 20}, 7);
     Pezzo(s, CATEGORIA_ARMADI, 0, "Comodino destro", 3.2f, 0.6f, 0.5f, 0.4f, 0.5f, 0,
           {150, 110, 70}, {60, 40, 20}, 7);
-    Pezzo(s, CATEGORIA_TAVOLI, 1, "Scrivania", 3.4f, 3.9f, 1.0f, 0.6f, 0.75f, 0, {150, 110, 70},
+    // Against the south wall between the wardrobe and the door.
+    Pezzo(s, CATEGORIA_TAVOLI, 1, "Scrivania", 2.25f, 3.4f, 1.0f, 0.6f, 0.75f, 0, {150, 110, 70},
           {60, 40, 20}, 7);
-    Pezzo(s, CATEGORIA_SEDIE, 0, "Sedia della scrivania", 3.7f, 2.9f, 0.45f, 0.45f, 0.9f, 180,
+    Pezzo(s, CATEGORIA_SEDIE, 0, "Sedia della scrivania", 2.5f, 2.9f, 0.45f, 0.45f, 0.9f, 0,
           {40, 60, 120}, {30, 30, 30});
     Pezzo(s, CATEGORIA_SEDIE, 1, "Poltroncina", 0.3f, 2.0f, 0.8f, 0.75f, 0.85f, 90,
           {200, 170, 60}, {120, 90, 40});
@@ -119,23 +125,26 @@ void Cucina(CScena& s)
     Stanza(s, 4.0f, 3.5f, 2.7f, 13, 3);
     Apertura(s, 0, "Porta", 2.6f, 3, 0.8f, 2.1f, 0, -1);
     Apertura(s, 1, "Finestra sul lavello", 1.4f, 1, 1.0f, 1.2f, 1.1f, 37);
+    // The worktop runs along the north wall, under the window, facing south.
     for (int i = 0; i < 4; ++i)
     {
         const std::string nome = "Mobile base " + std::to_string(i + 1);
-        Pezzo(s, CATEGORIA_ARMADI, 0, nome.c_str(), 0.6f + 0.6f * static_cast<float>(i), 3.5f,
+        Pezzo(s, CATEGORIA_ARMADI, 0, nome.c_str(), 0.8f + 0.6f * static_cast<float>(i), 0.0f,
               0.6f, 0.6f, 0.9f, 0, {240, 240, 235}, {150, 150, 150}, 27);
     }
-    Pezzo(s, CATEGORIA_ARMADI, 1, "Dispensa", 3.4f, 3.5f, 0.6f, 0.6f, 2.2f, 0, {240, 240, 235},
+    Pezzo(s, CATEGORIA_ARMADI, 1, "Dispensa", 3.4f, 0.0f, 0.6f, 0.6f, 2.2f, 0, {240, 240, 235},
           {150, 150, 150}, 27);
-    Pezzo(s, CATEGORIA_TAVOLI, 0, "Tavolo tondo", 2.0f, 1.4f, 1.1f, 1.1f, 0.76f, 0,
+    Pezzo(s, CATEGORIA_TAVOLI, 0, "Tavolo tondo", 2.0f, 2.05f, 1.1f, 1.1f, 0.76f, 0,
           {250, 250, 250}, {80, 80, 80});
+    // One chair each side of the table, facing it: at 90 degrees a seat
+    // faces east, at 270 west.
     const float aSedie[4][3] = {
-        {1.9f, 0.4f, 0}, {3.0f, 1.2f, 90}, {2.1f, 2.4f, 180}, {1.0f, 1.6f, 270}};
+        {1.79f, 1.03f, 0}, {3.02f, 1.84f, 270}, {2.21f, 3.07f, 180}, {0.98f, 2.26f, 90}};
     for (const auto& c : aSedie)
         Pezzo(s, CATEGORIA_SEDIE, 0, "Sedia impagliata", c[0], c[1], 0.42f, 0.42f, 0.88f, c[2],
               {200, 160, 90}, {110, 70, 30});
-    Luce(s, "Luce sul tavolo", 2.0f, 1.4f, 2.3f, false);
-    Luce(s, "Luce del piano di lavoro", 2.0f, 3.2f, 1.9f, true);
+    Luce(s, "Luce sul tavolo", 2.0f, 2.05f, 2.3f, false);
+    Luce(s, "Luce del piano di lavoro", 2.0f, 0.3f, 1.9f, true);
 }
 
 struct CEsempio
@@ -155,6 +164,25 @@ Byte Costruisci(const std::function<void(CScena&)>& costruisci)
     CScena s(false);
     costruisci(s);
     return s.Scrivi();
+}
+
+bool Carica(const char* pFile, CScena& scena)
+{
+    Byte b;
+    const CEsitoFile esito = LeggiFileIntero(pFile, CScena::DIMENSIONE_MASSIMA_FILE, b);
+    std::string errore;
+    return esito.bRiuscito && scena.Leggi(b.data(), b.size(), errore);
+}
+
+struct CPunto
+{
+    float x, y;
+};
+
+bool NellaStanza(CPunto p, float W, float D)
+{
+    const float e = 1e-4f;
+    return p.x >= -e && p.x <= W + e && p.y >= -e && p.y <= D + e;
 }
 
 void Scrivi(const std::string& percorso, const Byte& b)
@@ -191,5 +219,50 @@ TEST(Esempi, SiApronoETornanoIdenticiDopoDueSalvataggi)
         const Byte invertito = una.Scrivi();
         ASSERT_TRUE(due.Leggi(invertito.data(), invertito.size(), errore)) << errore;
         EXPECT_EQ(due.Scrivi(), b);
+    }
+}
+
+// Every piece where dragging would let it stand, its footprint inside the
+// walls, and cabinets and seats facing into the room, not into a wall.
+TEST(Esempi, OgniPezzoStaDentroLaSuaStanza)
+{
+    const float e = 1e-4f;
+    for (const CEsempio& esempio : s_aEsempi)
+    {
+        CScena scena(false);
+        ASSERT_TRUE(Carica(esempio.pFile, scena)) << esempio.pFile;
+        const float W = scena.m_Stanza.GetLarghezza(), D = scena.m_Stanza.GetProfondita();
+        COggetto* p = nullptr;
+        scena.m_Oggetti.GetElemento(1, p);
+        for (; p; scena.m_Oggetti.GetSuccessivo(p))
+        {
+            SCOPED_TRACE(std::string(esempio.pFile) + ": " + p->GetNome());
+            const CLimiti l = LimitiNellaStanza(*p, W, D);
+            EXPECT_TRUE(p->GetX() >= l.fMinX - e && p->GetX() <= l.fMaxX + e) << p->GetX();
+            if (l.bLimitaY)
+            {
+                EXPECT_TRUE(p->GetY() >= l.fMinY - e && p->GetY() <= l.fMaxY + e) << p->GetY();
+            }
+            const int nCategoria = p->GetCategoria();
+            if (nCategoria == CATEGORIA_PORTE_FINESTRE ||
+                (nCategoria == CATEGORIA_TAVOLI && p->GetTipo() == 0))
+                continue;
+            // The drag's bounds hold for angles of 0 to 360 degrees.
+            const float fAngolo = p->GetRotazione();
+            EXPECT_TRUE(fAngolo >= 0.0f && fAngolo <= 360.0f) << fAngolo;
+            const float a = fAngolo * 3.1415927f / 180.0f, L = p->GetLarghezza(),
+                        P = p->GetProfondita();
+            const CPunto o{p->GetX(), p->GetY()}, w{L * std::cos(a), -L * std::sin(a)},
+                d{P * std::sin(a), P * std::cos(a)};
+            for (const CPunto& c : {o, CPunto{o.x + w.x, o.y + w.y}, CPunto{o.x + d.x, o.y + d.y},
+                                    CPunto{o.x + w.x + d.x, o.y + w.y + d.y}})
+                EXPECT_TRUE(NellaStanza(c, W, D)) << "corner " << c.x << ", " << c.y;
+            if (nCategoria == CATEGORIA_TAVOLI)
+                continue;
+            // Half a metre in front of the middle of the front.
+            const float k = 1.0f + 0.5f / P;
+            const CPunto davanti{o.x + w.x / 2 + d.x * k, o.y + w.y / 2 + d.y * k};
+            EXPECT_TRUE(NellaStanza(davanti, W, D)) << "faces a wall";
+        }
     }
 }

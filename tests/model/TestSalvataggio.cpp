@@ -15,10 +15,32 @@
 #include <signal.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
+
+namespace
+{
+bool g_bFsyncCartelleFallisce = false;
+}
+
+// The system's fsync, except that a test can make it fail on folders, as a
+// failing disk would: no real folder can be made to fail on demand.
+extern "C" int fsync(int fd)
+{
+    struct stat st{};
+    if (g_bFsyncCartelleFallisce && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+    {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace
 {
@@ -40,11 +62,14 @@ struct CCartella
         for (const std::string& f : Elenco())
         {
             const std::string p = percorso + "/" + f;
-            if (rmdir(p.c_str()) != 0)
-                unlink(p.c_str());
+            if (unlink(p.c_str()) == 0)
+                continue;
+            // A folder made by a test, with what it holds.
+            CCartella sotto(p);
         }
         rmdir(percorso.c_str());
     }
+    explicit CCartella(std::string esistente) : percorso(std::move(esistente)) {}
     std::set<std::string> Elenco() const
     {
         std::set<std::string> s;
@@ -185,6 +210,10 @@ TEST(Salvataggio, UnFallimentoLasciaIntattoIlFilePrecedente)
         {"file di sola lettura", 0777, 0444, true, 0, false, EACCES, "protetto in scrittura"},
         {"cartella di sola lettura", 0755, 0666, true, 0, false, EACCES, "nella cartella"},
         {"una cartella al posto del file", 0777, 0666, false, 0, true, EISDIR, "cartella"},
+        // A folder that cannot be opened cannot be flushed to disk either.
+        {"cartella senza lettura", 0733, 0666, true, 0, false, EACCES, "nella cartella"},
+        // A file of root's that nobody could write: its owner cannot be kept.
+        {"proprietario altrui", 0777, 0666, true, 0, false, EPERM, "proprietario"},
     };
     for (const auto& k : aCasi)
     {
@@ -236,4 +265,149 @@ TEST(Salvataggio, LetturaDiFileCheNonSonoDocumenti)
     e = LeggiFileIntero(c.File("giusto"), 100, b);
     EXPECT_TRUE(e.bRiuscito);
     EXPECT_EQ(b, Dati(100, 5));
+}
+
+TEST(Salvataggio, LaLetturaRifiutaSubitoCioCheNonEUnFile)
+{
+    CCartella c;
+    ASSERT_EQ(mkfifo(c.File("fifo").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("fifo", c.File("verso-fifo").c_str()), 0);
+    const int fdSocket = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un indirizzo{};
+    indirizzo.sun_family = AF_UNIX;
+    std::snprintf(indirizzo.sun_path, sizeof indirizzo.sun_path, "%s", c.File("socket").c_str());
+    ASSERT_EQ(bind(fdSocket, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+    const struct
+    {
+        std::string percorso;
+        const char* pMotivo;
+    } aCasi[] = {
+        {c.File("fifo"), "pipe con nome"},
+        {c.File("verso-fifo"), "pipe con nome"},
+        {"/dev/null", "dispositivo"},
+        {"/dev/zero", "dispositivo"},
+        {c.File("socket"), "socket"},
+        {c.percorso, "cartella"},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.percorso);
+        // A read that blocks cannot fail a test: the alarm ends the run.
+        alarm(5);
+        Byte b;
+        const CEsitoFile e = LeggiFileIntero(k.percorso, 100, b);
+        alarm(0);
+        EXPECT_FALSE(e.bRiuscito);
+        EXPECT_NE(e.messaggio.find(k.percorso), std::string::npos) << e.messaggio;
+        EXPECT_NE(e.messaggio.find(k.pMotivo), std::string::npos) << e.messaggio;
+    }
+    close(fdSocket);
+}
+
+TEST(Salvataggio, NomiLunghiQuantoIlFileSystemConsente)
+{
+    const Byte dati = Dati(230, 4);
+    for (const std::size_t n : {248u, 250u, 255u})
+    {
+        SCOPED_TRACE(n);
+        CCartella c;
+        const std::string nome(n, 'x');
+        const CEsitoFile e = SalvaFileSicuro(c.File(nome.c_str()), dati.data(), dati.size());
+        ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+        EXPECT_EQ(Leggi(c.File(nome.c_str())), dati);
+        EXPECT_EQ(c.Elenco(), std::set<std::string>{nome});
+    }
+    CCartella c;
+    const CEsitoFile e = SalvaFileSicuro(c.File(std::string(256, 'x').c_str()), dati.data(),
+                                         dati.size());
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_NE(e.messaggio.find("troppo lungo"), std::string::npos) << e.messaggio;
+    EXPECT_TRUE(c.Elenco().empty());
+}
+
+TEST(Salvataggio, UnCollegamentoSenzaFileCreaIlFileACuiPunta)
+{
+    CCartella c;
+    ASSERT_EQ(mkdir(c.File("sotto").c_str(), 0777), 0);
+    ASSERT_EQ(symlink("nuovo", c.File("rotto").c_str()), 0);
+    ASSERT_EQ(symlink("anello2", c.File("anello1").c_str()), 0);
+    ASSERT_EQ(symlink("anello1", c.File("anello2").c_str()), 0);
+    ASSERT_EQ(symlink("sotto/catena2", c.File("catena1").c_str()), 0);
+    ASSERT_EQ(symlink(c.File("assoluto").c_str(), c.File("sotto/catena2").c_str()), 0);
+    ASSERT_EQ(symlink("manca/file", c.File("senza-cartella").c_str()), 0);
+    const struct
+    {
+        const char* pCollegamento;
+        const char* pFile;  // null: the save must fail
+        const char* pMotivo;
+    } aCasi[] = {
+        {"rotto", "nuovo", nullptr},
+        {"catena1", "assoluto", nullptr},
+        {"anello1", nullptr, "troppi collegamenti"},
+        {"senza-cartella", nullptr, "non esiste"},
+    };
+    const Byte dati = Dati(230, 6);
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.pCollegamento);
+        const std::set<std::string> prima = c.Elenco();
+        const CEsitoFile e = SalvaFileSicuro(c.File(k.pCollegamento), dati.data(), dati.size());
+        struct stat st{};
+        ASSERT_EQ(lstat(c.File(k.pCollegamento).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+        if (!k.pFile)
+        {
+            EXPECT_FALSE(e.bRiuscito);
+            EXPECT_NE(e.messaggio.find(k.pMotivo), std::string::npos) << e.messaggio;
+            EXPECT_EQ(c.Elenco(), prima);
+            continue;
+        }
+        ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+        EXPECT_EQ(Leggi(c.File(k.pFile)), dati);
+    }
+}
+
+TEST(Salvataggio, ConservaIlProprietarioENonSostituisceCioCheNonEUnFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another owner needs root";
+    CCartella c;
+    const std::string p = c.File("di-nobody");
+    Scrivi(p, Dati(10, 1));
+    ASSERT_EQ(chown(p.c_str(), 65534, 65534), 0);
+    chmod(p.c_str(), 0604);
+    const Byte dati = Dati(230, 2);
+    CEsitoFile e = SalvaFileSicuro(p, dati.data(), dati.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    struct stat st{};
+    stat(p.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+
+    // A pipe in the file's place stays a pipe.
+    const std::string fifo = c.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
+    const std::set<std::string> prima = c.Elenco();
+    e = SalvaFileSicuro(fifo, dati.data(), dati.size());
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_NE(e.messaggio.find("pipe con nome"), std::string::npos) << e.messaggio;
+    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(c.Elenco(), prima);
+}
+
+TEST(Salvataggio, UnaCartellaCheNonVaSulDiscoEUnErrore)
+{
+    CCartella c;
+    const std::string p = c.File("stanza");
+    const Byte dati = Dati(230, 8);
+    g_bFsyncCartelleFallisce = true;
+    const CEsitoFile e = SalvaFileSicuro(p, dati.data(), dati.size());
+    g_bFsyncCartelleFallisce = false;
+    EXPECT_FALSE(e.bRiuscito);
+    EXPECT_EQ(e.nErrno, EIO);
+    EXPECT_NE(e.messaggio.find(c.percorso), std::string::npos) << e.messaggio;
+    EXPECT_NE(e.messaggio.find("disco"), std::string::npos) << e.messaggio;
+    EXPECT_EQ(c.Elenco(), std::set<std::string>{"stanza"});
 }

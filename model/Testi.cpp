@@ -1,4 +1,4 @@
-#include "app/Testi.h"
+#include "model/Testi.h"
 
 #include <cfloat>
 #include <cmath>

@@ -21,6 +21,9 @@ public:
     bool IsModified() const override { return false; }
     // Closing the window or leaving the program: the discard confirmation.
     bool OnSaveModified() override;
+    // The user agreed to discard the scene: the framework's later checks
+    // while it takes the document down must not ask again.
+    bool OnCloseDocument() override;
     // The framework's own paths to open and save come here too.
     bool OnOpenDocument(const wxString& percorso) override;
     bool Save() override;
@@ -49,7 +52,8 @@ public:
 
 private:
     void AggiornaTitolo();
-    void RendiGLCorrente();
+    // Makes the view's context current; false while there is none yet.
+    bool RendiGLCorrente();
     void AggiungiARecenti(const wxString& percorso);
 
     void OnFileNew(wxCommandEvent& event);

@@ -1,4 +1,4 @@
-#include "model/LavedoDoc.h"
+#include "app/LavedoDoc.h"
 
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
@@ -73,12 +73,17 @@ bool CLavedoDoc::OnSaveModified()
     return ConfermaPerdita();
 }
 
-void CLavedoDoc::RendiGLCorrente()
+bool CLavedoDoc::OnCloseDocument()
 {
-    // Before the window reaches the screen there is no context yet; the
-    // view applies filters and lights itself when it gets one.
-    if (g_pView)
-        GetLavedoView()->RendiCorrente();
+    m_bModificato = false;
+    return wxDocument::OnCloseDocument();
+}
+
+bool CLavedoDoc::RendiGLCorrente()
+{
+    // Before the window reaches the screen there is no context yet: GL is
+    // left alone, and the view applies filters and lights when it gets one.
+    return g_pView && GetLavedoView()->RendiCorrente();
 }
 
 void CLavedoDoc::AggiornaTitolo()
@@ -95,11 +100,12 @@ bool CLavedoDoc::OnNewDocument()
 {
     if (!ConfermaPerdita())
         return false;
-    RendiGLCorrente();
-    SvuotaScena();
+    const bool bGL = RendiGLCorrente();
+    SvuotaScena(bGL);
     if (g_pView)
         g_pView->m_bLuci = false;
-    glDisable(GL_LIGHTING);
+    if (bGL)
+        glDisable(GL_LIGHTING);
     ImpostaStanzaPredefinita();
     CentraEAdatta();
     if (g_pView)
@@ -141,18 +147,21 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     }
 
     // The whole file is sound: only now does it replace the open room.
-    RendiGLCorrente();
-    SvuotaScena();
+    const bool bGL = RendiGLCorrente();
+    SvuotaScena(bGL);
     Scambia(letta);
-    m_Stanza.ApplicaFiltri();
     if (g_pView)
     {
         g_pView->m_bLuci = false;
         g_pView->m_bTextures = false;
     }
-    glDisable(GL_LIGHTING);
     CentraEAdatta();
-    ApplicaLuci();
+    if (bGL)
+    {
+        m_Stanza.ApplicaFiltri();
+        glDisable(GL_LIGHTING);
+        ApplicaLuci();
+    }
     m_bModificato = false;
 
     SetFilename(percorso, false);
@@ -175,8 +184,8 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
         return false;
     }
     m_bModificato = false;
-    RendiGLCorrente();
-    ApplicaLuci();
+    if (RendiGLCorrente())
+        ApplicaLuci();
     SetFilename(percorso, false);
     SetDocumentSaved(true);
     AggiornaTitolo();
