@@ -6,6 +6,8 @@
 #include "app/LavedoDoc.h"
 #include "app/Nomi.h"
 #include "app/Pulsanti.h"
+#include "dialogs/AttributiDlg.h"
+#include "dialogs/SelezioneDlg.h"
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 
@@ -132,10 +134,13 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStrumenti, this, ID_BARRA_STRUMENTI);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStato, this, ID_BARRA_STATO);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSelezione, this, ID_INDICATORE_SELEZIONE);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciSedia, this, ID_INSERISCI_SEDIA);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciTavolo, this, ID_INSERISCI_TAVOLO);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciMobile, this, ID_INSERISCI_MOBILE);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciPortaFinestra, this, ID_INSERISCI_PORTA_FINESTRA);
+    Bind(wxEVT_MENU, &CMainFrame::OnModificaOggetto, this, ID_MODIFICA_OGGETTO);
     // Their dialogs do not exist yet: greyed until they do.
-    for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
-                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
-                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+    for (int nId : {ID_INSERISCI_LUCE, ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateComandoInAttesa, this, nId);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
@@ -363,6 +368,46 @@ void CMainFrame::OnUpdateBarraStrumenti(wxUpdateUIEvent& event)
 void CMainFrame::OnUpdateBarraStato(wxUpdateUIEvent& event)
 {
     event.Check(m_wndStatusBar && m_wndStatusBar->IsShown());
+}
+
+namespace
+{
+// The attributes dialog creates, adds and selects the object itself.
+void InserisciOggetto(int nFamiglia)
+{
+    if (!g_pView)
+        return;
+    g_pView->m_bNuovoOggetto = true;
+    g_pView->m_nFamigliaNuovoOggetto = nFamiglia;
+    CAttributiDlg dlg;
+    dlg.ShowModal();
+}
+}  // namespace
+
+void CMainFrame::OnInserisciSedia(wxCommandEvent&)
+{
+    InserisciOggetto(CATEGORIA_SEDIE);
+}
+
+void CMainFrame::OnInserisciTavolo(wxCommandEvent&)
+{
+    InserisciOggetto(CATEGORIA_TAVOLI);
+}
+
+void CMainFrame::OnInserisciMobile(wxCommandEvent&)
+{
+    InserisciOggetto(CATEGORIA_ARMADI);
+}
+
+void CMainFrame::OnInserisciPortaFinestra(wxCommandEvent&)
+{
+    InserisciOggetto(CATEGORIA_PORTE_FINESTRE);
+}
+
+void CMainFrame::OnModificaOggetto(wxCommandEvent&)
+{
+    CSelezioneDlg dlg;
+    dlg.ShowModal();
 }
 
 void CMainFrame::OnUpdateComandoInAttesa(wxUpdateUIEvent& event)

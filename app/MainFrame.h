@@ -44,6 +44,11 @@ private:
     void OnUpdateBarraStrumenti(wxUpdateUIEvent& event);
     void OnUpdateBarraStato(wxUpdateUIEvent& event);
     void OnUpdateSelezione(wxUpdateUIEvent& event);
+    void OnInserisciSedia(wxCommandEvent& event);
+    void OnInserisciTavolo(wxCommandEvent& event);
+    void OnInserisciMobile(wxCommandEvent& event);
+    void OnInserisciPortaFinestra(wxCommandEvent& event);
+    void OnModificaOggetto(wxCommandEvent& event);
     void OnUpdateComandoInAttesa(wxUpdateUIEvent& event);
     void OnIdle(wxIdleEvent& event);
 

@@ -1,4 +1,5 @@
 // The view's display, picking and editing commands and their states.
+#include "dialogs/AttributiDlg.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Scena.h"
 #include "view/ComandiVista.h"
@@ -166,8 +167,9 @@ void CLavedoView::OnModifica(wxCommandEvent&)
     if (!GetOggettoSelezionato() || m_bSelezioneLuce)
         return;
     m_bNuovoOggetto = false;
-    // TODO(attributes dialog): run CAttributiDlg on the selected object here
-    // once it exists; until then OnUpdateModifica keeps the command greyed.
+    // The dialog applies the changes, marks the document and repaints.
+    CAttributiDlg dlg;
+    dlg.ShowModal();
 }
 
 void CLavedoView::OnUpdateVista3D(wxUpdateUIEvent& event)
@@ -236,6 +238,5 @@ void CLavedoView::OnUpdateElimina(wxUpdateUIEvent& event)
 
 void CLavedoView::OnUpdateModifica(wxUpdateUIEvent& event)
 {
-    // Greyed until the attributes dialog exists (see OnModifica).
-    event.Enable(false);
+    OnUpdateElimina(event);
 }

@@ -88,11 +88,11 @@ TEST(ComandiStato, TabellaNeiDueModi)
     // A selection enables Elimina; a light's selection would not.
     Seleziona(Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f));
     EXPECT_TRUE(StatoComando(ID_VISTA_ELIMINA).bAbilitato);
+    EXPECT_TRUE(StatoComando(ID_VISTA_MODIFICA).bAbilitato);
     Vista().m_bSelezioneLuce = true;
     EXPECT_FALSE(StatoComando(ID_VISTA_ELIMINA).bAbilitato);
-    Vista().m_bSelezioneLuce = false;
-    // Modifica waits for the attributes dialog.
     EXPECT_FALSE(StatoComando(ID_VISTA_MODIFICA).bAbilitato);
+    Vista().m_bSelezioneLuce = false;
 }
 
 TEST(ComandiModo, OgniComandoDiModoInverteIlModo)

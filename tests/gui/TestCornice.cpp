@@ -87,10 +87,11 @@ TEST(CorniceMenu, VociEScorciatoie)
 TEST(CorniceMenu, ComandiDeiDialoghiFuturiGrigi)
 {
     Ripristina();
-    for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
-                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
-                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+    for (int nId : {ID_INSERISCI_LUCE, ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
         EXPECT_FALSE(StatoComando(nId).bAbilitato) << nId;
+    for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
+                    ID_INSERISCI_PORTA_FINESTRA, ID_MODIFICA_OGGETTO})
+        EXPECT_TRUE(StatoComando(nId).bAbilitato) << nId;
 }
 
 TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
