@@ -5,8 +5,14 @@
 #include "app/Icona.h"
 #include "app/Nomi.h"
 #include "app/Pulsanti.h"
+#include "dialogs/ImpostazioniDlg.h"
+#include "dialogs/NuovaLuceDlg.h"
+#include "dialogs/SelezioneLuciDlg.h"
+#include "dialogs/TroppeLuciDlg.h"
 #include "model/LavedoDoc.h"
+#include "model/Luci.h"
 #include "model/Oggetto.h"
+#include "model/Scena.h"
 #include "view/StatoVista.h"
 
 #include <wx/accel.h>
@@ -132,10 +138,12 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStrumenti, this, ID_BARRA_STRUMENTI);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStato, this, ID_BARRA_STATO);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSelezione, this, ID_INDICATORE_SELEZIONE);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciLuce, this, ID_INSERISCI_LUCE);
+    Bind(wxEVT_MENU, &CMainFrame::OnModificaLuce, this, ID_MODIFICA_LUCE);
+    Bind(wxEVT_MENU, &CMainFrame::OnImpostazioni, this, ID_IMPOSTAZIONI);
     // Their dialogs do not exist yet: greyed until they do.
     for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
-                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
-                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+                    ID_INSERISCI_PORTA_FINESTRA, ID_MODIFICA_OGGETTO})
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateComandoInAttesa, this, nId);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
@@ -363,6 +371,31 @@ void CMainFrame::OnUpdateBarraStrumenti(wxUpdateUIEvent& event)
 void CMainFrame::OnUpdateBarraStato(wxUpdateUIEvent& event)
 {
     event.Check(m_wndStatusBar && m_wndStatusBar->IsShown());
+}
+
+void CMainFrame::OnInserisciLuce(wxCommandEvent&)
+{
+    // One GL light per light: there are eight.
+    if (g_pDoc && g_pDoc->m_Luci.GetNumero() >= MASSIMO_LUCI)
+    {
+        CTroppeLuciDlg dlg;
+        dlg.ShowModal();
+        return;
+    }
+    CNuovaLuceDlg dlg;
+    dlg.ShowModal();
+}
+
+void CMainFrame::OnModificaLuce(wxCommandEvent&)
+{
+    CSelezioneLuciDlg dlg;
+    dlg.ShowModal();
+}
+
+void CMainFrame::OnImpostazioni(wxCommandEvent&)
+{
+    CImpostazioniDlg dlg;
+    dlg.ShowModal();
 }
 
 void CMainFrame::OnUpdateComandoInAttesa(wxUpdateUIEvent& event)

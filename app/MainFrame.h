@@ -45,6 +45,9 @@ private:
     void OnUpdateBarraStato(wxUpdateUIEvent& event);
     void OnUpdateSelezione(wxUpdateUIEvent& event);
     void OnUpdateComandoInAttesa(wxUpdateUIEvent& event);
+    void OnInserisciLuce(wxCommandEvent& event);
+    void OnModificaLuce(wxCommandEvent& event);
+    void OnImpostazioni(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
 
     wxMenu* m_pMenuFile = nullptr;

@@ -88,9 +88,10 @@ TEST(CorniceMenu, ComandiDeiDialoghiFuturiGrigi)
 {
     Ripristina();
     for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
-                    ID_INSERISCI_PORTA_FINESTRA, ID_INSERISCI_LUCE, ID_MODIFICA_OGGETTO,
-                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+                    ID_INSERISCI_PORTA_FINESTRA, ID_MODIFICA_OGGETTO})
         EXPECT_FALSE(StatoComando(nId).bAbilitato) << nId;
+    for (int nId : {ID_INSERISCI_LUCE, ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
+        EXPECT_TRUE(StatoComando(nId).bAbilitato) << nId;
 }
 
 TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
