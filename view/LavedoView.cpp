@@ -39,6 +39,8 @@ CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
 CLavedoView::~CLavedoView()
 {
     m_Timer.Stop();
+    if (m_pCanvas)
+        m_pCanvas->StaccaVista();
     delete m_hRC;
 }
 

@@ -61,6 +61,8 @@ public:
     void Renderizza();
 
     CCanvasGL* GetCanvas() const { return m_pCanvas; }
+    // The GL window is gone (see CCanvasGL::StaccaVista).
+    void StaccaCanvas() { m_pCanvas = nullptr; }
     bool IsGLPronto() const { return m_bGLPronto; }
 
     wxGLContext* m_hRC = nullptr;
