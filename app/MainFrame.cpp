@@ -7,8 +7,14 @@
 #include "app/Nomi.h"
 #include "app/Pulsanti.h"
 #include "dialogs/AttributiDlg.h"
+#include "dialogs/ImpostazioniDlg.h"
+#include "dialogs/NuovaLuceDlg.h"
 #include "dialogs/SelezioneDlg.h"
+#include "dialogs/SelezioneLuciDlg.h"
+#include "dialogs/TroppeLuciDlg.h"
+#include "model/Luci.h"
 #include "model/Oggetto.h"
+#include "model/Scena.h"
 #include "view/StatoVista.h"
 
 #include <wx/accel.h>
@@ -139,9 +145,9 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_MENU, &CMainFrame::OnInserisciMobile, this, ID_INSERISCI_MOBILE);
     Bind(wxEVT_MENU, &CMainFrame::OnInserisciPortaFinestra, this, ID_INSERISCI_PORTA_FINESTRA);
     Bind(wxEVT_MENU, &CMainFrame::OnModificaOggetto, this, ID_MODIFICA_OGGETTO);
-    // Their dialogs do not exist yet: greyed until they do.
-    for (int nId : {ID_INSERISCI_LUCE, ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
-        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateComandoInAttesa, this, nId);
+    Bind(wxEVT_MENU, &CMainFrame::OnInserisciLuce, this, ID_INSERISCI_LUCE);
+    Bind(wxEVT_MENU, &CMainFrame::OnModificaLuce, this, ID_MODIFICA_LUCE);
+    Bind(wxEVT_MENU, &CMainFrame::OnImpostazioni, this, ID_IMPOSTAZIONI);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
 }
 
@@ -410,7 +416,27 @@ void CMainFrame::OnModificaOggetto(wxCommandEvent&)
     dlg.ShowModal();
 }
 
-void CMainFrame::OnUpdateComandoInAttesa(wxUpdateUIEvent& event)
+void CMainFrame::OnInserisciLuce(wxCommandEvent&)
 {
-    event.Enable(false);
+    // One GL light per light: there are eight.
+    if (g_pDoc && g_pDoc->m_Luci.GetNumero() >= MASSIMO_LUCI)
+    {
+        CTroppeLuciDlg dlg;
+        dlg.ShowModal();
+        return;
+    }
+    CNuovaLuceDlg dlg;
+    dlg.ShowModal();
+}
+
+void CMainFrame::OnModificaLuce(wxCommandEvent&)
+{
+    CSelezioneLuciDlg dlg;
+    dlg.ShowModal();
+}
+
+void CMainFrame::OnImpostazioni(wxCommandEvent&)
+{
+    CImpostazioniDlg dlg;
+    dlg.ShowModal();
 }

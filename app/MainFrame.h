@@ -49,7 +49,9 @@ private:
     void OnInserisciMobile(wxCommandEvent& event);
     void OnInserisciPortaFinestra(wxCommandEvent& event);
     void OnModificaOggetto(wxCommandEvent& event);
-    void OnUpdateComandoInAttesa(wxUpdateUIEvent& event);
+    void OnInserisciLuce(wxCommandEvent& event);
+    void OnModificaLuce(wxCommandEvent& event);
+    void OnImpostazioni(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
 
     wxMenu* m_pMenuFile = nullptr;

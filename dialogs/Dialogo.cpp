@@ -145,8 +145,20 @@ void CDialogo::CreaScorciatoieRiquadri()
     // focus the first control inside the box instead.
     const wxWindowList& figli = GetChildren();
     std::vector<wxAcceleratorEntry> scorciatoie;
+    auto aggiungi = [this, &scorciatoie](wxChar cLettera, wxWindow* pBersaglio) {
+        const int nId = wxWindow::NewControlId();
+        scorciatoie.emplace_back(wxACCEL_ALT, static_cast<int>(wxToupper(cLettera)), nId);
+        Bind(wxEVT_MENU, [pBersaglio](wxCommandEvent&) { DaiFuoco(pBersaglio); }, nId);
+    };
     for (auto it = figli.begin(); it != figli.end(); ++it)
     {
+        // GTK gives a label's mnemonic to a drop-down list's inner button,
+        // where the dialog no longer sees its focus: focus the list itself.
+        const auto* pEtichetta = dynamic_cast<const wxStaticText*>(*it);
+        if (pEtichetta && std::next(it) != figli.end())
+            if (auto* pElenco = dynamic_cast<wxChoice*>(*std::next(it)))
+                if (const wxChar cLettera = Mnemonico(pEtichetta->GetLabel()))
+                    aggiungi(cLettera, pElenco);
         const auto* pRiquadro = dynamic_cast<const wxStaticBox*>(*it);
         const wxChar cLettera = pRiquadro ? Mnemonico(pRiquadro->GetLabel()) : 0;
         if (!cLettera)
@@ -158,9 +170,7 @@ void CDialogo::CreaScorciatoieRiquadri()
             if (!pBersaglio->AcceptsFocus() || dynamic_cast<wxStaticBox*>(pBersaglio) ||
                 !area.Contains(pBersaglio->GetRect().GetPosition()))
                 continue;
-            const int nId = wxWindow::NewControlId();
-            scorciatoie.emplace_back(wxACCEL_ALT, static_cast<int>(wxToupper(cLettera)), nId);
-            Bind(wxEVT_MENU, [pBersaglio](wxCommandEvent&) { DaiFuoco(pBersaglio); }, nId);
+            aggiungi(cLettera, pBersaglio);
             break;
         }
     }

@@ -10,8 +10,8 @@ class wxTextCtrl;
 // Base of the program's modal dialogs: loads a template compiled from
 // resources/, fits it to this platform's font, centres it on the main
 // window, and gives it the keyboard of the dialogs' home platform: Enter
-// runs OK, Escape and the close box cancel, and a group box's mnemonic
-// focuses the box's first control.
+// runs OK, Escape and the close box cancel, a group box's mnemonic
+// focuses the box's first control and a label's its drop-down list.
 class CDialogo : public wxDialog
 {
 public:

@@ -309,12 +309,14 @@ void LeggiFloat(CArchivio& ar, float* p, int n)
 // Values no room can hold; a damaged file is refused rather than drawn.
 // The sizes count twice: the fields draw walls, ceiling and outline, the
 // corners the floor and the getters; either going bad breaks the view.
+// A size of 0 or below still opens: older settings dialogs stored sizes as
+// typed, and such a room draws (as nothing much) until it is corrected.
 void ControllaStanza(CArchivio& ar, const float* aDimensioni, int nTexturePareti,
                      int nTexturePavimento, int nPareti, int nPrimaParete, unsigned int nFiltroMag,
                      unsigned int nFiltroMin)
 {
     for (int i = 0; i < 6; ++i)
-        if (!std::isfinite(aDimensioni[i]) || aDimensioni[i] <= 0.0f)
+        if (!std::isfinite(aDimensioni[i]))
         {
             ar.SegnalaDanno(FormattaTesto(
                 "le dimensioni della stanza non sono valide (larghezza %g, profondit\u00e0 %g, "

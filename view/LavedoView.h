@@ -55,6 +55,7 @@ public:
     // Makes the context current; the first time it succeeds (the window is
     // on screen) it also sets the GL defaults and creates the textures.
     bool RendiCorrente();
+    bool RendiGLCorrente() override { return RendiCorrente(); }
     // The paint pass into the back buffer, without swapping (tests read
     // the pixels back from it).
     void Renderizza();

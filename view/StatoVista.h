@@ -47,6 +47,9 @@ public:
 
     // Asks for a repaint of the whole client area without erasing.
     virtual void Ridisegna() {}
+    // Makes the view's GL context current for GL calls made outside the
+    // paint (the dialogs' lights and filters); false while there is none.
+    virtual bool RendiGLCorrente() { return false; }
 
     bool m_bImpostaProiezione = true;
     float m_fLarghezzaFinestra = 1.0f;

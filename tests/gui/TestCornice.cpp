@@ -84,13 +84,12 @@ TEST(CorniceMenu, VociEScorciatoie)
               wxString::FromUTF8("Imposta le proprietà dell'illuminazione"));
 }
 
-TEST(CorniceMenu, ComandiDeiDialoghiFuturiGrigi)
+TEST(CorniceMenu, ComandiDeiDialoghiAbilitati)
 {
     Ripristina();
-    for (int nId : {ID_INSERISCI_LUCE, ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
-        EXPECT_FALSE(StatoComando(nId).bAbilitato) << nId;
     for (int nId : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
-                    ID_INSERISCI_PORTA_FINESTRA, ID_MODIFICA_OGGETTO})
+                    ID_INSERISCI_PORTA_FINESTRA, ID_MODIFICA_OGGETTO, ID_INSERISCI_LUCE,
+                    ID_MODIFICA_LUCE, ID_IMPOSTAZIONI})
         EXPECT_TRUE(StatoComando(nId).bAbilitato) << nId;
 }
 

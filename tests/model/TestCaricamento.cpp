@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -43,7 +44,7 @@ void ControllaScenaValida(CScena& s)
 {
     EXPECT_LE(s.m_Luci.GetNumero(), MASSIMO_LUCI);
     for (float f : {s.m_Stanza.GetLarghezza(), s.m_Stanza.GetProfondita(), s.m_Stanza.GetAltezza()})
-        EXPECT_TRUE(std::isfinite(f) && f > 0.0f);
+        EXPECT_TRUE(std::isfinite(f));
     EXPECT_TRUE(CStanza::IsIndiceTextureAmmesso(s.m_Stanza.GetTexturePareti()));
     EXPECT_TRUE(CStanza::IsIndiceTextureAmmesso(s.m_Stanza.GetTexturePavimento()));
     COggetto* p = nullptr;
@@ -106,8 +107,8 @@ TEST(Caricamento, FileDanneggiatiRifiutatiConIlMotivo)
         {"filtro 9730", [](Byte& b) { Metti(b, 76, 9730); }, "9730"},
         {"filtro min 0", [](Byte& b) { Metti(b, 80, 0); }, "vale 0"},
         {"larghezza NaN", [&](Byte& b) { MettiFloat(b, 8, NaN); }, "dimensioni della stanza"},
-        {"altezza zero", [](Byte& b) { MettiFloat(b, 0, 0.0f); }, "dimensioni della stanza"},
-        {"profondit\xC3\xA0 negativa", [](Byte& b) { MettiFloat(b, 4, -10.0f); },
+        {"altezza infinita", [&](Byte& b) { MettiFloat(b, 0, Inf); }, "dimensioni della stanza"},
+        {"profondit\xC3\xA0 -infinito", [&](Byte& b) { MettiFloat(b, 4, -Inf); },
          "dimensioni della stanza"},
         {"angolo infinito", [](Byte& b) { MettiFloat(b, 84 + 3 * 4, Inf); },
          "dimensioni della stanza"},
@@ -139,6 +140,26 @@ TEST(Caricamento, FileDanneggiatiRifiutatiConIlMotivo)
         std::string errore;
         EXPECT_FALSE(s.Leggi(b.data(), b.size(), errore));
         EXPECT_NE(errore.find("parete " + std::to_string(nParete)), std::string::npos) << errore;
+    }
+}
+
+TEST(Caricamento, StanzeDiMisuraNullaONegativaSiAprono)
+{
+    // Older settings dialogs stored sizes as typed: such files still open
+    // and save back unchanged.
+    const std::array<float, 3> aCasi[] = {{0.0f, 10.0f, 3.5f}, {12.0f, -10.0f, 3.5f},
+                                          {12.0f, 10.0f, 0.0f}, {-0.0f, -1e30f, -2.0f}};
+    for (const auto& [W, D, H] : aCasi)
+    {
+        SCOPED_TRACE(testing::Message() << W << " x " << D << " x " << H);
+        const Byte b = a_mano::Stanza(W, D, H).u8(0).u8(0).b;
+        CScena s(false);
+        std::string errore;
+        ASSERT_TRUE(s.Leggi(b.data(), b.size(), errore)) << errore;
+        EXPECT_EQ(s.m_Stanza.GetLarghezza(), W);
+        EXPECT_EQ(s.m_Stanza.GetProfondita(), D);
+        EXPECT_EQ(s.m_Stanza.GetAltezza(), H);
+        EXPECT_EQ(s.Scrivi(), b);
     }
 }
 
