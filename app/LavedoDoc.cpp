@@ -83,7 +83,7 @@ bool CLavedoDoc::RendiGLCorrente()
 {
     // Before the window reaches the screen there is no context yet: GL is
     // left alone, and the view applies filters and lights when it gets one.
-    return g_pView && GetLavedoView()->RendiCorrente();
+    return g_pView && g_pView->RendiGLCorrente();
 }
 
 void CLavedoDoc::AggiornaTitolo()
