@@ -33,23 +33,27 @@ CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
 void CCanvasGL::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    m_pView->OnPaint();
+    if (m_pView)
+        m_pView->OnPaint();
 }
 
 void CCanvasGL::OnSize(wxSizeEvent& event)
 {
     const wxSize dimensione = GetClientSize();
-    m_pView->OnSize(dimensione.GetWidth(), dimensione.GetHeight());
+    if (m_pView)
+        m_pView->OnSize(dimensione.GetWidth(), dimensione.GetHeight());
     event.Skip();
 }
 
 void CCanvasGL::OnMouse(wxMouseEvent& event)
 {
-    m_pView->OnMouse(event);
+    if (m_pView)
+        m_pView->OnMouse(event);
     event.Skip();
 }
 
 void CCanvasGL::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
-    m_pView->OnCaptureLost();
+    if (m_pView)
+        m_pView->OnCaptureLost();
 }
