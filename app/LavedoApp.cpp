@@ -1,6 +1,7 @@
 #include "app/LavedoApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/Cartelle.h"
 #include "app/GestoreDocumenti.h"
 #include "app/MainFrame.h"
 #include "model/LavedoDoc.h"
@@ -49,11 +50,15 @@ wxString CLavedoApp::MessaggioTextureMancanti()
     wxString elenco;
     for (const std::string& nome : g_aTextureMancanti)
         elenco += (elenco.empty() ? "" : ", ") + wxString(nome);
+    const wxString cartella =
+        g_sCartellaTextureLette.empty()
+            ? wxString("nella cartella di lavoro")
+            : "in " + wxString(g_sCartellaTextureLette.c_str(), *wxConvFileName);
     return wxString::Format(
-        "Impossibile leggere %zu file di texture nella cartella di lavoro: %s.\n"
-        "Le superfici che li usano saranno bianche. Avviare Lavedo98 dalla cartella "
-        "che contiene i file tess00.ppm ... tess37.ppm.",
-        g_aTextureMancanti.size(), elenco);
+        "Impossibile leggere %zu file di texture %s: %s.\n"
+        "Le superfici che li usano saranno bianche. Reinstallare Lavedo98, oppure avviarlo "
+        "dalla cartella che contiene i file tess00.ppm ... tess37.ppm.",
+        g_aTextureMancanti.size(), cartella, elenco);
 }
 
 bool CLavedoApp::OnInit()
@@ -64,6 +69,9 @@ bool CLavedoApp::OnInit()
     wxConfigBase::Set(new wxConfig("Lavedo", "Local AppWizard-Generated Applications"));
     InizializzaRisorse();
     InizializzaGlut();
+    // Started from a desktop menu the working folder is the home folder:
+    // the room then reads the textures installed with the program.
+    g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
 
     m_pGestore = new CGestoreDocumenti;
     new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
