@@ -1,6 +1,7 @@
 #include "app/LavedoApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/AiutoContesto.h"
 #include "app/Cartelle.h"
 #include "app/GestoreDocumenti.h"
 #include "app/MainFrame.h"
@@ -10,6 +11,8 @@
 
 #include <GL/freeglut.h>
 #include <wx/config.h>
+#include <wx/filesys.h>
+#include <wx/fs_arc.h>
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/xrc/xmlres.h>
@@ -39,6 +42,8 @@ void InizializzaRisorse()
         return;
     s_bFatto = true;
     wxInitAllImageHandlers();
+    // The help book is a zip archive.
+    wxFileSystem::AddHandler(new wxArchiveFSHandler);
     wxXmlResource::Get()->InitAllHandlers();
     InitXmlResource();
 }
@@ -69,6 +74,7 @@ bool CLavedoApp::OnInit()
     wxConfigBase::Set(new wxConfig("Lavedo", "Local AppWizard-Generated Applications"));
     InizializzaRisorse();
     InizializzaGlut();
+    wxHelpProvider::Set(new CAiutoContesto);
     // Started from a desktop menu the working folder is the home folder:
     // the room then reads the textures installed with the program.
     g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
@@ -105,6 +111,7 @@ int CLavedoApp::OnExit()
             static_cast<CGestoreDocumenti*>(m_pGestore)->SalvaRecenti(*pConfig);
     delete m_pGestore;
     m_pGestore = nullptr;
+    delete wxHelpProvider::Set(nullptr);
     return wxApp::OnExit();
 }
 
