@@ -142,11 +142,9 @@ TEST(AiutoContesto, OgniPuntoDelleBarreHaIlSuoAiuto)
         const char* pNome;  // what the help must name
     };
     const Caso aCasi[] = {
-        {&file, wxID_NEW, "Nuovo"},
         {&file, wxID_SAVE, "Salva"},
         {&vista, ID_VISTA_PIANTINA, "Piantina"},
         {&vista, ID_VISTA_SELEZIONA, "Seleziona"},  // after the first separator
-        {&vista, ID_VISTA_LUCI, "Luci"},
         {&vista, ID_VISTA_CENTRA, "Centra"},        // the last button
     };
     for (const Caso& c : aCasi)
