@@ -7,8 +7,10 @@ XVFB       := xvfb-run -a -s "-screen 0 1600x1200x24"
 FUZZ_SECONDS ?= 60
 # The longest document: room, 255 furnishings of the longest record, 8 lights.
 FUZZ_MAX_LEN ?= 25336
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
-.PHONY: all deps configure build run test test-san screenshots bench fuzz textures clean
+.PHONY: all deps configure build run test test-san screenshots bench fuzz textures install install-nobuild uninstall clean
 
 all: build
 
@@ -62,6 +64,18 @@ fuzz: deps
 	cp fuzz/corpus/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
 	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
 		-artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus
+
+# The program, its data folder, launcher, icon and MIME type under PREFIX
+# (inside DESTDIR when staging a package).
+install: build
+	@$(MAKE) --no-print-directory install-nobuild
+
+# The same from what $(BUILD) already holds (the install test uses it).
+install-nobuild:
+	DESTDIR="$(DESTDIR)" cmake --install "$(BUILD)" --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -D PREFIX="$(PREFIX)" -D DESTDIR="$(DESTDIR)" -P cmake/Disinstalla.cmake
 
 textures: build
 	$(BUILD)/resources/textures/genera_texture resources

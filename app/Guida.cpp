@@ -1,40 +1,68 @@
 #include "app/Guida.h"
 
+#include "app/Cartelle.h"
+
+#include <wx/config.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/html/helpctrl.h>
 #include <wx/msgdlg.h>
 
-wxString TestoGuida()
+CGuida::CGuida(wxWindow* pGenitore, const wxString& file)
+    : m_pGenitore(pGenitore),
+      m_file(file),
+      m_pController(std::make_unique<wxHtmlHelpController>(
+          wxHF_DEFAULT_STYLE | wxHF_FRAME | wxHF_MERGE_BOOKS, pGenitore))
 {
-    return wxString::FromUTF8(
-        "Lavedo98 arreda una stanza in tre dimensioni.\n"
-        "\n"
-        "MODI DI VISUALIZZAZIONE\n"
-        "  Piantina: la stanza vista dall'alto (modo iniziale).\n"
-        "  Vista 3D: la stanza in prospettiva.\n"
-        "  Ogni comando di modo passa all'altro modo.\n"
-        "\n"
-        "MOUSE NELLA VISTA 3D\n"
-        "  Trascinamento col tasto sinistro: ruota la telecamera.\n"
-        "  Trascinamento col tasto destro: in alto e in basso avvicina o\n"
-        "  allontana la telecamera, a destra e a sinistra la sposta di lato.\n"
-        "  Rotazione: la telecamera gira da sola; Centra: riporta la stanza\n"
-        "  al centro della finestra.\n"
-        "\n"
-        "MOUSE NELLA PIANTINA (con un oggetto selezionato)\n"
-        "  Trascinamento col tasto sinistro: ruota l'oggetto.\n"
-        "  Trascinamento col tasto destro: sposta l'oggetto dentro la stanza;\n"
-        "  porte e finestre scorrono lungo la loro parete.\n"
-        "\n"
-        "SELEZIONE\n"
-        "  Premere Seleziona, poi fare clic sull'oggetto. Se sotto il puntatore\n"
-        "  ci sono più oggetti, si sceglie dall'elenco. Elimina e Modifica\n"
-        "  agiscono sull'oggetto selezionato.\n"
-        "\n"
-        "TASTI\n"
-        "  Ctrl+N nuovo documento, Ctrl+A apri, Ctrl+S salva, F1 questa guida.");
+    // %s is the title of the page shown.
+    m_pController->SetTitleFormat("%s - Guida di Lavedo98");
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        m_pController->UseConfig(pConfig, "/Guida");
 }
 
-void MostraGuida(wxWindow* pGenitore)
+CGuida::~CGuida() = default;
+
+bool CGuida::Carica()
 {
-    wxMessageBox(TestoGuida(), wxString::FromUTF8("Argomenti della Guida"),
-                 wxOK | wxICON_INFORMATION, pGenitore);
+    if (m_bCaricata)
+        return true;
+    if (!m_file.empty() && wxFileName::FileExists(m_file))
+        m_bCaricata = m_pController->AddBook(wxFileName(m_file));
+    if (!m_bCaricata)
+    {
+        wxMessageBox(
+            wxString::Format(wxString::FromUTF8(
+                                 "Impossibile aprire la Guida: il file \"%s\" manca o non "
+                                 "\u00e8 leggibile. Reinstallare Lavedo98 per riaverla."),
+                             m_file.empty() ? wxString(NOME_FILE_GUIDA) : m_file),
+            "Lavedo98", wxOK | wxICON_ERROR, m_pGenitore);
+    }
+    return m_bCaricata;
+}
+
+bool CGuida::MostraArgomenti()
+{
+    return Carica() && Dimensiona(m_pController->DisplayContents());
+}
+
+bool CGuida::MostraIndice()
+{
+    return Carica() && Dimensiona(m_pController->DisplayIndex());
+}
+
+bool CGuida::Dimensiona(bool bMostrata)
+{
+    // The browser's own first size is too small for the pages' pictures;
+    // later it keeps the size the user gave it.
+    wxFrame* pFinestra = m_pController->GetFrame();
+    if (!bMostrata || !pFinestra || m_bDimensionata)
+        return bMostrata;
+    m_bDimensionata = true;
+    const wxConfigBase* pConfig = wxConfigBase::Get();
+    if (!pConfig || !pConfig->HasEntry("/Guida/hcW"))
+    {
+        pFinestra->SetSize(pFinestra->FromDIP(wxSize(960, 720)));
+        pFinestra->CentreOnParent();
+    }
+    return true;
 }

@@ -1,6 +1,8 @@
 #include "app/LavedoApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/AiutoContesto.h"
+#include "app/Cartelle.h"
 #include "app/GestoreDocumenti.h"
 #include "app/LavedoDoc.h"
 #include "app/MainFrame.h"
@@ -10,6 +12,8 @@
 
 #include <GL/freeglut.h>
 #include <wx/config.h>
+#include <wx/filesys.h>
+#include <wx/fs_arc.h>
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/xrc/xmlres.h>
@@ -39,6 +43,8 @@ void InizializzaRisorse()
         return;
     s_bFatto = true;
     wxInitAllImageHandlers();
+    // The help book is a zip archive.
+    wxFileSystem::AddHandler(new wxArchiveFSHandler);
     wxXmlResource::Get()->InitAllHandlers();
     InitXmlResource();
 }
@@ -50,11 +56,15 @@ wxString CLavedoApp::MessaggioTextureMancanti()
     wxString elenco;
     for (const std::string& nome : g_aTextureMancanti)
         elenco += (elenco.empty() ? "" : ", ") + wxString(nome);
+    const wxString cartella =
+        g_sCartellaTextureLette.empty()
+            ? wxString("nella cartella di lavoro")
+            : "in " + wxString(g_sCartellaTextureLette.c_str(), *wxConvFileName);
     return wxString::Format(
-        "Impossibile leggere %zu file di texture nella cartella di lavoro: %s.\n"
-        "Le superfici che li usano saranno bianche. Avviare Lavedo98 dalla cartella "
-        "che contiene i file tess00.ppm ... tess37.ppm.",
-        g_aTextureMancanti.size(), elenco);
+        "Impossibile leggere %zu file di texture %s: %s.\n"
+        "Le superfici che li usano saranno bianche. Reinstallare Lavedo98, oppure avviarlo "
+        "dalla cartella che contiene i file tess00.ppm ... tess37.ppm.",
+        g_aTextureMancanti.size(), cartella, elenco);
 }
 
 bool CLavedoApp::OnInit()
@@ -65,6 +75,10 @@ bool CLavedoApp::OnInit()
     wxConfigBase::Set(new wxConfig("Lavedo", "Local AppWizard-Generated Applications"));
     InizializzaRisorse();
     InizializzaGlut();
+    wxHelpProvider::Set(new CAiutoContesto);
+    // Started from a desktop menu the working folder is the home folder:
+    // the room then reads the textures installed with the program.
+    g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
 
     m_pGestore = new CGestoreDocumenti;
     new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
@@ -99,6 +113,7 @@ int CLavedoApp::OnExit()
             static_cast<CGestoreDocumenti*>(m_pGestore)->SalvaRecenti(*pConfig);
     delete m_pGestore;
     m_pGestore = nullptr;
+    delete wxHelpProvider::Set(nullptr);
     return wxApp::OnExit();
 }
 

@@ -1,6 +1,10 @@
 #include "app/MainFrame.h"
 
+#include "app/AiutoContesto.h"
+#include "app/BarraStrumenti.h"
+#include "app/Cartelle.h"
 #include "app/Comandi.h"
+#include "app/Disposizione.h"
 #include "app/Guida.h"
 #include "app/Icona.h"
 #include "app/LavedoDoc.h"
@@ -18,11 +22,11 @@
 #include "view/StatoVista.h"
 
 #include <wx/accel.h>
+#include <wx/config.h>
+#include <wx/cshelp.h>
 #include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/sizer.h>
 #include <wx/statusbr.h>
-#include <wx/toolbar.h>
 #include <wx/utils.h>
 
 namespace
@@ -84,6 +88,12 @@ bool IsPulsanteACasella(int nPosizione)
 
 const char* const TESTO_NESSUNA_SELEZIONE = "Nessun oggetto selezionato";
 const char* const TESTO_MESSAGGIO_INATTIVO = "Per informazioni, premere F1";
+const char* const TESTO_MODO_AIUTO = "Selezionare un oggetto su cui si desiderano informazioni";
+
+// Names of the docked panes, also the keys of their remembered places.
+const char* const PANNELLO_BARRA_FILE = "BarraFile";
+const char* const PANNELLO_BARRA_VISTA = "BarraVista";
+const char* const PANNELLO_VISTA = "Vista";
 
 wxString Prompt(int nId)
 {
@@ -128,13 +138,22 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     CreaMenu();
     if (!CreaBarre())
         wxLogDebug("Failed to create toolbar\n");
+    if (!CreaBarraStato())
+        wxLogDebug("Failed to create status bar\n");
     CreaAcceleratori();
+    ImpostaAiutiFinestre();
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        CaricaDisposizione(*pConfig, *this, m_GestoreBarre);
+    // The view bar cannot be hidden, whatever the settings say.
+    m_GestoreBarre.GetPane(PANNELLO_BARRA_VISTA).Show();
+    m_GestoreBarre.Update();
 
     Bind(wxEVT_MENU, &CMainFrame::OnEsci, this, wxID_EXIT);
     Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_ARGOMENTI);
-    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_INDICE);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuidaIndice, this, ID_GUIDA_INDICE);
     Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA);
-    Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_CONTESTO);
+    Bind(wxEVT_MENU, &CMainFrame::OnGuidaContesto, this, ID_GUIDA_CONTESTO);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnChiudi, this);
     Bind(wxEVT_MENU, &CMainFrame::OnBarraStrumenti, this, ID_BARRA_STRUMENTI);
     Bind(wxEVT_MENU, &CMainFrame::OnBarraStato, this, ID_BARRA_STATO);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBarraStrumenti, this, ID_BARRA_STRUMENTI);
@@ -149,6 +168,11 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_MENU, &CMainFrame::OnModificaLuce, this, ID_MODIFICA_LUCE);
     Bind(wxEVT_MENU, &CMainFrame::OnImpostazioni, this, ID_IMPOSTAZIONI);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_GestoreBarre.UnInit();
 }
 
 void CMainFrame::CreaMenu()
@@ -211,19 +235,16 @@ void CMainFrame::CreaMenu()
 
 bool CMainFrame::CreaBarre()
 {
-    const long nStile = wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER;
-    const wxSize dimensionePulsante(LARGHEZZA_PULSANTE, ALTEZZA_PULSANTE);
+    m_GestoreBarre.SetManagedWindow(this);
 
-    m_wndToolBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, nStile);
-    m_wndToolBar->SetToolBitmapSize(dimensionePulsante);
+    m_wndToolBar = new CBarraStrumenti(this, wxString::FromUTF8(AIUTO_BARRA_FILE));
     for (int nId : {wxID_NEW, wxID_OPEN, wxID_SAVE})
         m_wndToolBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
-                              wxITEM_NORMAL, Tooltip(nId), Prompt(nId));
+                              wxITEM_NORMAL, Tooltip(nId), Prompt(nId), nullptr);
     if (!m_wndToolBar->Realize())
         return false;
 
-    m_wndVistaBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, nStile);
-    m_wndVistaBar->SetToolBitmapSize(dimensionePulsante);
+    m_wndVistaBar = new CBarraStrumenti(this, wxString::FromUTF8(AIUTO_BARRA_VISTA));
     int nPosizione = 0;
     for (int nId : s_aBarraVista)
     {
@@ -232,27 +253,39 @@ bool CMainFrame::CreaBarre()
         else
             m_wndVistaBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
                                    IsPulsanteACasella(nPosizione) ? wxITEM_CHECK : wxITEM_NORMAL,
-                                   Tooltip(nId), Prompt(nId));
+                                   Tooltip(nId), Prompt(nId), nullptr);
         ++nPosizione;
     }
     if (!m_wndVistaBar->Realize())
         return false;
 
-    // The view bar sits after the file bar on the same row; the view's
-    // window fills what is left below them.
-    auto* pRiga = new wxBoxSizer(wxHORIZONTAL);
-    pRiga->Add(m_wndToolBar, 0, wxALIGN_CENTER_VERTICAL);
-    pRiga->Add(m_wndVistaBar, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
-    m_pSizer = new wxBoxSizer(wxVERTICAL);
-    m_pSizer->Add(pRiga, 0, wxEXPAND | wxBOTTOM, 1);
-    SetSizer(m_pSizer);
+    // Both on the top row, the view bar after the file bar; either can be
+    // dragged to any side or floated. Closing the floating file bar hides
+    // it like the menu command; the view bar has no way back, so no close.
+    m_GestoreBarre.AddPane(m_wndToolBar, wxAuiPaneInfo()
+                                             .Name(PANNELLO_BARRA_FILE)
+                                             .Caption("Barra degli strumenti")
+                                             .ToolbarPane()
+                                             .Top()
+                                             .Row(0)
+                                             .Position(0));
+    m_GestoreBarre.AddPane(m_wndVistaBar, wxAuiPaneInfo()
+                                              .Name(PANNELLO_BARRA_VISTA)
+                                              .Caption("Barra della vista")
+                                              .ToolbarPane()
+                                              .Top()
+                                              .Row(0)
+                                              .Position(1)
+                                              .CloseButton(false));
+    m_GestoreBarre.Update();
+    return true;
+}
 
+bool CMainFrame::CreaBarraStato()
+{
     m_wndStatusBar = CreateStatusBar(NUMERO_RIQUADRI, wxSTB_DEFAULT_STYLE, wxID_ANY);
     if (!m_wndStatusBar)
-    {
-        wxLogDebug("Failed to create status bar\n");
         return false;
-    }
     const wxString aMisure[NUMERO_RIQUADRI] = {"", TestoRiquadroSelezione(), "MA", "NUM", "BS"};
     int aLarghezze[NUMERO_RIQUADRI];
     aLarghezze[RIQUADRO_MESSAGGIO] = -1;
@@ -263,6 +296,12 @@ bool CMainFrame::CreaBarre()
     SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
     AggiornaBarraStato();
     return true;
+}
+
+void CMainFrame::ImpostaAiutiFinestre()
+{
+    if (m_wndStatusBar)
+        m_wndStatusBar->SetHelpText(wxString::FromUTF8(AIUTO_BARRA_STATO));
 }
 
 void CMainFrame::CreaAcceleratori()
@@ -291,10 +330,11 @@ void CMainFrame::CreaAcceleratori()
 
 void CMainFrame::AttaccaVista(wxWindow* pFinestra)
 {
-    if (m_pSizer && pFinestra && !m_pSizer->GetItem(pFinestra))
+    if (pFinestra && !m_GestoreBarre.GetPane(pFinestra).IsOk())
     {
-        m_pSizer->Add(pFinestra, 1, wxEXPAND);
-        Layout();
+        m_GestoreBarre.AddPane(pFinestra, wxAuiPaneInfo().Name(PANNELLO_VISTA).CentrePane());
+        m_GestoreBarre.Update();
+        pFinestra->SetHelpText(wxString::FromUTF8(AIUTO_VISTA));
     }
     // The document keeps the recent-file list in the File menu.
     if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))
@@ -344,18 +384,47 @@ void CMainFrame::OnEsci(wxCommandEvent&)
     Close();
 }
 
+CGuida& CMainFrame::GetGuida()
+{
+    if (!m_pGuida)
+        m_pGuida = std::make_unique<CGuida>(this, FileGuida());
+    return *m_pGuida;
+}
+
 void CMainFrame::OnGuida(wxCommandEvent&)
 {
-    MostraGuida(this);
+    GetGuida().MostraArgomenti();
+}
+
+void CMainFrame::OnGuidaIndice(wxCommandEvent&)
+{
+    GetGuida().MostraIndice();
+}
+
+void CMainFrame::OnGuidaContesto(wxCommandEvent&)
+{
+    // Until the next click the pointer asks "what is this?"; the click
+    // shows the help of the window or button under it.
+    SetStatusText(TESTO_MODO_AIUTO, RIQUADRO_MESSAGGIO);
+    wxContextHelp modoAiuto(this);
+    SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+}
+
+void CMainFrame::OnChiudi(wxCloseEvent& event)
+{
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        SalvaDisposizione(*pConfig, *this, m_GestoreBarre);
+    event.Skip();
 }
 
 void CMainFrame::OnBarraStrumenti(wxCommandEvent&)
 {
     // Only the file bar: the view bar always stays.
-    if (!m_wndToolBar || !m_pSizer)
+    wxAuiPaneInfo& barra = m_GestoreBarre.GetPane(PANNELLO_BARRA_FILE);
+    if (!barra.IsOk())
         return;
-    m_pSizer->Show(m_wndToolBar, !m_wndToolBar->IsShown(), true);
-    Layout();
+    barra.Show(!barra.IsShown());
+    m_GestoreBarre.Update();
 }
 
 void CMainFrame::OnBarraStato(wxCommandEvent&)
@@ -368,7 +437,7 @@ void CMainFrame::OnBarraStato(wxCommandEvent&)
 
 void CMainFrame::OnUpdateBarraStrumenti(wxUpdateUIEvent& event)
 {
-    event.Check(m_wndToolBar && m_wndToolBar->IsShown());
+    event.Check(m_GestoreBarre.GetPane(PANNELLO_BARRA_FILE).IsShown());
 }
 
 void CMainFrame::OnUpdateBarraStato(wxUpdateUIEvent& event)

@@ -1,20 +1,24 @@
 #pragma once
+#include <memory>
+#include <wx/aui/framemanager.h>
 #include <wx/docview.h>
 
-class wxToolBar;
+class CBarraStrumenti;
+class CGuida;
 class wxStatusBar;
 class wxMenu;
-class wxBoxSizer;
 class wxUpdateUIEvent;
 
 // The main window: menu bar, the file and view toolbars, the status bar and
-// the view's GL window below the bars. Its own commands (insert, modify,
-// settings) only prepare the view and run a dialog; the display commands
-// reach the view first through the document manager.
+// the view's GL window in the middle. The toolbars dock on any side or
+// float. Its own commands (insert, modify, settings) only prepare the view
+// and run a dialog; the display commands reach the view first through the
+// document manager.
 class CMainFrame : public wxDocParentFrame
 {
 public:
     explicit CMainFrame(wxDocManager* pGestore);
+    ~CMainFrame() override;
 
     // Puts the view's window under the bars; the application calls it once
     // the document and its view exist.
@@ -27,18 +31,27 @@ public:
     void AggiornaBarraStato();
 
     wxMenu* GetMenuFile() const { return m_pMenuFile; }
+    // Docking of the toolbars and of the view's window (the centre pane).
+    wxAuiManager& GetGestoreBarre() { return m_GestoreBarre; }
+    // The help book, made on first use.
+    CGuida& GetGuida();
 
     wxStatusBar* m_wndStatusBar = nullptr;
-    wxToolBar* m_wndToolBar = nullptr;
-    wxToolBar* m_wndVistaBar = nullptr;
+    CBarraStrumenti* m_wndToolBar = nullptr;
+    CBarraStrumenti* m_wndVistaBar = nullptr;
 
 private:
     void CreaMenu();
     bool CreaBarre();
+    bool CreaBarraStato();
     void CreaAcceleratori();
+    void ImpostaAiutiFinestre();
 
     void OnEsci(wxCommandEvent& event);
     void OnGuida(wxCommandEvent& event);
+    void OnGuidaIndice(wxCommandEvent& event);
+    void OnGuidaContesto(wxCommandEvent& event);
+    void OnChiudi(wxCloseEvent& event);
     void OnBarraStrumenti(wxCommandEvent& event);
     void OnBarraStato(wxCommandEvent& event);
     void OnUpdateBarraStrumenti(wxUpdateUIEvent& event);
@@ -55,5 +68,6 @@ private:
     void OnIdle(wxIdleEvent& event);
 
     wxMenu* m_pMenuFile = nullptr;
-    wxBoxSizer* m_pSizer = nullptr;
+    wxAuiManager m_GestoreBarre;
+    std::unique_ptr<CGuida> m_pGuida;
 };

@@ -1,7 +1,11 @@
 #include "app/SceltaFile.h"
 
+#include "app/Cartelle.h"
+
 #include <wx/app.h>
+#include <wx/config.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 namespace scelta_file
@@ -11,28 +15,69 @@ std::function<wxString(const wxString&)> g_fnSalvare;
 std::function<void(const wxString&)> g_fnErrore;
 }  // namespace scelta_file
 
+const char* const FILTRO_FILE = "Stanze di Lavedo98 (*.lav)|*.lav|Tutti i file (*)|*";
+
 namespace
 {
-// Files carry no extension of their own: every file is offered.
-const char* const FILTRO = "Tutti i file (*)|*";
+const char* const CHIAVE_CARTELLA = "/Impostazioni/UltimaCartella";
+
+void RicordaCartella(const wxString& percorso)
+{
+    wxConfigBase* pConfig = wxConfigBase::Get();
+    if (!pConfig || percorso.empty())
+        return;
+    pConfig->Write(CHIAVE_CARTELLA, wxFileName(percorso).GetPath());
+    pConfig->Flush();
+}
+}  // namespace
+
+wxString CartellaIniziale()
+{
+    wxString cartella;
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        pConfig->Read(CHIAVE_CARTELLA, &cartella);
+    if (!cartella.empty() && wxFileName::DirExists(cartella))
+        return cartella;
+    return CartellaEsempi();
 }
 
 wxString ScegliFileDaAprire()
 {
+    wxString percorso;
     if (scelta_file::g_fnAprire)
-        return scelta_file::g_fnAprire();
-    wxFileDialog dlg(wxTheApp->GetTopWindow(), "Apri", wxEmptyString, wxEmptyString, FILTRO,
-                     wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    return dlg.ShowModal() == wxID_OK ? dlg.GetPath() : wxString();
+        percorso = scelta_file::g_fnAprire();
+    else
+    {
+        wxFileDialog dlg(wxTheApp->GetTopWindow(), "Apri", CartellaIniziale(), wxEmptyString,
+                         FILTRO_FILE, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+        if (dlg.ShowModal() == wxID_OK)
+            percorso = dlg.GetPath();
+    }
+    RicordaCartella(percorso);
+    return percorso;
 }
 
 wxString ScegliFileDaSalvare(const wxString& nomeProposto)
 {
+    wxString percorso;
     if (scelta_file::g_fnSalvare)
-        return scelta_file::g_fnSalvare(nomeProposto);
-    wxFileDialog dlg(wxTheApp->GetTopWindow(), "Salva con nome", wxEmptyString, nomeProposto,
-                     FILTRO, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    return dlg.ShowModal() == wxID_OK ? dlg.GetPath() : wxString();
+        percorso = scelta_file::g_fnSalvare(nomeProposto);
+    else
+    {
+        // A room already saved is proposed where it is; a new one in the
+        // folder last used. The name is kept exactly as typed: rooms carry
+        // no extension of their own.
+        const wxFileName proposto(nomeProposto);
+        const wxString cartella =
+            proposto.IsAbsolute() ? proposto.GetPath() : CartellaIniziale();
+        wxFileDialog dlg(wxTheApp->GetTopWindow(), "Salva con nome", cartella,
+                         proposto.GetFullName(), FILTRO_FILE,
+                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+        if (dlg.ShowModal() == wxID_OK)
+            percorso = dlg.GetPath();
+    }
+    RicordaCartella(percorso);
+    return percorso;
 }
 
 void MostraErroreFile(const wxString& messaggio)

@@ -13,9 +13,18 @@ extern std::function<wxString(const wxString& nomeProposto)> g_fnSalvare;
 extern std::function<void(const wxString& messaggio)> g_fnErrore;
 }  // namespace scelta_file
 
-// "Apri": an existing file, or empty when cancelled.
+// The filters of both file dialogs: rooms first, then every file.
+extern const char* const FILTRO_FILE;
+
+// Where the file dialogs open: the folder of the last file chosen (kept
+// under the settings key), else the sample rooms' folder.
+wxString CartellaIniziale();
+// "Apri": an existing file, or empty when cancelled. Its folder is
+// remembered.
 wxString ScegliFileDaAprire();
 // "Salva con nome": a target path proposed from nomeProposto, or empty.
+// The path is the name typed, with no extension added; its folder is
+// remembered.
 wxString ScegliFileDaSalvare(const wxString& nomeProposto);
 // Tells the user what went wrong with a file (modal error box).
 void MostraErroreFile(const wxString& messaggio);

@@ -118,9 +118,26 @@ void CStanza::ApplicaFiltri()
     SetFiltroMin(m_nFiltroMin);
 }
 
+// The working folder's set when it has one (its first file decides),
+// else the installed set.
+std::string CStanza::CartellaTexture()
+{
+    if (g_sCartellaTextureInstallate.empty())
+        return std::string();
+    if (std::FILE* pFile = std::fopen("tess00.ppm", "rb"))
+    {
+        std::fclose(pFile);
+        return std::string();
+    }
+    return g_sCartellaTextureInstallate;
+}
+
 void CStanza::LeggiTexture()
 {
     g_aTextureMancanti.clear();
+    g_sCartellaTextureLette = CartellaTexture();
+    const std::string prefisso =
+        g_sCartellaTextureLette.empty() ? std::string() : g_sCartellaTextureLette + "/";
     for (int i = 0; i < NUMERO_TEXTURE; ++i)
     {
         std::unique_ptr<char[]> pNumero(NumeroTexture(i));
@@ -128,7 +145,7 @@ void CStanza::LeggiTexture()
         unsigned char* pImmagine = g_aImmaginiTexture[i];
         // Missing bytes of a short file, and a whole missing file, read 255.
         std::memset(pImmagine, 255, BYTE_IMMAGINE);
-        std::FILE* pFile = std::fopen(nome.c_str(), "rb");
+        std::FILE* pFile = std::fopen((prefisso + nome).c_str(), "rb");
         if (!pFile)
         {
             g_aTextureMancanti.push_back(nome);

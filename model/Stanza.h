@@ -59,10 +59,13 @@ public:
     // Applies both stored filters to the GL textures again.
     void ApplicaFiltri();
 
-    // Reads tess00.ppm ... tess37.ppm from the working folder. A missing
-    // file leaves a plain white image and its name in g_aTextureMancanti;
-    // a short file reads 255 for every missing byte.
+    // Reads tess00.ppm ... tess37.ppm from the working folder, or from
+    // g_sCartellaTextureInstallate when the working folder has no
+    // tess00.ppm. A missing file leaves a plain white image and its name in
+    // g_aTextureMancanti; a short file reads 255 for every missing byte.
     static void LeggiTexture();
+    // The folder LeggiTexture reads from; empty: the working folder.
+    static std::string CartellaTexture();
 
     void Disegna();
     void DisegnaPiantina();

@@ -22,3 +22,9 @@ inline bool IsTextureValida(int n)
 
 // Texture file names that could not be opened by the last reading of the set.
 extern std::vector<std::string> g_aTextureMancanti;
+
+// The installed set's folder, read when the working folder has no
+// tess00.ppm; empty: the working folder only.
+extern std::string g_sCartellaTextureInstallate;
+// The folder the last reading took the set from; empty: the working folder.
+extern std::string g_sCartellaTextureLette;

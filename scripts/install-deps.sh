@@ -8,6 +8,7 @@ PACKAGES=(
   libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
+  desktop-file-utils shared-mime-info xdotool
   clang-14 libclang-rt-14-dev
   util-linux
 )

@@ -1,10 +1,13 @@
 #pragma once
 #include <wx/glcanvas.h>
+#include <wx/weakref.h>
 
 class CLavedoView;
 
 // The view's GL window: double-buffered RGBA with a depth buffer. It only
 // forwards its messages to the view, which owns the drawing and the state.
+// The view goes first when the program ends (with its document), while the
+// window may still be asked to paint: from then on it does nothing.
 class CCanvasGL : public wxGLCanvas
 {
 public:
@@ -25,5 +28,5 @@ private:
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
-    CLavedoView* m_pView;
+    wxWeakRef<CLavedoView> m_pView;
 };

@@ -1,16 +1,19 @@
 // The main frame: menus, toolbars, accelerators, status bar and help.
 #include "Risposte.h"
 #include "TestMouseAiuti.h"
+#include "app/BarraStrumenti.h"
+#include "app/Cartelle.h"
 #include "app/Comandi.h"
+#include "app/Guida.h"
 #include "app/MainFrame.h"
 #include "app/Pulsanti.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 
 #include <gtest/gtest.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpfrm.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/statusbr.h>
-#include <wx/toolbar.h>
 
 using namespace ambiente;
 using namespace aiuti;
@@ -95,11 +98,11 @@ TEST(CorniceMenu, ComandiDeiDialoghiAbilitati)
 
 TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
 {
-    const wxToolBar& file = *Frame().m_wndToolBar;
-    ASSERT_EQ(file.GetToolsCount(), 3u);
+    const CBarraStrumenti& file = *Frame().m_wndToolBar;
+    ASSERT_EQ(file.GetToolCount(), 3u);
     const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE};
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(file.GetToolByPos(i)->GetId(), aFile[i]);
+        EXPECT_EQ(file.FindToolByIndex(i)->GetId(), aFile[i]);
     EXPECT_EQ(file.GetToolShortHelp(wxID_OPEN), "Apri");
     EXPECT_EQ(file.GetToolLongHelp(wxID_OPEN), "Apre un documento esistente");
 
@@ -118,21 +121,21 @@ TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
         {ID_VISTA_ANTIALIASING, true, "Antialiasing"}, {0, false, nullptr},
         {ID_VISTA_ROTAZIONE, true, "Rotazione"}, {ID_VISTA_CENTRA, false, "Centra"},
     };
-    const wxToolBar& vista = *Frame().m_wndVistaBar;
-    ASSERT_EQ(vista.GetToolsCount(), WXSIZEOF(aVista));
+    const CBarraStrumenti& vista = *Frame().m_wndVistaBar;
+    ASSERT_EQ(vista.GetToolCount(), WXSIZEOF(aVista));
     for (size_t i = 0; i < WXSIZEOF(aVista); ++i)
     {
-        const wxToolBarToolBase* p = vista.GetToolByPos(static_cast<int>(i));
+        const wxAuiToolBarItem* p = vista.FindToolByIndex(static_cast<int>(i));
         if (aVista[i].nId == 0)
         {
-            EXPECT_TRUE(p->IsSeparator()) << i;
+            EXPECT_EQ(p->GetKind(), wxITEM_SEPARATOR) << i;
             continue;
         }
         EXPECT_EQ(p->GetId(), aVista[i].nId) << i;
         EXPECT_EQ(p->GetKind(), aVista[i].bCasella ? wxITEM_CHECK : wxITEM_NORMAL) << i;
         EXPECT_EQ(p->GetShortHelp(), aVista[i].pTooltip) << i;
         EXPECT_FALSE(p->GetLongHelp().empty()) << i;
-        EXPECT_EQ(p->GetNormalBitmap().GetSize(), wxSize(16, 15)) << i;
+        EXPECT_EQ(p->GetBitmapBundle().GetDefaultSize(), wxSize(16, 15)) << i;
     }
     EXPECT_EQ(vista.GetToolLongHelp(ID_VISTA_CENTRA),
               "Visualizza la stanza al centro della finestra");
@@ -159,26 +162,26 @@ TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
 TEST(CorniceBarre, IPulsantiSeguonoLaVista)
 {
     Ripristina();
-    wxToolBar& vista = *Frame().m_wndVistaBar;
+    CBarraStrumenti& vista = *Frame().m_wndVistaBar;
     Comando(ID_VISTA_WIREFRAMES);
-    vista.UpdateWindowUI();
-    EXPECT_TRUE(vista.GetToolState(ID_VISTA_WIREFRAMES));
-    EXPECT_TRUE(vista.GetToolState(ID_VISTA_PIANTINA));
-    EXPECT_FALSE(vista.GetToolState(ID_VISTA_3D));
+    vista.UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    EXPECT_TRUE(vista.GetToolToggled(ID_VISTA_WIREFRAMES));
+    EXPECT_TRUE(vista.GetToolToggled(ID_VISTA_PIANTINA));
+    EXPECT_FALSE(vista.GetToolToggled(ID_VISTA_3D));
     EXPECT_FALSE(vista.GetToolEnabled(ID_VISTA_TEXTURES));
     EXPECT_FALSE(vista.GetToolEnabled(ID_VISTA_ELIMINA));
     Comando(ID_VISTA_3D);
     Comando(ID_VISTA_SELEZIONA);
-    vista.UpdateWindowUI();
-    EXPECT_TRUE(vista.GetToolState(ID_VISTA_3D));
-    EXPECT_FALSE(vista.GetToolState(ID_VISTA_PIANTINA));
+    vista.UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    EXPECT_TRUE(vista.GetToolToggled(ID_VISTA_3D));
+    EXPECT_FALSE(vista.GetToolToggled(ID_VISTA_PIANTINA));
     EXPECT_TRUE(vista.GetToolEnabled(ID_VISTA_TEXTURES));
-    EXPECT_TRUE(vista.GetToolState(ID_VISTA_SELEZIONA));
+    EXPECT_TRUE(vista.GetToolToggled(ID_VISTA_SELEZIONA));
     // A pick releases "Seleziona".
     Mouse(wxEVT_LEFT_DOWN, 5, 5);
     Mouse(wxEVT_LEFT_UP, 5, 5);
-    vista.UpdateWindowUI();
-    EXPECT_FALSE(vista.GetToolState(ID_VISTA_SELEZIONA));
+    vista.UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    EXPECT_FALSE(vista.GetToolToggled(ID_VISTA_SELEZIONA));
     Comando(ID_VISTA_WIREFRAMES);
 }
 
@@ -188,12 +191,16 @@ TEST(CorniceBarre, MostraENascondeLeBarre)
     CMainFrame& f = Frame();
     const int nAltezza = Vista().GetCanvas()->GetSize().y;
     // Only the file bar hides; the view bar stays.
+    wxAuiManager& gestore = f.GetGestoreBarre();
     Comando(ID_BARRA_STRUMENTI);
     EXPECT_FALSE(f.m_wndToolBar->IsShown());
+    EXPECT_FALSE(gestore.GetPane(f.m_wndToolBar).IsShown());
     EXPECT_TRUE(f.m_wndVistaBar->IsShown());
+    EXPECT_TRUE(gestore.GetPane(f.m_wndVistaBar).IsShown());
     EXPECT_FALSE(StatoComando(ID_BARRA_STRUMENTI).bSpuntato);
     Comando(ID_BARRA_STRUMENTI);
     EXPECT_TRUE(f.m_wndToolBar->IsShown());
+    EXPECT_TRUE(gestore.GetPane(f.m_wndToolBar).IsShown());
     EXPECT_TRUE(StatoComando(ID_BARRA_STRUMENTI).bSpuntato);
 
     // The status bar's room goes to the view and comes back.
@@ -261,12 +268,43 @@ TEST(CorniceStato, RiquadriETesti)
     }
 }
 
+TEST(CorniceStato, IlPromptDelPulsanteSottoIlPuntatore)
+{
+    Ripristina();
+    CMainFrame& f = Frame();
+    for (CBarraStrumenti* pBarra : {f.m_wndToolBar, f.m_wndVistaBar})
+    {
+        const int nId = pBarra->FindToolByIndex(int(pBarra->GetToolCount()) - 1)->GetId();
+        const wxRect r = pBarra->GetToolRect(nId);
+        wxMouseEvent movimento(wxEVT_MOTION);
+        movimento.SetPosition(r.GetPosition() + r.GetSize() / 2);
+        pBarra->GetEventHandler()->ProcessEvent(movimento);
+        EXPECT_EQ(f.m_wndStatusBar->GetStatusText(0), pBarra->GetToolLongHelp(nId));
+        wxMouseEvent uscita(wxEVT_LEAVE_WINDOW);
+        pBarra->GetEventHandler()->ProcessEvent(uscita);
+        EXPECT_EQ(f.m_wndStatusBar->GetStatusText(0), "Per informazioni, premere F1");
+    }
+}
+
 TEST(CorniceTasti, AiutoNuovoETastiDiModificaInerti)
 {
     Ripristina();
-    // F1 and the help command show the help.
-    wxTEST_DIALOG(PremiTasto(WXK_F1), wxExpectModal<wxMessageDialog>(wxID_OK));
-    wxTEST_DIALOG(Comando(ID_GUIDA_ARGOMENTI), wxExpectModal<wxMessageDialog>(wxID_OK));
+    // F1, the help topics and the help index open the help browser.
+    ASSERT_FALSE(FileGuida().empty()) << "no help book: F1 would only explain that";
+    wxHtmlHelpController& controller = Frame().GetGuida().GetController();
+    for (int nId : {0, int(ID_GUIDA_ARGOMENTI), int(ID_GUIDA_INDICE)})
+    {
+        if (nId == 0)
+            PremiTasto(WXK_F1);
+        else
+            Comando(nId);
+        wxHtmlHelpFrame* pGuida = controller.GetFrame();
+        ASSERT_NE(pGuida, nullptr) << nId;
+        EXPECT_TRUE(pGuida->IsShown()) << nId;
+        EXPECT_NE(pGuida->GetTitle().Find("Guida"), wxNOT_FOUND) << pGuida->GetTitle();
+        pGuida->Close();
+        Pompa();
+    }
 
     // The editing keys do nothing at all.
     Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f);

@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/testing.h>
 
@@ -39,6 +41,14 @@ void GestoreAsserzioni(const wxString& file, int riga, const wxString& funzione,
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // The settings (window layout, last folder, recent files) go to a home
+    // of the run's own: every run starts as a first start, and the user's
+    // own settings are left alone.
+    char modello[] = "/tmp/lavedo_casa_XXXXXX";
+    const char* pCasa = mkdtemp(modello);
+    if (!pCasa)
+        return 2;
+    setenv("HOME", pCasa, 1);
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 1;
     char* wxArgv[] = {argv[0], nullptr};
@@ -70,5 +80,7 @@ int main(int argc, char** argv)
     ambiente::Pompa();
     wxTheApp->OnExit();
     wxEntryCleanup();
+    std::error_code errore;
+    std::filesystem::remove_all(pCasa, errore);
     return nRisultato;
 }

@@ -90,6 +90,61 @@ TEST(Texture, FileMancantiDiventanoBianchiEBreviCompletatiCon255)
     EXPECT_TRUE(g_aTextureMancanti.empty());
 }
 
+// Started from a desktop menu the working folder holds no textures: the set
+// installed with the program is read instead, and only a set the working
+// folder does hold overrides it.
+TEST(Texture, LaCartellaDiLavoroPrimaPoiQuellaInstallata)
+{
+    const fs::path precedente = fs::current_path();
+    const fs::path base =
+        fs::temp_directory_path() / ("lavedo_inst_" + std::to_string(getpid()));
+    const fs::path lavoro = base / "lavoro";
+    const fs::path installate = base / "share" / "lavedo98";
+    const fs::path vuota = base / "vuota";
+    for (const fs::path& p : {lavoro, installate, vuota})
+        fs::create_directories(p);
+    auto scrivi = [](const fs::path& cartella, int nTexture, char cValore) {
+        char nome[16];
+        std::snprintf(nome, sizeof nome, "tess%02d.ppm", nTexture);
+        std::ofstream(cartella / nome, std::ios::binary) << std::string(BYTE_IMMAGINE, cValore);
+    };
+    for (int i = 0; i < NUMERO_TEXTURE; ++i)
+        scrivi(installate, i, '\x20');
+
+    struct Caso
+    {
+        bool bLavoroHaTess00;
+        fs::path installata;  // empty: no installed set known
+        std::string letta;    // the folder the set comes from
+        size_t nMancanti;
+        unsigned char nPrimoByte;
+    };
+    const Caso aCasi[] = {
+        {false, installate, installate.string(), 0, 0x20},
+        {true, installate, "", 37, 0x10},  // a set of one's own, even incomplete
+        {false, vuota, vuota.string(), 38, 255},
+        {false, "", "", 38, 255},
+    };
+    fs::current_path(lavoro);
+    for (const Caso& c : aCasi)
+    {
+        fs::remove(lavoro / "tess00.ppm");
+        if (c.bLavoroHaTess00)
+            scrivi(lavoro, 0, '\x10');
+        g_sCartellaTextureInstallate = c.installata.string();
+        CStanza::LeggiTexture();
+        EXPECT_EQ(g_sCartellaTextureLette, c.letta) << c.installata;
+        EXPECT_EQ(g_aTextureMancanti.size(), c.nMancanti) << c.installata;
+        EXPECT_EQ(g_aImmaginiTexture[0][0], c.nPrimoByte) << c.installata;
+        EXPECT_EQ(g_aImmaginiTexture[37][BYTE_IMMAGINE - 1], c.nMancanti ? 255 : 0x20);
+    }
+    fs::current_path(precedente);
+    fs::remove_all(base);
+    g_sCartellaTextureInstallate.clear();
+    CStanza::LeggiTexture();  // leave the real set for other tests
+    EXPECT_TRUE(g_aTextureMancanti.empty());
+}
+
 TEST(RegolaScala, PrendeIlMinimoTraLarghezzaEProfondita)
 {
     const struct

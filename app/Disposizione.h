@@ -1,0 +1,28 @@
+#pragma once
+// The main window's size, position, maximised state and toolbar layout,
+// kept under the settings key between runs.
+#include <wx/gdicmn.h>
+#include <vector>
+
+class wxAuiManager;
+class wxConfigBase;
+class wxFrame;
+
+// The window of a first start: most of the screen's work area, at least
+// 1024 x 768 where the area allows (the status prompts need the width),
+// centred.
+wxRect RettangoloIniziale(const wxRect& area);
+// A remembered window rectangle made usable on the screens there are now:
+// kept when its title bar is on one of them, else moved to the first,
+// and never smaller than a usable window nor larger than that screen.
+wxRect RettangoloRipristinato(const wxRect& salvato, const std::vector<wxRect>& aSchermi);
+
+// Applies the remembered layout, or the first start's, to the frame and
+// the panes of its toolbars. Call before the frame is shown.
+void CaricaDisposizione(wxConfigBase& config, wxFrame& cornice, wxAuiManager& gestore);
+// Remembers the frame's layout; a maximised window keeps the normal
+// rectangle it had before.
+void SalvaDisposizione(wxConfigBase& config, const wxFrame& cornice, wxAuiManager& gestore);
+
+// Work areas of the screens, the first being the primary.
+std::vector<wxRect> AreeSchermi();

@@ -1,0 +1,34 @@
+# What `make install` puts under PREFIX: the program, its data folder
+# (share/lavedo98: textures, sample rooms, help book), the desktop entry,
+# the icon in the hicolor theme and the room files' MIME type.
+# Needs the targets lavedo and guida (cmake/Guida.cmake).
+
+# The icon theme tree, drawn by the program's own icon code.
+add_executable(genera_icone resources/icone/GeneraIcone.cpp app/Icona.cpp)
+target_include_directories(genera_icone PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(genera_icone PRIVATE ${wxWidgets_LIBRARIES})
+set(LAVEDO_ICONE ${CMAKE_BINARY_DIR}/icone)
+add_custom_command(OUTPUT ${LAVEDO_ICONE}/256x256/apps/lavedo98.png
+  COMMAND genera_icone ${LAVEDO_ICONE}
+  DEPENDS genera_icone
+  COMMENT "Drawing the program icon")
+add_custom_target(icone ALL DEPENDS ${LAVEDO_ICONE}/256x256/apps/lavedo98.png)
+
+file(GLOB LAVEDO_TEXTURE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/tess*.ppm)
+file(GLOB LAVEDO_ESEMPI CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/esempi/*.lav)
+
+install(TARGETS lavedo RUNTIME DESTINATION bin)
+install(FILES ${LAVEDO_TEXTURE} ${LAVEDO_GUIDA} DESTINATION share/lavedo98)
+install(FILES ${LAVEDO_ESEMPI} DESTINATION share/lavedo98/esempi)
+install(DIRECTORY ${LAVEDO_ICONE}/ DESTINATION share/icons/hicolor)
+install(FILES resources/desktop/lavedo98.xml DESTINATION share/mime/packages)
+# The launcher names the program by its full installed path, so that a
+# prefix outside PATH works from the desktop menu too.
+install(CODE "
+  set(LAVEDO_SORGENTE \"${CMAKE_SOURCE_DIR}/resources/desktop/lavedo98.desktop.in\")
+  set(LAVEDO_GENERATO \"${CMAKE_BINARY_DIR}/lavedo98.desktop\")
+  include(\"${CMAKE_SOURCE_DIR}/cmake/VoceDesktop.cmake\")
+  file(INSTALL \"\${LAVEDO_GENERATO}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
+install(SCRIPT cmake/AggiornaCacheDesktop.cmake)
+
+# `make uninstall` runs cmake/Disinstalla.cmake with PREFIX and DESTDIR.

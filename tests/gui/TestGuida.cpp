@@ -1,0 +1,218 @@
+// The help book, and context help on the windows and toolbar buttons.
+#include "TestMouseAiuti.h"
+#include "app/AiutoContesto.h"
+#include "app/BarraStrumenti.h"
+#include "app/Cartelle.h"
+#include "app/Comandi.h"
+#include "app/Guida.h"
+#include "app/MainFrame.h"
+
+#include <gtest/gtest.h>
+#include <wx/evtloop.h>
+#include <wx/filesys.h>
+#include <wx/html/helpctrl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/regex.h>
+#include <wx/statusbr.h>
+#include <wx/testing.h>
+#include <wx/timer.h>
+#include <wx/sstream.h>
+
+using namespace ambiente;
+using namespace aiuti;
+
+namespace
+{
+CMainFrame& Frame()
+{
+    return dynamic_cast<CMainFrame&>(Cornice());
+}
+
+wxString LeggiPagina(wxFileSystem& fs, const wxString& url)
+{
+    std::unique_ptr<wxFSFile> pFile(fs.OpenFile(url));
+    if (!pFile)
+        return wxString();
+    wxString testo;
+    wxStringOutputStream uscita(&testo, wxConvUTF8);
+    pFile->GetStream()->Read(uscita);
+    return testo;
+}
+
+// Every command's menu text without mnemonic, accelerator and trailing dots
+// (the recent files are not commands).
+void TestiDelleVoci(const wxMenu& menu, wxArrayString& testi)
+{
+    for (const wxMenuItem* p : menu.GetMenuItems())
+    {
+        if (p->IsSubMenu())
+            TestiDelleVoci(*p->GetSubMenu(), testi);
+        else if (!p->IsSeparator() && (p->GetId() < wxID_FILE1 || p->GetId() > wxID_FILE9))
+        {
+            wxString testo = wxMenuItem::GetLabelText(p->GetItemLabel());
+            while (testo.EndsWith("."))
+                testo.RemoveLast();
+            testi.Add(testo);
+        }
+    }
+}
+}  // namespace
+
+TEST(Guida, OgniPaginaElencataEsisteConImmaginiEAncore)
+{
+    ASSERT_FALSE(FileGuida().empty()) << "the build leaves lavedo98.htb next to the tests";
+    CGuida guida(&Cornice(), FileGuida());
+    ASSERT_TRUE(guida.Carica());
+    const wxHtmlHelpData& dati = *guida.GetController().GetHelpData();
+    ASSERT_EQ(dati.GetBookRecArray().size(), 1u);
+    EXPECT_NE(dati.GetBookRecArray()[0].GetTitle().Find("Guida"), wxNOT_FOUND);
+    const wxHtmlHelpDataItems& sommario = dati.GetContentsArray();
+    const wxHtmlHelpDataItems& indice = dati.GetIndexArray();
+    EXPECT_GE(sommario.GetCount(), 15u);
+    EXPECT_GE(indice.GetCount(), 40u);
+
+    wxFileSystem fs;
+    wxRegEx immagine("<img src=\"([^\"]+)\"", wxRE_ICASE);
+    int nImmagini = 0;
+    for (const wxHtmlHelpDataItems* pElenco : {&sommario, &indice})
+        for (size_t nVoce = 0; nVoce < pElenco->GetCount(); ++nVoce)
+        {
+            const wxHtmlHelpDataItem& voce = pElenco->Item(nVoce);
+            const wxString pagina = voce.book->GetFullPath(voce.page.BeforeFirst('#'));
+            const wxString testo = LeggiPagina(fs, pagina);
+            ASSERT_FALSE(testo.empty()) << voce.name << " -> " << voce.page;
+            // Accents arrive whole: the book is read as UTF-8.
+            EXPECT_EQ(voce.name.Find(wxUniChar(0xFFFD)), wxNOT_FOUND) << voce.name;
+            if (voce.page.Contains("#"))
+            {
+                EXPECT_NE(testo.Find("name=\"" + voce.page.AfterFirst('#') + "\""), wxNOT_FOUND)
+                    << voce.page;
+            }
+            wxString resto = testo;
+            while (immagine.Matches(resto))
+            {
+                const wxString src = immagine.GetMatch(resto, 1);
+                std::unique_ptr<wxFSFile> pImmagine(fs.OpenFile(voce.book->GetFullPath(src)));
+                EXPECT_TRUE(pImmagine) << src << " in " << voce.page;
+                ++nImmagini;
+                size_t nInizio = 0, nLunghezza = 0;
+                immagine.GetMatch(&nInizio, &nLunghezza);
+                resto = resto.Mid(nInizio + nLunghezza);
+            }
+        }
+    EXPECT_GT(nImmagini, 0);
+
+    // Every menu command has its entry in the index.
+    wxArrayString comandi;
+    const wxMenuBar& barra = *Cornice().GetMenuBar();
+    for (size_t i = 0; i < barra.GetMenuCount(); ++i)
+        TestiDelleVoci(*barra.GetMenu(i), comandi);
+    EXPECT_GE(comandi.size(), 20u);
+    for (const wxString& comando : comandi)
+    {
+        bool bTrovato = false;
+        for (size_t nVoce = 0; nVoce < indice.GetCount(); ++nVoce)
+            bTrovato = bTrovato || indice.Item(nVoce).name.StartsWith(comando);
+        EXPECT_TRUE(bTrovato) << comando;
+    }
+}
+
+TEST(Guida, LibroMancanteSpiegatoAllUtente)
+{
+    CGuida guida(&Cornice(), "/nessuna/cartella/lavedo98.htb");
+    bool bMostrata = true;
+    wxTEST_DIALOG(bMostrata = guida.MostraArgomenti(), wxExpectModal<wxMessageDialog>(wxID_OK));
+    EXPECT_FALSE(bMostrata);
+}
+
+TEST(AiutoContesto, OgniPuntoDelleBarreHaIlSuoAiuto)
+{
+    Ripristina();
+    const CBarraStrumenti& vista = *Frame().m_wndVistaBar;
+    const CBarraStrumenti& file = *Frame().m_wndToolBar;
+    auto centro = [](const CBarraStrumenti& barra, int nId) {
+        return barra.ClientToScreen(barra.GetToolRect(nId).GetPosition() +
+                                    barra.GetToolRect(nId).GetSize() / 2);
+    };
+    struct Caso
+    {
+        const CBarraStrumenti* pBarra;
+        int nId;
+        const char* pNome;  // what the help must name
+    };
+    const Caso aCasi[] = {
+        {&file, wxID_SAVE, "Salva"},
+        {&vista, ID_VISTA_PIANTINA, "Piantina"},
+        {&vista, ID_VISTA_SELEZIONA, "Seleziona"},  // after the first separator
+        {&vista, ID_VISTA_CENTRA, "Centra"},        // the last button
+    };
+    for (const Caso& c : aCasi)
+    {
+        const wxPoint pt = centro(*c.pBarra, c.nId);
+        EXPECT_EQ(c.pBarra->PulsanteInPunto(pt), c.nId) << c.pNome;
+        const wxString aiuto = c.pBarra->GetHelpTextAtPoint(pt, wxHelpEvent::Origin_HelpButton);
+        EXPECT_TRUE(aiuto.StartsWith(c.pNome)) << aiuto;
+        EXPECT_GT(aiuto.length(), strlen(c.pNome) + 20) << aiuto;
+    }
+    // Between buttons and on the gripper: the bar's own help.
+    const wxRect luci = vista.GetToolRect(ID_VISTA_LUCI);
+    const wxPoint separatore = vista.ClientToScreen(wxPoint(luci.x - 3, luci.y + luci.height / 2));
+    const wxPoint maniglia = vista.ClientToScreen(wxPoint(2, 2));
+    for (const wxPoint& pt : {separatore, maniglia})
+    {
+        EXPECT_EQ(vista.PulsanteInPunto(pt), wxID_NONE);
+        EXPECT_TRUE(vista.GetHelpTextAtPoint(pt, wxHelpEvent::Origin_HelpButton)
+                        .StartsWith("Barra della vista"));
+    }
+}
+
+// Shift+F1 as the user presses it, then a real click on a toolbar button.
+TEST(AiutoContesto, MaiuscF1PoiClicSuUnPulsante)
+{
+    Ripristina();
+    CMainFrame& f = Frame();
+    CAiutoContesto& aiuto = *CAiutoContesto::Get();
+    const CBarraStrumenti& vista = *f.m_wndVistaBar;
+    const wxRect centra = vista.GetToolRect(ID_VISTA_CENTRA);
+    const wxPoint punto = vista.ClientToScreen(centra.GetPosition() + centra.GetSize() / 2);
+
+    const wxString testoModoAiuto = "Selezionare un oggetto su cui si desiderano informazioni";
+    wxString messaggioInAiuto;
+    bool bCursore = false;
+    // The help mode runs a loop of its own that dispatches window-system
+    // events only: a timer reaches it, queued calls would not. The timer
+    // waits for the mode, then clicks the button as the user would (after
+    // a second it clicks anyway, so a broken mode fails instead of hanging).
+    int nTentativi = 0;
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (f.m_wndStatusBar->GetStatusText(0) != testoModoAiuto && ++nTentativi < 100)
+            return;
+        timer.Stop();
+        messaggioInAiuto = f.m_wndStatusBar->GetStatusText(0);
+        bCursore = f.GetCursor().IsOk();
+        wxUIActionSimulator simulatore;
+        simulatore.MouseMove(punto);
+        simulatore.MouseClick();
+    });
+    // The mode asks the active event loop for events, as in the program;
+    // the test program runs none of its own.
+    wxGUIEventLoop ciclo;
+    wxEventLoopActivator attivo(&ciclo);
+    Vista().GetCanvas()->SetFocus();
+    Pompa();
+    timer.Start(10);
+    wxUIActionSimulator tastiera;
+    tastiera.Char(WXK_F1, wxMOD_SHIFT);
+    for (int i = 0; i < 200 && aiuto.GetUltimoAiuto().empty(); ++i)
+        Attendi(10);
+
+    EXPECT_EQ(messaggioInAiuto, testoModoAiuto);
+    EXPECT_TRUE(bCursore);
+    EXPECT_TRUE(aiuto.GetUltimoAiuto().StartsWith("Centra")) << aiuto.GetUltimoAiuto();
+    EXPECT_EQ(f.m_wndStatusBar->GetStatusText(0), "Per informazioni, premere F1");
+    EXPECT_FALSE(f.GetCursor().IsOk());
+    aiuto.ChiudiSuggerimento();
+    Pompa();
+}
