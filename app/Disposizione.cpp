@@ -1,6 +1,8 @@
 #include "app/Disposizione.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 #include <wx/aui/framemanager.h>
 #include <wx/config.h>
 #include <wx/display.h>
@@ -77,6 +79,22 @@ std::vector<wxRect> AreeSchermi()
             aAree.push_back(schermo.GetClientArea());
     }
     return aAree;
+}
+
+int LatoDiAggancio(const wxRect& area, const wxPoint& pt, int nFascia)
+{
+    wxRect vicino = area;
+    vicino.Inflate(nFascia);
+    if (!vicino.Contains(pt))
+        return wxAUI_DOCK_NONE;
+    const std::pair<int, int> aDistanze[] = {
+        {pt.x - area.GetLeft(), wxAUI_DOCK_LEFT},
+        {area.GetRight() - pt.x, wxAUI_DOCK_RIGHT},
+        {pt.y - area.GetTop(), wxAUI_DOCK_TOP},
+        {area.GetBottom() - pt.y, wxAUI_DOCK_BOTTOM},
+    };
+    const auto& minima = *std::min_element(std::begin(aDistanze), std::end(aDistanze));
+    return minima.first < nFascia ? minima.second : wxAUI_DOCK_NONE;
 }
 
 wxRect RettangoloIniziale(const wxRect& area)

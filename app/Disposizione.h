@@ -24,5 +24,11 @@ void CaricaDisposizione(wxConfigBase& config, wxFrame& cornice, wxAuiManager& ge
 // rectangle it had before.
 void SalvaDisposizione(wxConfigBase& config, const wxFrame& cornice, wxAuiManager& gestore);
 
+// The side of the window a toolbar dropped at pt docks on: the one whose
+// edge band (nFascia pixels either side of the edge of the managed area)
+// holds pt, the nearest edge where bands meet; wxAUI_DOCK_NONE elsewhere,
+// where the bar floats. Both rectangles and pt in the same coordinates.
+int LatoDiAggancio(const wxRect& area, const wxPoint& pt, int nFascia);
+
 // Work areas of the screens, the first being the primary.
 std::vector<wxRect> AreeSchermi();

@@ -7,12 +7,15 @@
 #include "app/MainFrame.h"
 #include "app/SceltaFile.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <wx/config.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/memconf.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 
 using namespace ambiente;
 using namespace aiuti;
@@ -32,6 +35,39 @@ void LasciaSistemare()
         wxTheApp->ProcessIdle();
         Pompa();
     }
+}
+
+// The middle of the gripper of a bar, on the screen.
+wxPoint Presa(CBarraStrumenti& barra)
+{
+    const wxRect primo = barra.GetToolRect(ID_VISTA_PIANTINA);
+    const bool bOrizzontale = barra.GetSize().x > barra.GetSize().y;
+    return barra.ClientToScreen(bOrizzontale ? wxPoint(primo.x / 2, primo.GetBottom() / 2)
+                                             : wxPoint(primo.GetRight() / 2, primo.y / 2));
+}
+
+// A drag with the real pointer through the given screen points, a few
+// pixels a step, released at the last.
+void TrascinaIlPuntatore(std::initializer_list<wxPoint> aPunti)
+{
+    wxUIActionSimulator simulatore;
+    wxPoint pt = *aPunti.begin();
+    simulatore.MouseMove(pt);
+    Attendi(50);
+    simulatore.MouseDown(wxMOUSE_BTN_LEFT);
+    Attendi(50);
+    for (const wxPoint& meta : aPunti)
+        while (pt != meta)
+        {
+            pt.x += std::clamp(meta.x - pt.x, -8, 8);
+            pt.y += std::clamp(meta.y - pt.y, -8, 8);
+            simulatore.MouseMove(pt);
+            Attendi(3);
+        }
+    Attendi(50);
+    simulatore.MouseUp(wxMOUSE_BTN_LEFT);
+    Attendi(100);
+    LasciaSistemare();
 }
 
 void RiportaInAlto(wxAuiManager& gestore, wxWindow* pBarra, int nPosizione)
@@ -90,6 +126,27 @@ TEST(Disposizione, FinestraRicordataSempreRaggiungibile)
             << c.salvata.x << "," << c.salvata.y << " " << c.salvata.width;
 }
 
+TEST(Barre, LatoDoveSiAggancia)
+{
+    const wxRect area(100, 50, 800, 600);  // right 899, bottom 649
+    struct Caso
+    {
+        wxPoint pt;
+        int nLato;
+    };
+    const Caso aCasi[] = {
+        {{103, 300}, wxAUI_DOCK_LEFT},   {{80, 300}, wxAUI_DOCK_LEFT},
+        {{60, 300}, wxAUI_DOCK_NONE},    {{880, 300}, wxAUI_DOCK_RIGHT},
+        {{500, 52}, wxAUI_DOCK_TOP},     {{500, 660}, wxAUI_DOCK_BOTTOM},
+        {{500, 300}, wxAUI_DOCK_NONE},   {{131, 300}, wxAUI_DOCK_NONE},
+        // Near a corner, the nearer edge.
+        {{105, 60}, wxAUI_DOCK_LEFT},    {{115, 55}, wxAUI_DOCK_TOP},
+        {{893, 640}, wxAUI_DOCK_RIGHT},
+    };
+    for (const Caso& c : aCasi)
+        EXPECT_EQ(LatoDiAggancio(area, c.pt, 30), c.nLato) << c.pt.x << "," << c.pt.y;
+}
+
 TEST(Barre, LaBarraDellaVistaSiAgganciaASinistra)
 {
     Ripristina();
@@ -101,10 +158,13 @@ TEST(Barre, LaBarraDellaVistaSiAgganciaASinistra)
     EXPECT_EQ(pannello.dock_direction, wxAUI_DOCK_TOP);
     Comando(ID_VISTA_WIREFRAMES);
 
-    pannello.Left().Row(0).Position(0);
-    gestore.Update();
-    LasciaSistemare();
+    // By the gripper along the top row to the window's left edge, then
+    // down along it, a few pixels inside.
+    const wxPoint angolo = f.ClientToScreen(wxPoint(3, 0));
+    const wxPoint presa = Presa(vista);
+    TrascinaIlPuntatore({presa, wxPoint(angolo.x, presa.y), wxPoint(angolo.x, presa.y + 300)});
 
+    EXPECT_FALSE(gestore.GetPane(&vista).IsFloating());
     EXPECT_EQ(gestore.GetPane(&vista).dock_direction, wxAUI_DOCK_LEFT);
     // Upright, left of the view, which keeps the rest of the window.
     const wxRect barra = vista.GetScreenRect();
@@ -124,8 +184,18 @@ TEST(Barre, LaBarraDellaVistaSiAgganciaASinistra)
     EXPECT_EQ(Vista().m_fLarghezzaFinestra, static_cast<float>(canvas.width));
 
     Comando(ID_VISTA_WIREFRAMES);
-    RiportaInAlto(gestore, &vista, 1);
+
+    // Dropped over the view it floats, in a row; from there, back to the
+    // top edge.
+    const wxPoint centro = Vista().GetCanvas()->GetScreenRect().GetPosition() + wxPoint(300, 200);
+    TrascinaIlPuntatore({Presa(vista), centro});
+    EXPECT_TRUE(gestore.GetPane(&vista).IsFloating());
     EXPECT_GT(vista.GetSize().x, 3 * vista.GetSize().y);
+    TrascinaIlPuntatore({Presa(vista), f.ClientToScreen(wxPoint(300, 5))});
+    EXPECT_FALSE(gestore.GetPane(&vista).IsFloating());
+    EXPECT_EQ(gestore.GetPane(&vista).dock_direction, wxAUI_DOCK_TOP);
+    EXPECT_GT(vista.GetSize().x, 3 * vista.GetSize().y);
+    RiportaInAlto(gestore, &vista, 1);
 }
 
 TEST(Disposizione, LaDisposizioneTornaAlRiavvio)
