@@ -1,7 +1,7 @@
 #include "dialogs/Dialogo.h"
 
 #include "app/Nomi.h"
-#include "app/Testi.h"
+#include "model/Testi.h"
 
 #include <wx/accel.h>
 #include <wx/app.h>
