@@ -1,5 +1,6 @@
 // Inserting, editing and deleting furniture through "Attributi" and
 // "Selezione oggetto", driven from the menus with real control events.
+#include "Compila.h"
 #include "Dialoghi.h"
 #include "Risposte.h"
 #include "TestMouseAiuti.h"
@@ -29,21 +30,7 @@ namespace
 {
 // Answers a modal dialog with a function of the test's.
 template <class T>
-class CRisposta : public wxExpectModalBase<T>
-{
-public:
-    explicit CRisposta(std::function<void(T&)> fn) : m_fn(std::move(fn)) {}
-
-protected:
-    int OnInvoked(T* pDlg) const override
-    {
-        m_fn(*pDlg);
-        return pDlg->GetReturnCode();
-    }
-
-private:
-    std::function<void(T&)> m_fn;
-};
+using CRisposta = compila::CCompila<T>;
 
 wxTextCtrl* Edit(wxWindow& dlg, const char* pNome) { return XRCCTRL(dlg, pNome, wxTextCtrl); }
 wxChoice* Elenco(wxWindow& dlg, const char* pNome) { return XRCCTRL(dlg, pNome, wxChoice); }
