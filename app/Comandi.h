@@ -19,6 +19,9 @@ enum : int
     ID_INDICATORE_SELEZIONE = 101,
     ID_BARRA_STRUMENTI = IdComando(59392),
     ID_BARRA_STATO = IdComando(59393),
+    // Exit has an id of its own: the framework's stock exit id would also
+    // bring GTK's stock accelerator Ctrl+Q, a key this program does not have.
+    ID_ESCI = IdComando(57665),
     ID_GUIDA_ARGOMENTI = IdComando(57667),
     ID_GUIDA_CONTESTO = IdComando(57669),
     ID_GUIDA = IdComando(57670),

@@ -1,5 +1,6 @@
 #include "app/LavedoDoc.h"
 
+#include "app/Comandi.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "model/SalvataggioSicuro.h"
@@ -251,7 +252,7 @@ void CLavedoDoc::AggiornaMenuFile()
     if (nPosizione < 0)
     {
         std::size_t nEsci = 0;
-        if (!menu.FindChildItem(wxID_EXIT, &nEsci))
+        if (!menu.FindChildItem(ID_ESCI, &nEsci))
             nPosizione = static_cast<int>(menu.GetMenuItemCount());
         else if (nEsci > 0 && menu.FindItemByPosition(nEsci - 1)->IsSeparator())
             nPosizione = static_cast<int>(nEsci - 1);

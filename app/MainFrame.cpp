@@ -38,7 +38,7 @@ const CTestoComando s_aTesti[] = {
     {wxID_SAVE, "Salva il documento attivo", "Salva"},
     {wxID_SAVEAS, "Salva il documento attivo con un nuovo nome", "Salva con nome"},
     {wxID_FILE1, "Apre questo documento", nullptr},
-    {wxID_EXIT, "Esce dall'applicazione", "Esci"},
+    {ID_ESCI, "Esce dall'applicazione", "Esci"},
     {ID_INSERISCI_SEDIA, "Inserisce nella stanza una sedia o una poltrona", nullptr},
     {ID_INSERISCI_TAVOLO, "Inserisce nella stanza un tavolo", nullptr},
     {ID_INSERISCI_MOBILE, "Inserisce nella stanza un mobile", nullptr},
@@ -148,6 +148,7 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     m_GestoreBarre.GetPane(PANNELLO_BARRA_VISTA).Show();
     m_GestoreBarre.Update();
 
+    Bind(wxEVT_MENU, &CMainFrame::OnEsci, this, ID_ESCI);
     Bind(wxEVT_MENU, &CMainFrame::OnEsci, this, wxID_EXIT);
     Bind(wxEVT_MENU, &CMainFrame::OnGuida, this, ID_GUIDA_ARGOMENTI);
     Bind(wxEVT_MENU, &CMainFrame::OnGuidaIndice, this, ID_GUIDA_INDICE);
@@ -190,7 +191,7 @@ void CMainFrame::CreaMenu()
     // Place of the recent-file list, greyed while the list is empty.
     voce(m_pMenuFile, wxID_FILE1, "Ultimo file usato")->Enable(false);
     m_pMenuFile->AppendSeparator();
-    voce(m_pMenuFile, wxID_EXIT, "&Esci");
+    voce(m_pMenuFile, ID_ESCI, "&Esci");
 
     auto* pOggetto = new wxMenu;
     voce(pOggetto, ID_INSERISCI_SEDIA, "&Sedia o poltrona...");

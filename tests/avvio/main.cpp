@@ -5,6 +5,7 @@
 // ends the run.
 #include "Ambiente.h"
 #include "Risposte.h"
+#include "app/Comandi.h"
 #include "app/LavedoApp.h"
 #include "app/LavedoDoc.h"
 #include "dialogs/ConfermaNuovoDlg.h"
@@ -128,7 +129,7 @@ TEST(Uscita, EsciDopoAverSpostatoUnPezzo)
     Pompa();
     ASSERT_TRUE(Documento().m_bModificato);
 
-    wxCommandEvent esci(wxEVT_MENU, wxID_EXIT);
+    wxCommandEvent esci(wxEVT_MENU, ID_ESCI);
     esci.SetEventObject(&Cornice());
     // One question, answered OK: the room is discarded and the frame goes.
     wxTEST_DIALOG(Cornice().GetEventHandler()->ProcessEvent(esci),

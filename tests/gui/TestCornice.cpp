@@ -68,7 +68,7 @@ TEST(CorniceMenu, VociEScorciatoie)
     EXPECT_TRUE(file.FindItemByPosition(4)->IsSeparator());
     EXPECT_NE(file.FindItem(wxID_FILE1), nullptr);
     const size_t nUltima = file.GetMenuItemCount() - 1;
-    EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), wxID_EXIT);
+    EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), ID_ESCI);
     EXPECT_TRUE(file.FindItemByPosition(nUltima - 1)->IsSeparator());
 
     const wxMenu& inserisci = *barra.GetMenu(1);

@@ -2,6 +2,7 @@
 #include "../model/TestFormatoAMano.h"
 #include "Ambiente.h"
 #include "Risposte.h"
+#include "app/Comandi.h"
 #include "ScenaDiProva.h"
 #include "app/LavedoDoc.h"
 #include "app/Nomi.h"
@@ -411,7 +412,7 @@ TEST(Documento, FileRecentiNelMenuAlPostoDelSegnaposto)
     menu.AppendSeparator();
     menu.Append(wxID_FILE1, "Ultimo file usato");
     menu.AppendSeparator();
-    menu.Append(wxID_EXIT, "&Esci");
+    menu.Append(ID_ESCI, "&Esci");
     doc.CollegaMenuFile(&menu);
     EXPECT_FALSE(menu.IsEnabled(wxID_FILE1));
     EXPECT_EQ(menu.FindItemByPosition(3)->GetItemLabelText(), "Ultimo file usato");
@@ -431,7 +432,7 @@ TEST(Documento, FileRecentiNelMenuAlPostoDelSegnaposto)
         EXPECT_TRUE(menu.FindItemByPosition(3)->GetItemLabel().EndsWith("cinque"));
         EXPECT_TRUE(menu.FindItemByPosition(6)->GetItemLabel().EndsWith("due"));
         EXPECT_TRUE(menu.IsEnabled(wxID_FILE1));
-        EXPECT_EQ(menu.FindItemByPosition(8)->GetId(), wxID_EXIT);
+        EXPECT_EQ(menu.FindItemByPosition(8)->GetId(), ID_ESCI);
 
         // The fourth entry opens "due".
         InviaComando(wxID_FILE4);
