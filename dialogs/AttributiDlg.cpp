@@ -3,7 +3,6 @@
 #include "app/Nomi.h"
 #include "app/SceltaColore.h"
 #include "dialogs/ConfermaEliminaDlg.h"
-#include "dialogs/ErroreImmissioneDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -324,8 +323,7 @@ void CAttributiDlg::OnOK(wxCommandEvent&)
     CValori valori;
     if (!LeggiValori(valori))
     {
-        CErroreImmissioneDlg errore;
-        errore.ShowModal();
+        SegnalaErroreImmissione();
         return;
     }
     COggetto* pOggetto = m_bNuovo ? CreaNuovo(valori) : m_pOggetto;

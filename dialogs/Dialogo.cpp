@@ -1,6 +1,8 @@
 #include "dialogs/Dialogo.h"
 
 #include "app/Nomi.h"
+#include "dialogs/ErroreImmissioneDlg.h"
+#include "model/Oggetto.h"
 #include "model/Testi.h"
 
 #include <wx/accel.h>
@@ -231,6 +233,20 @@ void CDialogo::Termina(int nCodice)
         EndModal(nCodice);
     else
         SetReturnCode(nCodice);
+}
+
+void CDialogo::SegnalaErroreImmissione()
+{
+    CErroreImmissioneDlg errore;
+    errore.ShowModal();
+}
+
+void CDialogo::MostraTipoOggetto(wxStaticText* pEtichetta, const COggetto* pOggetto)
+{
+    if (!pOggetto)
+        return;
+    if (const char* pTipo = NomeTipo(pOggetto->GetCategoria(), pOggetto->GetTipo()))
+        MostraTesto(pEtichetta, NomeInTesto(pTipo));
 }
 
 void CDialogo::MostraTesto(wxStaticText* pEtichetta, const wxString& testo)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class COggetto;
 class wxStaticText;
 class wxTextCtrl;
 
@@ -44,6 +45,13 @@ protected:
     // characters the file's code page can hold ('?' for any other), so
     // what the user sees is what the file keeps.
     void PreparaCampoNome(wxTextCtrl* pEdit);
+
+    // Tells the user a number text was refused ("Errore di immissione");
+    // the calling dialog stays open with the user's texts.
+    static void SegnalaErroreImmissione();
+    // The type label of the choice dialogs: the type name of pOggetto, left
+    // as it is for an object of no known type.
+    void MostraTipoOggetto(wxStaticText* pEtichetta, const COggetto* pOggetto);
 
     // Sets a label that shows a value (a name, a type), widening the label
     // and the dialog when the value needs more room than the template gave.

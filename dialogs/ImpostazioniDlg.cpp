@@ -1,6 +1,5 @@
 #include "dialogs/ImpostazioniDlg.h"
 
-#include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/SceltaColoreFloat.h"
 #include "model/Scena.h"
 #include "view/StatoVista.h"
@@ -132,8 +131,7 @@ void CImpostazioniDlg::OnOK(wxCommandEvent&)
     float aDimensioni[3] = {};
     if (!LeggiDimensioni(aDimensioni))
     {
-        CErroreImmissioneDlg errore;
-        errore.ShowModal();
+        SegnalaErroreImmissione();
         return;
     }
     if (g_pDoc)

@@ -1,7 +1,6 @@
 #include "dialogs/LuciDlg.h"
 
 #include "app/Nomi.h"
-#include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/SceltaColoreFloat.h"
 #include "model/Luci.h"
 #include "model/Scena.h"
@@ -132,8 +131,7 @@ void CLuciDlg::OnOK(wxCommandEvent&)
     float x = 0.0f, y = 0.0f, z = 0.0f;
     if (!LeggiNumero(m_pX, x) || !LeggiNumero(m_pY, y) || !LeggiNumero(m_pZ, z))
     {
-        CErroreImmissioneDlg errore;
-        errore.ShowModal();
+        SegnalaErroreImmissione();
         return;
     }
     // The light may have gone while the dialog was open.

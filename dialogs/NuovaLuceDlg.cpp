@@ -1,7 +1,6 @@
 #include "dialogs/NuovaLuceDlg.h"
 
 #include "app/Nomi.h"
-#include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/TroppeLuciDlg.h"
 #include "model/Luci.h"
 #include "model/Scena.h"
@@ -51,8 +50,7 @@ void CNuovaLuceDlg::OnOK(wxCommandEvent&)
     float x = 0.0f, y = 0.0f, z = 0.0f;
     if (!LeggiNumero(m_pX, x) || !LeggiNumero(m_pY, y) || !LeggiNumero(m_pZ, z))
     {
-        CErroreImmissioneDlg errore;
-        errore.ShowModal();
+        SegnalaErroreImmissione();
         return;
     }
     if (!g_pDoc)

@@ -39,22 +39,14 @@ void CSelezioneDlg::Inizializza()
     for (; pOggetto; oggetti.GetSuccessivo(pOggetto))
         m_pOggetto->Append(NomeInTesto(pOggetto->GetNome()));
     m_pOggetto->SetSelection(0);
-    MostraTipo(Oggetto(0));
-}
-
-void CSelezioneDlg::MostraTipo(const COggetto* pOggetto)
-{
-    if (!pOggetto || !m_pTipo)
-        return;
-    if (const char* pTipo = NomeTipo(pOggetto->GetCategoria(), pOggetto->GetTipo()))
-        MostraTesto(m_pTipo, NomeInTesto(pTipo));
+    MostraTipoOggetto(m_pTipo, Oggetto(0));
 }
 
 void CSelezioneDlg::OnSelchangeOggetto(wxCommandEvent&)
 {
     const int p = m_pOggetto ? m_pOggetto->GetSelection() : wxNOT_FOUND;
     if (p != wxNOT_FOUND)
-        MostraTipo(Oggetto(p));
+        MostraTipoOggetto(m_pTipo, Oggetto(p));
 }
 
 void CSelezioneDlg::OnOK(wxCommandEvent&)

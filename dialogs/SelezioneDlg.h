@@ -15,7 +15,6 @@ public:
 private:
     void Inizializza();
     static COggetto* Oggetto(int nPosizioneElenco);
-    void MostraTipo(const COggetto* pOggetto);
     void OnSelchangeOggetto(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
 

@@ -42,22 +42,14 @@ void CSelezioneMultiplaDlg::Inizializza()
         m_pOggetto->Append(pOggetto ? NomeInTesto(pOggetto->GetNome()) : wxString());
     }
     m_pOggetto->SetSelection(0);
-    MostraTipo(OggettoColpito(0));
-}
-
-void CSelezioneMultiplaDlg::MostraTipo(const COggetto* pOggetto)
-{
-    if (!pOggetto || !m_pTipo)
-        return;
-    if (const char* pTipo = NomeTipo(pOggetto->GetCategoria(), pOggetto->GetTipo()))
-        MostraTesto(m_pTipo, NomeInTesto(pTipo));
+    MostraTipoOggetto(m_pTipo, OggettoColpito(0));
 }
 
 void CSelezioneMultiplaDlg::OnSelchangeOggetto(wxCommandEvent&)
 {
     const int p = m_pOggetto ? m_pOggetto->GetSelection() : wxNOT_FOUND;
     if (p != wxNOT_FOUND)
-        MostraTipo(OggettoColpito(p));
+        MostraTipoOggetto(m_pTipo, OggettoColpito(p));
 }
 
 void CSelezioneMultiplaDlg::OnOK(wxCommandEvent&)

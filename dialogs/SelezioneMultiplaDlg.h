@@ -17,7 +17,6 @@ public:
 
 private:
     void Inizializza();
-    void MostraTipo(const COggetto* pOggetto);
     void OnSelchangeOggetto(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
 
