@@ -62,7 +62,8 @@ const char* const AIUTO_VISTA =
     "Vista della stanza\n\nNella piantina la stanza \u00e8 vista dall'alto: con \"Seleziona\" e "
     "un clic si sceglie un oggetto, che si ruota trascinandolo col tasto sinistro e si sposta "
     "col tasto destro. Nella vista 3D si trascina col tasto sinistro per girare intorno alla "
-    "stanza e col tasto destro per avvicinarsi, allontanarsi o spostarsi di lato.";
+    "stanza e col tasto destro per avvicinarsi, allontanarsi o spostarsi di lato; la "
+    "rotellina avvicina e allontana, le frecce girano intorno alla stanza.";
 const char* const AIUTO_BARRA_STATO =
     "Barra di stato\n\nA sinistra la descrizione del comando sotto il puntatore, poi il nome "
     "dell'oggetto selezionato e gli indicatori di Bloc Maiusc (MA), Bloc Num (NUM) e Bloc "

@@ -104,7 +104,10 @@ bool CLavedoDoc::OnNewDocument()
     const bool bGL = RendiGLCorrente();
     SvuotaScena(bGL);
     if (g_pView)
+    {
         g_pView->m_bLuci = false;
+        g_pView->m_bVistaInterna = false;  // that camera stood in the previous room
+    }
     if (bGL)
         glDisable(GL_LIGHTING);
     ImpostaStanzaPredefinita();
@@ -155,6 +158,7 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     {
         g_pView->m_bLuci = false;
         g_pView->m_bTextures = false;
+        g_pView->m_bVistaInterna = false;
     }
     CentraEAdatta();
     if (bGL)

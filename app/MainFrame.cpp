@@ -50,6 +50,9 @@ const CTestoComando s_aTesti[] = {
     {ID_VISTA_3D, "Visualizza il rendering della stanza", "Vista3D"},
     {ID_VISTA_PIANTINA, "Visualizza la piantina della stanza e gli oggetti contenuti in essa",
      "Piantina"},
+    {ID_VISTA_INTERNO,
+     "Mostra la stanza dall'interno, all'altezza degli occhi, guardando verso la parete Nord",
+     nullptr},
     {ID_VISTA_WIREFRAMES, "Visualizza la scena corrente in wireframes", "Wireframes"},
     {ID_VISTA_ANTIALIASING, "Visualizza la scena corrente con l'antialiasing", "Antialiasing"},
     {ID_VISTA_TEXTURES, "Abilita o disabilita le textures", "Textures"},
@@ -212,6 +215,7 @@ void CMainFrame::CreaMenu()
     auto* pVisualizza = new wxMenu;
     voce(pVisualizza, ID_VISTA_3D, "&Vista 3D", wxITEM_CHECK);
     voce(pVisualizza, ID_VISTA_PIANTINA, "&Piantina", wxITEM_CHECK);
+    voce(pVisualizza, ID_VISTA_INTERNO, "Vista dall'&interno");
     pVisualizza->AppendSeparator();
     voce(pVisualizza, ID_VISTA_WIREFRAMES, "&Wireframes", wxITEM_CHECK);
     voce(pVisualizza, ID_VISTA_ANTIALIASING, "A&ntialiasing", wxITEM_CHECK);
@@ -336,6 +340,8 @@ void CMainFrame::AttaccaVista(wxWindow* pFinestra)
         m_GestoreBarre.AddPane(pFinestra, wxAuiPaneInfo().Name(PANNELLO_VISTA).CentrePane());
         m_GestoreBarre.Update();
         pFinestra->SetHelpText(wxString::FromUTF8(AIUTO_VISTA));
+        // The view's keys work from the start.
+        pFinestra->SetFocus();
     }
     // The document keeps the recent-file list in the File menu.
     if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))

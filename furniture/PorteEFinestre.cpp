@@ -35,7 +35,7 @@ void CPorteEFinestre::SerializeApertura(CArchivio& ar)
 bool CPorteEFinestre::IsPareteVisibile() const
 {
     const CStanza& stanza = g_pDoc->m_Stanza;
-    const int m = stanza.GetPareti();
+    const int m = stanza.GetParetiVisibili();
     if (m == PARETI_TUTTE)
         return true;
     if (m != PARETI_DUE)

@@ -206,11 +206,12 @@ void CStanza::Disegna()
     }
     glEnd();
 
-    if (m_nPareti != PARETI_NESSUNA)
+    const int nPareti = GetParetiVisibili();
+    if (nPareti != PARETI_NESSUNA)
     {
         const bool bPareteTexture = g_pView->m_bTextures && IsTextureValida(m_nTexturePareti);
         ImpostaSuperficie(m_nTexturePareti, m_pColorePareti);
-        if (m_nPareti == PARETI_TUTTE)
+        if (nPareti == PARETI_TUTTE)
             DisegnaQuattroPareti(bPareteTexture);
         else
             DisegnaDuePareti(bPareteTexture);
@@ -219,6 +220,13 @@ void CStanza::Disegna()
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_COLOR_MATERIAL);
     glPolygonMode(GL_FRONT_AND_BACK, static_cast<GLenum>(aModo[0]));
+}
+
+int CStanza::GetParetiVisibili() const
+{
+    if (g_pView && g_pView->IsVistaDallInterno(m_fLarghezza, m_fAltezza, m_fProfondita))
+        return PARETI_TUTTE;
+    return m_nPareti;
 }
 
 void CStanza::DisegnaQuattroPareti(bool bTexture)

@@ -50,6 +50,9 @@ public:
     int GetPrimaParete() const { return m_nPrimaParete; }
     void SetPareti(int n) { m_nPareti = n; }
     int GetPareti() const { return m_nPareti; }
+    // The walls the 3D view shows: the room's choice, or all of them while
+    // the camera looks from inside (the choice itself stays as it is).
+    int GetParetiVisibili() const;
 
     // Store the filter and apply it to all 38 GL textures.
     void SetFiltroMag(unsigned int n);

@@ -27,6 +27,8 @@ CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
     Bind(wxEVT_RIGHT_DOWN, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_RIGHT_UP, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_MOTION, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_MOUSEWHEEL, &CCanvasGL::OnMouse, this);
+    Bind(wxEVT_KEY_DOWN, &CCanvasGL::OnKeyDown, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CCanvasGL::OnCaptureLost, this);
 }
 
@@ -55,9 +57,20 @@ void CCanvasGL::OnSize(wxSizeEvent& event)
 
 void CCanvasGL::OnMouse(wxMouseEvent& event)
 {
+    // The view's keys work once the pointer has been used on it.
+    if (event.ButtonDown() && !HasFocus())
+        SetFocus();
     if (m_pView)
         m_pView->OnMouse(event);
     event.Skip();
+}
+
+void CCanvasGL::OnKeyDown(wxKeyEvent& event)
+{
+    if (m_pView)
+        m_pView->OnKeyDown(event);
+    else
+        event.Skip();
 }
 
 void CCanvasGL::OnCaptureLost(wxMouseCaptureLostEvent&)

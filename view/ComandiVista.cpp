@@ -17,6 +17,7 @@ wxBEGIN_EVENT_TABLE(CLavedoView, wxView)
     EVT_MENU(ID_VISTA_LUCI, CLavedoView::OnLuci)
     EVT_MENU(ID_VISTA_ROTAZIONE, CLavedoView::OnRotazione)
     EVT_MENU(ID_VISTA_CENTRA, CLavedoView::OnCentra)
+    EVT_MENU(ID_VISTA_INTERNO, CLavedoView::OnVistaInterno)
     EVT_MENU(ID_VISTA_SELEZIONA, CLavedoView::OnSeleziona)
     EVT_MENU(ID_VISTA_ELIMINA, CLavedoView::OnElimina)
     EVT_MENU(ID_VISTA_MODIFICA, CLavedoView::OnModifica)
@@ -72,6 +73,7 @@ void CLavedoView::OnVista3D(wxCommandEvent&)
     }
     m_fRotX = 0.0f;
     m_fRotY = 0.0f;
+    m_bVistaInterna = false;
     Ridisegna();
 }
 
@@ -134,6 +136,12 @@ void CLavedoView::OnRotazione(wxCommandEvent&)
 
 void CLavedoView::OnCentra(wxCommandEvent&)
 {
+    CentraTelecamera();
+}
+
+void CLavedoView::CentraTelecamera()
+{
+    m_bVistaInterna = false;
     if (g_pDoc)
     {
         const CStanza& stanza = g_pDoc->m_Stanza;
@@ -144,6 +152,21 @@ void CLavedoView::OnCentra(wxCommandEvent&)
     m_fTraslX = 0.0f;
     m_fTraslY = 0.0f;
     m_fTraslZ = -15.0f;
+    Ridisegna();
+}
+
+void CLavedoView::OnVistaInterno(wxCommandEvent&)
+{
+    if (m_nVista != VISTA_3D)
+        CambiaModo(false);
+    // A running rotation would carry the camera off at once.
+    m_bRotazione = false;
+    m_Timer.Stop();
+    if (g_pDoc)
+    {
+        const CStanza& stanza = g_pDoc->m_Stanza;
+        ImpostaVistaInterna(stanza.GetLarghezza(), stanza.GetAltezza(), stanza.GetProfondita());
+    }
     Ridisegna();
 }
 

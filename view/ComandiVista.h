@@ -28,3 +28,9 @@ enum : int
     // Second id of antialiasing: same handler, in no menu or toolbar.
     ID_VISTA_ANTIALIASING2 = IdComando(32822),
 };
+
+// 3D camera: the room seen from inside, at eye height.
+enum : int
+{
+    ID_VISTA_INTERNO = IdComando(32860),
+};

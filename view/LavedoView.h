@@ -6,6 +6,7 @@
 
 class CCanvasGL;
 class wxGLContext;
+class wxKeyEvent;
 class wxMouseEvent;
 class wxUpdateUIEvent;
 class COggetto;
@@ -37,6 +38,9 @@ public:
     void OnSize(int cx, int cy);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost();
+    // Keys on the GL window: the plan's or the 3D view's, by mode; keys
+    // neither handles go on to the frame.
+    void OnKeyDown(wxKeyEvent& event);
 
     // Mouse buttons and motion in client pixels, y downwards.
     void OnLButtonDown(int x, int y);
@@ -44,6 +48,8 @@ public:
     void OnRButtonDown(int x, int y);
     void OnRButtonUp(int x, int y);
     void OnMouseMove(int x, int y);
+    // The wheel moves the 3D camera along its line of sight.
+    void OnRotellina(const wxMouseEvent& event);
     // The automatic rotation step of the 10 ms timer.
     void OnTimer(wxTimerEvent& event);
     bool IsRotazioneAttiva() const { return m_Timer.IsRunning(); }
@@ -80,6 +86,9 @@ private:
     void SpostaOggetto(COggetto& oggetto, int x, int y);
     void CatturaMouse();
     void RilasciaMouse();
+    // Keys (view/TastiVista.cpp); true when the key was used.
+    bool TastoPiantina(wxKeyEvent& event);
+    bool Tasto3D(wxKeyEvent& event);
     // Hit resolution of a pick (view/Selezione.cpp).
     void RisolviColpi();
 
@@ -93,6 +102,8 @@ private:
     void OnLuci(wxCommandEvent& event);
     void OnRotazione(wxCommandEvent& event);
     void OnCentra(wxCommandEvent& event);
+    void CentraTelecamera();
+    void OnVistaInterno(wxCommandEvent& event);
     void OnSeleziona(wxCommandEvent& event);
     void OnElimina(wxCommandEvent& event);
     void OnModifica(wxCommandEvent& event);

@@ -34,6 +34,8 @@ void CLavedoView::OnMouse(wxMouseEvent& event)
         OnRButtonUp(x, y);
     else if (tipo == wxEVT_MOTION)
         OnMouseMove(x, y);
+    else if (tipo == wxEVT_MOUSEWHEEL)
+        OnRotellina(event);
 }
 
 void CLavedoView::OnCaptureLost()

@@ -45,6 +45,23 @@ public:
     // window or room keeps the scale finite and positive.
     void ApplicaRegolaScala(float fLarghezzaStanza, float fProfonditaStanza);
 
+    // Camera moves of the wheel, the keys and the view from inside. None of
+    // them changes the room.
+    // Along the line of sight, as a vertical right-button drag: positive is
+    // nearer.
+    void AvvicinaTelecamera(float fMetri) { m_fTraslZ += fMetri; }
+    // Yaw and pitch by whole steps; each angle carries its remainder round
+    // and stays within 0 to 360, the range of the mouse orbit.
+    void RuotaTelecamera(float fImbardata, float fBeccheggio);
+    // Eye height, 0.30 m inside the middle of the south wall, level,
+    // looking north; the room stays centred, so orbits still turn about it.
+    void ImpostaVistaInterna(float W, float H, float D);
+    // Where the camera stands, in GL axes (x across, y up, z along the depth).
+    void PosizioneTelecamera(float aPosizione[3]) const;
+    // The view from inside is on and the camera is still within the walls:
+    // the room then shows all of them, whatever its own choice.
+    bool IsVistaDallInterno(float W, float H, float D) const;
+
     // Asks for a repaint of the whole client area without erasing.
     virtual void Ridisegna() {}
     // Makes the view's GL context current for GL calls made outside the
@@ -91,7 +108,14 @@ public:
     int m_aViewport[4] = {};
     bool m_bOggettoSelezionato = false;
     bool m_bSelezioneLuce = false;
+    // Set by "Vista dall'interno"; cleared by the commands that put the
+    // camera back outside and when another room is loaded.
+    bool m_bVistaInterna = false;
 };
+
+// The camera of the view from inside, in metres.
+constexpr float ALTEZZA_OCCHI = 1.60f;
+constexpr float DISTANZA_DALLA_PARETE = 0.30f;
 
 // The one view of the program.
 extern CStatoVista* g_pView;

@@ -63,6 +63,8 @@ void Stanza(CScena& s, float W, float D, float H, int nPareti, int nPavimento)
     s.m_Stanza.SetAltezza(H);
     s.m_Stanza.SetTexturePareti(nPareti);
     s.m_Stanza.SetTexturePavimento(nPavimento);
+    // Two walls: switching to 3D shows the furniture at once.
+    s.m_Stanza.SetPareti(PARETI_DUE);
 }
 
 void Soggiorno(CScena& s)
