@@ -109,7 +109,7 @@ void Stampa(wxWindow* pPadre)
     if (stampante.Print(pPadre, &stampa, true))
         DatiPagina().SetPrintData(stampante.GetPrintDialogData().GetPrintData());
     else if (wxPrinter::GetLastError() == wxPRINTER_ERROR)
-        MostraErroreFile("La stampa non \u00e8 riuscita" +
+        MostraErroreFile(wxString::FromUTF8("La stampa non è riuscita") +
                          (stampa.GetErrore().empty() ? wxString(".") : ": " + stampa.GetErrore()));
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <gl2ps.h>
 #include <wx/filename.h>
 #include <wx/image.h>
@@ -50,7 +51,8 @@ wxString Estensione(const wxString& percorso)
     return wxFileName(percorso).GetExt().Lower();
 }
 
-// PDF strings take ( ) \ escaped and Latin-1 bytes; SVG text takes XML.
+// SVG text takes XML; PDF strings take ( ) \ escaped, in the Mac Roman
+// encoding gl2ps declares for its fonts.
 std::string TestoPerFormato(const wxString& testo, bool bSvg)
 {
     std::string s;
@@ -66,12 +68,26 @@ std::string TestoPerFormato(const wxString& testo, bool bSvg)
             }
         return s;
     }
-    const wxCharBuffer latino = testo.mb_str(wxConvISO8859_1);
-    for (const char* p = latino.data(); p && *p; ++p)
+    // Bytes 0x80 to 0xFF of Mac Roman; what it lacks becomes '?'.
+    static const wchar_t s_aMacRoman[] =
+        L"\u00C4\u00C5\u00C7\u00C9\u00D1\u00D6\u00DC\u00E1\u00E0\u00E2\u00E4\u00E3\u00E5\u00E7\u00E9\u00E8"
+        L"\u00EA\u00EB\u00ED\u00EC\u00EE\u00EF\u00F1\u00F3\u00F2\u00F4\u00F6\u00F5\u00FA\u00F9\u00FB\u00FC"
+        L"\u2020\u00B0\u00A2\u00A3\u00A7\u2022\u00B6\u00DF\u00AE\u00A9\u2122\u00B4\u00A8\u2260\u00C6\u00D8"
+        L"\u221E\u00B1\u2264\u2265\u00A5\u00B5\u2202\u2211\u220F\u03C0\u222B\u00AA\u00BA\u03A9\u00E6\u00F8"
+        L"\u00BF\u00A1\u00AC\u221A\u0192\u2248\u2206\u00AB\u00BB\u2026\u00A0\u00C0\u00C3\u00D5\u0152\u0153"
+        L"\u2013\u2014\u201C\u201D\u2018\u2019\u00F7\u25CA\u00FF\u0178\u2044\u20AC\u2039\u203A\uFB01\uFB02"
+        L"\u2021\u00B7\u201A\u201E\u2030\u00C2\u00CA\u00C1\u00CB\u00C8\u00CD\u00CE\u00CF\u00CC\u00D3\u00D4"
+        L"\uF8FF\u00D2\u00DA\u00DB\u00D9\u0131\u02C6\u02DC\u00AF\u02D8\u02D9\u02DA\u00B8\u02DD\u02DB\u02C7";
+    for (const wxUniChar c : testo)
     {
-        if (*p == '(' || *p == ')' || *p == '\\')
+        const wchar_t w = static_cast<wchar_t>(c.GetValue());
+        const wchar_t* p = std::wcschr(s_aMacRoman, w);
+        const char b = w < 0x80 ? static_cast<char>(w)
+                       : p && w ? static_cast<char>(0x80 + (p - s_aMacRoman))
+                                : '?';
+        if (b == '(' || b == ')' || b == '\\')
             s += '\\';
-        s += *p;
+        s += b;
     }
     return s;
 }
@@ -97,7 +113,7 @@ bool Impagina(double fLarghezzaFoglio, double fAltezzaFoglio, int nScala, float 
     const double ah = fAltezzaFoglio - 2 * MARGINE - DIDASCALIA - QUOTA;
     if (!(W > 0 && D > 0 && aw > 0 && ah > 0))
     {
-        errore = "Il foglio è troppo piccolo per la piantina.";
+        errore = wxString::FromUTF8("Il foglio è troppo piccolo per la piantina.");
         return false;
     }
     if (nScala <= 0)  // the largest whole scale that fits
@@ -114,7 +130,7 @@ bool Impagina(double fLarghezzaFoglio, double fAltezzaFoglio, int nScala, float 
         const wxString consiglio =
             pProssima != std::end(s_aScale)
                 ? wxString::Format("scegliere la scala 1:%d", *pProssima)
-                : wxString("scegliere un foglio più grande o \"Adatta al foglio\"");
+                : wxString::FromUTF8("scegliere un foglio più grande o \"Adatta al foglio\"");
         errore = wxString::Format("La stanza (%s x %s) non entra nel foglio in scala 1:%d: %s.",
                                   Metri(W), Metri(D), nScala, consiglio);
         return false;
@@ -142,7 +158,7 @@ std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
     scritte.push_back({pagina.fX - QUOTA / 2 + 1.2, pagina.fY + pagina.fProfondita / 2, 9, 90,
                        true, Metri(D)});
     scritte.push_back({MARGINE, MARGINE + DIDASCALIA / 2 - 1.5, 10, 0, false,
-                       wxString::Format("%s  -  Scala 1:%d", nomeFile, pagina.nScala)});
+                       wxString::Format("%s - Scala 1:%d", nomeFile, pagina.nScala)});
 
     // Each footprint is drawn in feedback mode, in tenths of a millimetre:
     // its name goes to the middle of what it covers, whatever its shape.
@@ -230,7 +246,7 @@ bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, i
     }
     if (!CodificaPng(rgb, w, h, png))
     {
-        Errore(errore, percorso, "la codifica PNG non è riuscita");
+        Errore(errore, percorso, wxString::FromUTF8("la codifica PNG non è riuscita"));
         return false;
     }
     return Scrivi(percorso, png, errore);
@@ -345,7 +361,7 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
     vista.m_nVista = nVista;
     if (nEsito != GL2PS_SUCCESS)
     {
-        Errore(errore, percorso, "il disegno vettoriale non è riuscito");
+        Errore(errore, percorso, wxString::FromUTF8("il disegno vettoriale non è riuscito"));
         return false;
     }
     return Scrivi(percorso, dati, errore);

@@ -139,6 +139,7 @@ bool CLavedoApp::AvviaRigaComando()
     InizializzaGlut();
     g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
     CreaDocumento();
+    static_cast<CGestoreDocumenti*>(m_pGestore)->m_bSenzaRecenti = true;
     // The view needs a frame to live in; it is never shown.
     SetTopWindow(new wxFrame(nullptr, wxID_ANY, "Lavedo98"));
     if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW) || !GetLavedoView())

@@ -90,7 +90,7 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
                 o.stanza = s;
             else
             {
-                errore = wxString::Format("Argomento in più: \"%s\".", s);
+                errore = wxString::Format(wxString::FromUTF8("Argomento in più: \"%s\"."), s);
                 return false;
             }
         }
@@ -148,7 +148,8 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
     }
     if (estensione != "png" && (o.nVista == VISTA_3D || bDimensione))
     {
-        errore = "La piantina in PDF o SVG non ha --vista 3d né --dimensione: esportare in .png.";
+        errore = wxString::FromUTF8(
+            "La piantina in PDF o SVG non ha --vista 3d né --dimensione: esportare in .png.");
         return false;
     }
     return true;
