@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -46,9 +47,18 @@ int main(int argc, char** argv)
     const std::string programma = std::string(argv[0]).substr(0, std::string(argv[0]).rfind('/') + 1) + "lavedo";
     const std::string comando = "'" + programma + "' --miniatura esempi/soggiorno.lav '" +
                                 cartella + "/miniatura.png' 256";
+    rusage prima{}, dopo{};
+    getrusage(RUSAGE_CHILDREN, &prima);
     const double fMiniatura = misura::MedianaMicrosecondi(
         [&] { bRiuscito &= std::system(comando.c_str()) == 0; }, 5, 1);
+    getrusage(RUSAGE_CHILDREN, &dopo);
     misura::Stampa("thumbnail 256 px of soggiorno.lav, whole process", fMiniatura);
+    // On a shared machine the wall time waits for the processor: the
+    // processor time of one run says what the run itself costs.
+    auto us = [](const timeval& t) { return t.tv_sec * 1e6 + t.tv_usec; };
+    misura::Stampa("  its processor time (user + system), mean",
+                   (us(dopo.ru_utime) + us(dopo.ru_stime) - us(prima.ru_utime) -
+                    us(prima.ru_stime)) / 6);
     std::printf("targets: PNG <= 1000000 us, PDF <= 500000 us, thumbnail <= 500000 us: %s\n",
                 fPng <= 1e6 && fPdf <= 5e5 && fMiniatura <= 5e5 ? "met" : "MISSED");
     std::system(("rm -rf '" + cartella + "'").c_str());
