@@ -310,9 +310,7 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
         return false;
     }
-    const int nVista = vista.m_nVista;
-    vista.m_nVista = VISTA_PIANTINA;
-    vista.InizializzaGL();
+    fuori.ImpostaVista(vista, VISTA_PIANTINA);
     const std::vector<CScritta> scritte = Scritte(vista, pagina, nomeFile);
 
     // One unit of the drawing is one point of the page.
@@ -358,7 +356,6 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         dati.assign(pMemoria, pMemoria + nMemoria);
         std::free(pMemoria);
     }
-    vista.m_nVista = nVista;
     if (nEsito != GL2PS_SUCCESS)
     {
         Errore(errore, percorso, wxString::FromUTF8("il disegno vettoriale non è riuscito"));

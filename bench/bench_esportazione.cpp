@@ -27,6 +27,15 @@ int main(int argc, char** argv)
     v.m_bLuci = v.m_bTextures = true;
     wxString errore;
     bool bRiuscito = true;
+    // On a shared machine the wall time also waits for the processor: the
+    // processor time (all threads, user + system) says what the work costs.
+    auto processore = [](int nChi) {
+        rusage r{};
+        getrusage(nChi, &r);
+        return r.ru_utime.tv_sec * 1e6 + r.ru_utime.tv_usec + r.ru_stime.tv_sec * 1e6 +
+               r.ru_stime.tv_usec;
+    };
+    double fInizio = processore(RUSAGE_SELF);
     const double fPng = misura::MedianaMicrosecondi(
         [&] {
             bRiuscito &= esportazione::EsportaImmagine(v, cartella + "/piena.png", VISTA_3D, 1920,
@@ -34,6 +43,8 @@ int main(int argc, char** argv)
         },
         5, 1);
     misura::Stampa("PNG 1920 x 1080, 3D, fullest room", fPng);
+    misura::Stampa("  its processor time, mean", (processore(RUSAGE_SELF) - fInizio) / 6);
+    fInizio = processore(RUSAGE_SELF);
     const double fPdf = misura::MedianaMicrosecondi(
         [&] {
             esportazione::COpzioniPiantina opzioni;
@@ -43,22 +54,16 @@ int main(int argc, char** argv)
         },
         5, 1);
     misura::Stampa("PDF plan, fullest room", fPdf);
+    misura::Stampa("  its processor time, mean", (processore(RUSAGE_SELF) - fInizio) / 6);
     // The thumbnailer as a file manager runs it: a process of its own.
     const std::string programma = std::string(argv[0]).substr(0, std::string(argv[0]).rfind('/') + 1) + "lavedo";
     const std::string comando = "'" + programma + "' --miniatura esempi/soggiorno.lav '" +
                                 cartella + "/miniatura.png' 256";
-    rusage prima{}, dopo{};
-    getrusage(RUSAGE_CHILDREN, &prima);
+    fInizio = processore(RUSAGE_CHILDREN);
     const double fMiniatura = misura::MedianaMicrosecondi(
         [&] { bRiuscito &= std::system(comando.c_str()) == 0; }, 5, 1);
-    getrusage(RUSAGE_CHILDREN, &dopo);
     misura::Stampa("thumbnail 256 px of soggiorno.lav, whole process", fMiniatura);
-    // On a shared machine the wall time waits for the processor: the
-    // processor time of one run says what the run itself costs.
-    auto us = [](const timeval& t) { return t.tv_sec * 1e6 + t.tv_usec; };
-    misura::Stampa("  its processor time (user + system), mean",
-                   (us(dopo.ru_utime) + us(dopo.ru_stime) - us(prima.ru_utime) -
-                    us(prima.ru_stime)) / 6);
+    misura::Stampa("  its processor time, mean", (processore(RUSAGE_CHILDREN) - fInizio) / 6);
     std::printf("targets: PNG <= 1000000 us, PDF <= 500000 us, thumbnail <= 500000 us: %s\n",
                 fPng <= 1e6 && fPdf <= 5e5 && fMiniatura <= 5e5 ? "met" : "MISSED");
     std::system(("rm -rf '" + cartella + "'").c_str());

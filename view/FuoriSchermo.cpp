@@ -89,6 +89,13 @@ void CFuoriSchermo::Libera()
 {
     if (!m_pContesto)
         return;
+    if (m_pVista)
+    {
+        glDeleteTextures(NUMERO_TEXTURE, g_aTexture);
+        std::memcpy(g_aTexture, m_aTextureFinestra, sizeof m_aTextureFinestra);
+        m_pVista->m_nVista = m_nVistaFinestra;
+        m_pVista = nullptr;
+    }
     if (m_nFramebuffer)
     {
         s_Fbo.pDeleteFramebuffers(1, &m_nFramebuffer);
@@ -165,6 +172,20 @@ bool CFuoriSchermo::Prepara(int w, int h, std::string& errore)
     return true;
 }
 
+void CFuoriSchermo::ImpostaVista(CLavedoView& vista, int nVista)
+{
+    if (!m_pVista)
+    {
+        // This context makes its own texture names: the window's are kept.
+        static_assert(sizeof m_aTextureFinestra == sizeof g_aTexture, "one name per texture");
+        std::memcpy(m_aTextureFinestra, g_aTexture, sizeof m_aTextureFinestra);
+        m_nVistaFinestra = vista.m_nVista;
+        m_pVista = &vista;
+    }
+    vista.m_nVista = nVista;
+    vista.InizializzaGL();
+}
+
 bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
                             std::vector<std::uint8_t>& rgb, std::string& errore,
                             const float* pPianta, bool bCarta)
@@ -172,13 +193,7 @@ bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
     const int tw = std::min(w, LATO_TASSELLO), th = std::min(h, LATO_TASSELLO);
     if (!Prepara(tw, th, errore))
         return false;
-    // The texture names of the window's context are kept aside: this
-    // context makes its own.
-    unsigned int aTextureFinestra[NUMERO_TEXTURE];
-    std::memcpy(aTextureFinestra, g_aTexture, sizeof aTextureFinestra);
-    const int nVistaFinestra = vista.m_nVista;
-    vista.m_nVista = nVista;
-    vista.InizializzaGL();
+    ImpostaVista(vista, nVista);
     if (bCarta)
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 
@@ -199,9 +214,6 @@ bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
                             static_cast<std::size_t>(nColonne) * 3);
             }
         }
-    glDeleteTextures(NUMERO_TEXTURE, g_aTexture);
-    std::memcpy(g_aTexture, aTextureFinestra, sizeof aTextureFinestra);
-    vista.m_nVista = nVistaFinestra;
     Libera();
     return true;
 }

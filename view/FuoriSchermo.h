@@ -30,6 +30,11 @@ public:
     // reason when the system has no such context.
     bool Prepara(int w, int h, std::string& errore);
 
+    // Sets the view up in this context, in display mode nVista: its GL
+    // defaults, textures, lights and toggles. The window's texture names and
+    // display mode come back when the context is released.
+    void ImpostaVista(CLavedoView& vista, int nVista);
+
     // The view in display mode nVista as a w x h picture, rows top first,
     // three bytes a pixel: the view's own paint with its camera, toggles,
     // textures and lights, set up afresh in this context. pPianta as in
@@ -44,6 +49,9 @@ private:
     void* m_pContesto = nullptr;
     unsigned int m_nFramebuffer = 0;
     unsigned int m_aRenderbuffer[2] = {0, 0};
+    CLavedoView* m_pVista = nullptr;  // set up here by ImpostaVista
+    int m_nVistaFinestra = 0;
+    unsigned int m_aTextureFinestra[38] = {};
     // The context current before, restored at the end: GLX or EGL.
     void* m_pGlxDisplay = nullptr;
     unsigned long m_nGlxDrawable = 0, m_nGlxLettura = 0;
