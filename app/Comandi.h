@@ -33,7 +33,14 @@ enum : int
     ID_MODIFICA_INCOLLA = IdComando(57637),
     ID_MODIFICA_ANNULLA = IdComando(57643),
     ID_RIQUADRO_SUCCESSIVO = IdComando(57680),
-    ID_RIQUADRO_PRECEDENTE = 57681
+    ID_RIQUADRO_PRECEDENTE = 57681,
+
+    // Pictures, plans to scale and printing (File menu).
+    ID_FILE_ESPORTA_IMMAGINE = IdComando(32850),
+    ID_FILE_ESPORTA_PIANTINA = IdComando(32851),
+    ID_FILE_STAMPA = IdComando(57607),
+    ID_FILE_ANTEPRIMA = IdComando(57609),
+    ID_FILE_IMPOSTA_PAGINA = IdComando(57605)
 };
 
 // The status-bar prompt and the tooltip of a command, or null texts for a

@@ -17,6 +17,14 @@ public:
     // The recent-file list from and to the settings.
     void CaricaRecenti(wxConfigBase& config);
     void SalvaRecenti(wxConfigBase& config);
+    // The command line's exports read rooms without adding them to the
+    // recent files (ours or the desktop's).
+    void AddFileToHistory(const wxString& percorso) override
+    {
+        if (!m_bSenzaRecenti)
+            wxDocManager::AddFileToHistory(percorso);
+    }
+    bool m_bSenzaRecenti = false;
 
 protected:
     wxFileHistory* OnCreateFileHistory() override;

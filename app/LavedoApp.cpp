@@ -6,11 +6,13 @@
 #include "app/GestoreDocumenti.h"
 #include "app/LavedoDoc.h"
 #include "app/MainFrame.h"
+#include "app/RigaComando.h"
 #include "model/Texture.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 
 #include <GL/freeglut.h>
+#include <cstdio>
 #include <wx/config.h>
 #include <wx/filesys.h>
 #include <wx/fs_arc.h>
@@ -69,6 +71,8 @@ wxString CLavedoApp::MessaggioTextureMancanti()
 
 bool CLavedoApp::OnInit()
 {
+    if (argc > 1 && argv[1].StartsWith("--"))
+        return AvviaRigaComando();
     SetVendorName("Local AppWizard-Generated Applications");
     SetAppName("Lavedo");
     SetAppDisplayName("Lavedo98");
@@ -80,10 +84,7 @@ bool CLavedoApp::OnInit()
     // the room then reads the textures installed with the program.
     g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
 
-    m_pGestore = new CGestoreDocumenti;
-    new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
-                      "Lavedo Document", CLASSINFO(CLavedoDoc), CLASSINFO(CLavedoView));
-    m_pGestore->SetMaxDocsOpen(1);
+    CreaDocumento();
     auto* pGestore = static_cast<CGestoreDocumenti*>(m_pGestore);
     if (wxConfigBase* pConfig = wxConfigBase::Get())
         pGestore->CaricaRecenti(*pConfig);
@@ -106,9 +107,65 @@ bool CLavedoApp::OnInit()
     return true;
 }
 
+void CLavedoApp::CreaDocumento()
+{
+    m_pGestore = new CGestoreDocumenti;
+    new wxDocTemplate(m_pGestore, "Lavedo98", "*", "", "", "Lavedo98.Document",
+                      "Lavedo Document", CLASSINFO(CLavedoDoc), CLASSINFO(CLavedoView));
+    m_pGestore->SetMaxDocsOpen(1);
+}
+
+bool CLavedoApp::AvviaRigaComando()
+{
+    m_bRigaComando = true;
+    COpzioniRiga opzioni;
+    wxString errore;
+    wxArrayString argomenti = argv.GetArguments();
+    argomenti.RemoveAt(0);
+    if (!LeggiRigaComando(argomenti, opzioni, errore))
+    {
+        std::fprintf(stderr, "lavedo: %s\n", static_cast<const char*>(errore.utf8_str()));
+        m_nUscita = 2;
+        return true;
+    }
+    if (opzioni.nModo == COpzioniRiga::AIUTO)
+    {
+        std::fputs(TESTO_AIUTO, stdout);
+        return true;
+    }
+    // Settings and recent files stay as they are: nothing is written there.
+    wxConfigBase::DontCreateOnDemand();
+    InizializzaRisorse();
+    InizializzaGlut();
+    g_sCartellaTextureInstallate = std::string(CartellaDati().fn_str());
+    CreaDocumento();
+    static_cast<CGestoreDocumenti*>(m_pGestore)->m_bSenzaRecenti = true;
+    // The view needs a frame to live in; it is never shown.
+    SetTopWindow(new wxFrame(nullptr, wxID_ANY, "Lavedo98"));
+    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW) || !GetLavedoView())
+    {
+        std::fputs("lavedo: impossibile preparare il documento.\n", stderr);
+        m_nUscita = 1;
+        return true;
+    }
+    m_nUscita = EseguiRigaComando(opzioni);
+    return true;
+}
+
+int CLavedoApp::OnRun()
+{
+    if (m_bRigaComando)
+    {
+        if (wxWindow* pFinestra = GetTopWindow())
+            pFinestra->Destroy();
+        return m_nUscita;
+    }
+    return wxApp::OnRun();
+}
+
 int CLavedoApp::OnExit()
 {
-    if (wxConfigBase* pConfig = wxConfigBase::Get())
+    if (wxConfigBase* pConfig = m_bRigaComando ? nullptr : wxConfigBase::Get())
         if (m_pGestore)
             static_cast<CGestoreDocumenti*>(m_pGestore)->SalvaRecenti(*pConfig);
     delete m_pGestore;

@@ -10,6 +10,7 @@ class CLavedoApp : public wxApp
 {
 public:
     bool OnInit() override;
+    int OnRun() override;
     int OnExit() override;
 
     // Shows, once, which texture files could not be read.
@@ -17,6 +18,13 @@ public:
 
 private:
     void OnAppAbout(wxCommandEvent& event);
+    // `lavedo --esporta ...`, `--miniatura`, `--help`: the work is done
+    // here, with no window shown, and OnRun only hands back the status.
+    bool AvviaRigaComando();
+    void CreaDocumento();
+
+    bool m_bRigaComando = false;
+    int m_nUscita = 0;
 
     wxDocManager* m_pGestore = nullptr;
 

@@ -4,6 +4,7 @@
 #include "app/BarraStrumenti.h"
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
+#include "app/ComandiEsportazione.h"
 #include "app/Disposizione.h"
 #include "app/Guida.h"
 #include "app/Icona.h"
@@ -37,6 +38,14 @@ const CTestoComando s_aTesti[] = {
     {wxID_OPEN, "Apre un documento esistente", "Apri"},
     {wxID_SAVE, "Salva il documento attivo", "Salva"},
     {wxID_SAVEAS, "Salva il documento attivo con un nuovo nome", "Salva con nome"},
+    {ID_FILE_ESPORTA_IMMAGINE, "Salva un'immagine PNG della vista 3D o della piantina",
+     nullptr},
+    {ID_FILE_ESPORTA_PIANTINA, "Salva la piantina in scala come documento PDF o disegno SVG",
+     nullptr},
+    {ID_FILE_STAMPA, "Stampa la piantina in scala", "Stampa"},
+    {ID_FILE_ANTEPRIMA, "Mostra la pagina come sar\xC3\xA0 stampata", nullptr},
+    {ID_FILE_IMPOSTA_PAGINA, "Sceglie il foglio, l'orientamento e i margini della stampa",
+     nullptr},
     {wxID_FILE1, "Apre questo documento", nullptr},
     {ID_ESCI, "Esce dall'applicazione", "Esci"},
     {ID_INSERISCI_SEDIA, "Inserisce nella stanza una sedia o una poltrona", nullptr},
@@ -172,6 +181,16 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_MENU, &CMainFrame::OnModificaLuce, this, ID_MODIFICA_LUCE);
     Bind(wxEVT_MENU, &CMainFrame::OnImpostazioni, this, ID_IMPOSTAZIONI);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::EsportaImmagine(this); },
+         ID_FILE_ESPORTA_IMMAGINE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::EsportaPiantina(this); },
+         ID_FILE_ESPORTA_PIANTINA);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::Stampa(this); },
+         ID_FILE_STAMPA);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::Anteprima(this); },
+         ID_FILE_ANTEPRIMA);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::ImpostaPagina(this); },
+         ID_FILE_IMPOSTA_PAGINA);
 }
 
 CMainFrame::~CMainFrame()
@@ -190,6 +209,12 @@ void CMainFrame::CreaMenu()
     voce(m_pMenuFile, wxID_OPEN, "&Apri...\tCtrl+A");
     voce(m_pMenuFile, wxID_SAVE, "&Salva\tCtrl+S");
     voce(m_pMenuFile, wxID_SAVEAS, "Sa&lva con nome...");
+    voce(m_pMenuFile, ID_FILE_ESPORTA_IMMAGINE, "Esporta &immagine...");
+    voce(m_pMenuFile, ID_FILE_ESPORTA_PIANTINA, "Esporta &piantina...");
+    m_pMenuFile->AppendSeparator();
+    voce(m_pMenuFile, ID_FILE_STAMPA, "&Stampa...\tCtrl+P");
+    voce(m_pMenuFile, ID_FILE_ANTEPRIMA, "Anteprima di s&tampa");
+    voce(m_pMenuFile, ID_FILE_IMPOSTA_PAGINA, "&Imposta pagina...");
     m_pMenuFile->AppendSeparator();
     // Place of the recent-file list, greyed while the list is empty.
     voce(m_pMenuFile, wxID_FILE1, "Ultimo file usato")->Enable(false);
@@ -317,6 +342,7 @@ void CMainFrame::CreaAcceleratori()
         {wxACCEL_CTRL, 'N', wxID_NEW},
         {wxACCEL_CTRL, 'A', wxID_OPEN},
         {wxACCEL_CTRL, 'S', wxID_SAVE},
+        {wxACCEL_CTRL, 'P', ID_FILE_STAMPA},
         {wxACCEL_CTRL, 'Z', ID_MODIFICA_ANNULLA},
         {wxACCEL_ALT, WXK_BACK, ID_MODIFICA_ANNULLA},
         {wxACCEL_CTRL, 'X', ID_MODIFICA_TAGLIA},

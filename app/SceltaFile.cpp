@@ -2,6 +2,7 @@
 
 #include "app/Cartelle.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/config.h>
 #include <wx/filedlg.h>
@@ -13,6 +14,7 @@ namespace scelta_file
 std::function<wxString()> g_fnAprire;
 std::function<wxString(const wxString&)> g_fnSalvare;
 std::function<void(const wxString&)> g_fnErrore;
+std::function<wxString(const wxString&, const wxString&, const wxString&)> g_fnEsportare;
 }  // namespace scelta_file
 
 const char* const FILTRO_FILE = "Stanze di Lavedo98 (*.lav)|*.lav|Tutti i file (*)|*";
@@ -78,6 +80,27 @@ wxString ScegliFileDaSalvare(const wxString& nomeProposto)
     }
     RicordaCartella(percorso);
     return percorso;
+}
+
+wxString ScegliFileDaEsportare(const wxString& titolo, const wxString& filtro,
+                               const wxString& nomeProposto)
+{
+    if (scelta_file::g_fnEsportare)
+        return scelta_file::g_fnEsportare(titolo, filtro, nomeProposto);
+    wxFileDialog dlg(wxTheApp->GetTopWindow(), titolo, CartellaIniziale(), nomeProposto, filtro,
+                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dlg.ShowModal() != wxID_OK)
+        return wxEmptyString;
+    wxFileName percorso(dlg.GetPath());
+    if (!percorso.HasExt())
+    {
+        // "Immagini PNG (*.png)|*.png": the pattern of the chosen filter.
+        const wxArrayString parti = wxSplit(filtro, '|');
+        const size_t n = 2 * static_cast<size_t>(std::max(0, dlg.GetFilterIndex())) + 1;
+        if (n < parti.size())
+            percorso.SetExt(parti[n].AfterLast('.'));
+    }
+    return percorso.GetFullPath();
 }
 
 void MostraErroreFile(const wxString& messaggio)

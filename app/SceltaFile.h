@@ -11,6 +11,11 @@ namespace scelta_file
 extern std::function<wxString()> g_fnAprire;
 extern std::function<wxString(const wxString& nomeProposto)> g_fnSalvare;
 extern std::function<void(const wxString& messaggio)> g_fnErrore;
+// The export chooser: its title, filter and proposed name; the answer is a
+// path with its extension.
+extern std::function<wxString(const wxString& titolo, const wxString& filtro,
+                              const wxString& nomeProposto)>
+    g_fnEsportare;
 }  // namespace scelta_file
 
 // The filters of both file dialogs: rooms first, then every file.
@@ -26,5 +31,10 @@ wxString ScegliFileDaAprire();
 // The path is the name typed, with no extension added; its folder is
 // remembered.
 wxString ScegliFileDaSalvare(const wxString& nomeProposto);
+// The target of an export, from a save dialog titled titolo with the
+// filter filtro ("Immagini PNG (*.png)|*.png|..."): a name typed without an
+// extension takes the chosen filter's; empty when cancelled.
+wxString ScegliFileDaEsportare(const wxString& titolo, const wxString& filtro,
+                               const wxString& nomeProposto);
 // Tells the user what went wrong with a file (modal error box).
 void MostraErroreFile(const wxString& messaggio);

@@ -8,6 +8,7 @@ set(LAVEDO_RADICE "${DESTDIR}${PREFIX}")
 set(LAVEDO_FILE
   bin/lavedo
   share/applications/lavedo98.desktop
+  share/thumbnailers/lavedo98.thumbnailer
   share/mime/packages/lavedo98.xml)
 foreach(lato 16 22 24 32 48 64 128 256)
   list(APPEND LAVEDO_FILE share/icons/hicolor/${lato}x${lato}/apps/lavedo98.png)

@@ -1,6 +1,7 @@
 # What `make install` puts under PREFIX: the program, its data folder
 # (share/lavedo98: textures, sample rooms, help book), the desktop entry,
-# the icon in the hicolor theme and the room files' MIME type.
+# the icon in the hicolor theme, the room files' MIME type and the file
+# managers' thumbnailer entry for it.
 # Needs the targets lavedo and guida (cmake/Guida.cmake).
 
 # The icon theme tree, drawn by the program's own icon code.
@@ -28,7 +29,11 @@ install(CODE "
   set(LAVEDO_SORGENTE \"${CMAKE_SOURCE_DIR}/resources/desktop/lavedo98.desktop.in\")
   set(LAVEDO_GENERATO \"${CMAKE_BINARY_DIR}/lavedo98.desktop\")
   include(\"${CMAKE_SOURCE_DIR}/cmake/VoceDesktop.cmake\")
-  file(INSTALL \"\${LAVEDO_GENERATO}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
+  file(INSTALL \"\${LAVEDO_GENERATO}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")
+  set(LAVEDO_SORGENTE \"${CMAKE_SOURCE_DIR}/resources/desktop/lavedo98.thumbnailer.in\")
+  set(LAVEDO_GENERATO \"${CMAKE_BINARY_DIR}/lavedo98.thumbnailer\")
+  include(\"${CMAKE_SOURCE_DIR}/cmake/VoceDesktop.cmake\")
+  file(INSTALL \"\${LAVEDO_GENERATO}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/thumbnailers\")")
 install(SCRIPT cmake/AggiornaCacheDesktop.cmake)
 
 # `make uninstall` runs cmake/Disinstalla.cmake with PREFIX and DESTDIR.

@@ -5,7 +5,8 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake make pkg-config
   libwxgtk3.2-dev wx-common
-  libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev
+  libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libegl-dev libgl2ps-dev
+  poppler-utils libxml2-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth
   desktop-file-utils shared-mime-info xdotool

@@ -124,6 +124,8 @@ void CLavedoView::InizializzaGL()
         glEnable(GL_LIGHTING);
     else
         glDisable(GL_LIGHTING);
+    if (m_bTextures && m_nVista == VISTA_3D)
+        glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT_AND_BACK, m_bWireframe ? GL_LINE : GL_FILL);
     if (m_bAntialiasing)
         glEnable(GL_LINE_SMOOTH);
@@ -169,6 +171,14 @@ void CLavedoView::ImpostaProiezione()
     const double h = std::max(1.0f, m_fAltezzaFinestra);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    if (m_pTassello)
+    {
+        // Maps the tile's part of the picture onto the whole viewport.
+        const double tw = m_pTassello[2], th = m_pTassello[3];
+        glTranslated((w - 2.0 * m_pTassello[0] - tw) / tw, (h - 2.0 * m_pTassello[1] - th) / th,
+                     0.0);
+        glScaled(w / tw, h / th, 1.0);
+    }
     if (m_nVista == VISTA_PIANTINA)
         gluOrtho2D(0.0, w, 0.0, h);
     else
@@ -218,6 +228,33 @@ void CLavedoView::Renderizza()
         DisegnaPiantinaScena();
     }
     glPopMatrix();
+}
+
+void CLavedoView::RenderizzaImmagine(int w, int h, const int aTassello[4],
+                                     const float* pPianta)
+{
+    const float fLarghezza = m_fLarghezzaFinestra, fAltezza = m_fAltezzaFinestra;
+    const float fScala = m_fScala;
+    const bool bScalaDaProfondita = m_bScalaDaProfondita;
+    m_fLarghezzaFinestra = static_cast<float>(w);
+    m_fAltezzaFinestra = static_cast<float>(h);
+    if (pPianta)
+        m_fScala = pPianta[0];
+    else if (g_pDoc)
+        ApplicaRegolaScala(g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita());
+    glViewport(0, 0, aTassello[2], aTassello[3]);
+    m_pTassello = aTassello;
+    ImpostaProiezione();
+    m_pTassello = nullptr;
+    if (pPianta && m_nVista == VISTA_PIANTINA)
+        glTranslatef(pPianta[1], pPianta[2], 0.0f);
+    Renderizza();
+    glLoadIdentity();
+    m_fLarghezzaFinestra = fLarghezza;
+    m_fAltezzaFinestra = fAltezza;
+    m_fScala = fScala;
+    m_bScalaDaProfondita = bScalaDaProfondita;
+    m_bImpostaProiezione = true;  // the window's own projection next time
 }
 
 void CLavedoView::DisegnaScena()

@@ -65,6 +65,16 @@ public:
     // The paint pass into the back buffer, without swapping (tests read
     // the pixels back from it).
     void Renderizza();
+    // Paints the view as a picture of w x h pixels into whatever context is
+    // current (pictures, plans and prints are drawn off the window): the
+    // viewport receives the part aTassello = {x, y, width, height} of that
+    // picture, so a large one can be drawn in tiles. In the plan, pPianta =
+    // {pixels per metre, x, y of the room's corner} replaces the fitting.
+    void RenderizzaImmagine(int w, int h, const int aTassello[4],
+                            const float* pPianta = nullptr);
+    // Sets the GL defaults, the textures, lights and toggles in the current
+    // context (the window's own on its first paint, or one off screen).
+    void InizializzaGL();
 
     CCanvasGL* GetCanvas() const { return m_pCanvas; }
     // The GL window was destroyed first (its frame went before the view).
@@ -75,7 +85,6 @@ public:
     int m_nPixelFormat = 0;
 
 private:
-    void InizializzaGL();
     void CreaTexture();
     void ImpostaProiezione();
     void DisegnaScena();
@@ -121,6 +130,7 @@ private:
 
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
+    const int* m_pTassello = nullptr;  // the part of a larger picture being drawn
     wxTimer m_Timer;
 
     wxDECLARE_EVENT_TABLE();

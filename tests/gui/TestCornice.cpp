@@ -59,13 +59,15 @@ TEST(CorniceMenu, VociEScorciatoie)
     for (size_t i = 0; i < 5; ++i)
         EXPECT_EQ(barra.GetMenuLabel(i), aTitoli[i]);
 
-    // File: the recent-file list sits between the two rules.
+    // File: the recent-file list sits between the two last rules.
     const wxMenu& file = *barra.GetMenu(0);
-    const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS};
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(file.FindItemByPosition(i)->GetId(), aFile[i]);
+    const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS, ID_FILE_ESPORTA_IMMAGINE,
+                         ID_FILE_ESPORTA_PIANTINA, 0, ID_FILE_STAMPA, ID_FILE_ANTEPRIMA,
+                         ID_FILE_IMPOSTA_PAGINA, 0};
+    for (size_t i = 0; i < WXSIZEOF(aFile); ++i)
+        EXPECT_EQ(file.FindItemByPosition(i)->GetId(), aFile[i] ? aFile[i] : wxID_SEPARATOR);
     EXPECT_EQ(file.FindItemByPosition(1)->GetItemLabel(), "&Apri...\tCtrl+A");
-    EXPECT_TRUE(file.FindItemByPosition(4)->IsSeparator());
+    EXPECT_EQ(file.FindItemByPosition(7)->GetItemLabel(), "&Stampa...\tCtrl+P");
     EXPECT_NE(file.FindItem(wxID_FILE1), nullptr);
     const size_t nUltima = file.GetMenuItemCount() - 1;
     EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), ID_ESCI);

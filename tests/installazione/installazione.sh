@@ -17,7 +17,7 @@ make_ install-nobuild PREFIX="$PREFIX"
 
 # What must be there, and nothing else of ours.
 ATTESI=(bin/lavedo share/lavedo98/lavedo98.htb share/applications/lavedo98.desktop
-        share/mime/packages/lavedo98.xml)
+        share/mime/packages/lavedo98.xml share/thumbnailers/lavedo98.thumbnailer)
 for i in $(seq -w 0 37); do ATTESI+=("share/lavedo98/tess$i.ppm"); done
 for f in soggiorno camera cucina; do ATTESI+=("share/lavedo98/esempi/$f.lav"); done
 LATI=(16 22 24 32 48 64 128 256)
@@ -56,6 +56,23 @@ grep -qx 'Icon=lavedo98' "$VOCE" || fallito "launcher names no icon"
 grep -q '^50:application/x-lavedo98:\*\.lav$' "$PREFIX/share/mime/globs2" ||
   fallito "the MIME database does not map *.lav"
 
+# The file manager's preview: the thumbnailer's own command line, run as a
+# file manager runs it (placeholders filled in, from an empty folder), gives
+# a PNG of the plan 128 pixels on its longer side (the living room is wider
+# than deep).
+MINIATURA="$PREFIX/share/thumbnailers/lavedo98.thumbnailer"
+grep -qx 'MimeType=application/x-lavedo98;' "$MINIATURA" || fallito "thumbnailer names no MIME type"
+ESEGUI=$(sed -n 's/^Exec=//p' "$MINIATURA")
+ESEGUI=${ESEGUI//%i/\"$PREFIX/share/lavedo98/esempi/soggiorno.lav\"}
+ESEGUI=${ESEGUI//%o/\"$TMP/anteprima\"}
+ESEGUI=${ESEGUI//%s/128}
+mkdir -p "$TMP/vuota" "$TMP/casa"
+(cd "$TMP/vuota" && export HOME="$TMP/casa" && eval "$ESEGUI") || fallito "thumbnailer failed: $ESEGUI"
+TESTA=$(od -An -tx1 -N24 "$TMP/anteprima" | tr -d ' \n')
+[ "${TESTA:0:16}" = 89504e470d0a1a0a ] || fallito "the preview is not a PNG"
+[ $((16#${TESTA:32:8})) = 128 ] && [ $((16#${TESTA:40:8})) -lt 128 ] ||
+  fallito "the preview is $((16#${TESTA:32:8})) x $((16#${TESTA:40:8})), not 128 wide"
+
 # The installed editor, started from an empty folder as a desktop menu
 # starts it, reads the installed textures: no message box ("Lavedo98")
 # appears. A copy of the program alone, without its data folder, must show
@@ -87,6 +104,9 @@ make_ install-nobuild PREFIX=/usr/local DESTDIR="$STAGE"
 [ -x "$STAGE/usr/local/bin/lavedo" ] || fallito "DESTDIR: no program"
 grep -qx 'Exec="/usr/local/bin/lavedo" %f' "$STAGE/usr/local/share/applications/lavedo98.desktop" ||
   fallito "DESTDIR: the launcher points into the stage"
+grep -q '^Exec="/usr/local/bin/lavedo" --miniatura' \
+  "$STAGE/usr/local/share/thumbnailers/lavedo98.thumbnailer" ||
+  fallito "DESTDIR: the thumbnailer points into the stage"
 [ ! -e "$STAGE/usr/local/share/mime/mime.cache" ] || fallito "DESTDIR: caches written"
 [ "$(find "$TMP/stage" -type f | wc -l)" = "${#ATTESI[@]}" ] || fallito "DESTDIR: file count"
 

@@ -1,0 +1,366 @@
+#include "app/Esportazione.h"
+
+#include "app/Nomi.h"
+#include "model/Contenitori.h"
+#include "model/Oggetto.h"
+#include "model/SalvataggioSicuro.h"
+#include "model/Scena.h"
+#include "view/FuoriSchermo.h"
+#include "view/LavedoView.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <gl2ps.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/mstream.h>
+
+namespace esportazione
+{
+namespace
+{
+constexpr double MARGINE = 10.0;     // mm around the drawing
+constexpr double DIDASCALIA = 10.0;  // mm under it for the caption
+constexpr double QUOTA = 8.0;        // mm left of and under the room for its sizes
+constexpr double PUNTI_PER_MM = 72.0 / 25.4;
+const int s_aScale[] = {20, 50, 100};
+
+wxString Metri(float f)
+{
+    wxString s = wxString::Format("%.2f m", f);
+    s.Replace(".", ",");
+    return s;
+}
+
+bool Scrivi(const wxString& percorso, const std::vector<std::uint8_t>& dati, wxString& errore)
+{
+    const CEsitoFile esito =
+        SalvaFileSicuro(std::string(percorso.fn_str()), dati.data(), dati.size());
+    if (!esito.bRiuscito)
+        errore = wxString::FromUTF8(esito.messaggio.c_str());
+    return esito.bRiuscito;
+}
+
+wxString Estensione(const wxString& percorso)
+{
+    return wxFileName(percorso).GetExt().Lower();
+}
+
+// SVG text takes XML; PDF strings take ( ) \ escaped, in the Mac Roman
+// encoding gl2ps declares for its fonts.
+std::string TestoPerFormato(const wxString& testo, bool bSvg)
+{
+    std::string s;
+    if (bSvg)
+    {
+        for (const char c : std::string(testo.utf8_str()))
+            switch (c)
+            {
+            case '&': s += "&amp;"; break;
+            case '<': s += "&lt;"; break;
+            case '>': s += "&gt;"; break;
+            default: s += c;
+            }
+        return s;
+    }
+    // Bytes 0x80 to 0xFF of Mac Roman; what it lacks becomes '?'.
+    static const wchar_t s_aMacRoman[] =
+        L"\u00C4\u00C5\u00C7\u00C9\u00D1\u00D6\u00DC\u00E1\u00E0\u00E2\u00E4\u00E3\u00E5\u00E7\u00E9\u00E8"
+        L"\u00EA\u00EB\u00ED\u00EC\u00EE\u00EF\u00F1\u00F3\u00F2\u00F4\u00F6\u00F5\u00FA\u00F9\u00FB\u00FC"
+        L"\u2020\u00B0\u00A2\u00A3\u00A7\u2022\u00B6\u00DF\u00AE\u00A9\u2122\u00B4\u00A8\u2260\u00C6\u00D8"
+        L"\u221E\u00B1\u2264\u2265\u00A5\u00B5\u2202\u2211\u220F\u03C0\u222B\u00AA\u00BA\u03A9\u00E6\u00F8"
+        L"\u00BF\u00A1\u00AC\u221A\u0192\u2248\u2206\u00AB\u00BB\u2026\u00A0\u00C0\u00C3\u00D5\u0152\u0153"
+        L"\u2013\u2014\u201C\u201D\u2018\u2019\u00F7\u25CA\u00FF\u0178\u2044\u20AC\u2039\u203A\uFB01\uFB02"
+        L"\u2021\u00B7\u201A\u201E\u2030\u00C2\u00CA\u00C1\u00CB\u00C8\u00CD\u00CE\u00CF\u00CC\u00D3\u00D4"
+        L"\uF8FF\u00D2\u00DA\u00DB\u00D9\u0131\u02C6\u02DC\u00AF\u02D8\u02D9\u02DA\u00B8\u02DD\u02DB\u02C7";
+    for (const wxUniChar c : testo)
+    {
+        const wchar_t w = static_cast<wchar_t>(c.GetValue());
+        const wchar_t* p = std::wcschr(s_aMacRoman, w);
+        const char b = w < 0x80 ? static_cast<char>(w)
+                       : p && w ? static_cast<char>(0x80 + (p - s_aMacRoman))
+                                : '?';
+        if (b == '(' || b == ')' || b == '\\')
+            s += '\\';
+        s += b;
+    }
+    return s;
+}
+
+void Errore(wxString& errore, const wxString& percorso, const wxString& motivo)
+{
+    errore = wxString::Format("Impossibile scrivere \"%s\": %s.", percorso, motivo);
+}
+}  // namespace
+
+void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h)
+{
+    w = opzioni.bA3 ? 297.0 : 210.0;
+    h = opzioni.bA3 ? 420.0 : 297.0;
+    if (opzioni.bOrizzontale)
+        std::swap(w, h);
+}
+
+bool Impagina(double fLarghezzaFoglio, double fAltezzaFoglio, int nScala, float W, float D,
+              CImpaginazione& pagina, wxString& errore)
+{
+    const double aw = fLarghezzaFoglio - 2 * MARGINE - QUOTA;
+    const double ah = fAltezzaFoglio - 2 * MARGINE - DIDASCALIA - QUOTA;
+    if (!(W > 0 && D > 0 && aw > 0 && ah > 0))
+    {
+        errore = wxString::FromUTF8("Il foglio è troppo piccolo per la piantina.");
+        return false;
+    }
+    if (nScala <= 0)  // the largest whole scale that fits
+        nScala = std::max(1, static_cast<int>(std::ceil(std::max(W * 1000.0 / aw,
+                                                                  D * 1000.0 / ah) - 1e-9)));
+    pagina.fLarghezzaFoglio = fLarghezzaFoglio;
+    pagina.fAltezzaFoglio = fAltezzaFoglio;
+    pagina.nScala = nScala;
+    pagina.fLarghezza = W * pagina.MillimetriPerMetro();
+    pagina.fProfondita = D * pagina.MillimetriPerMetro();
+    if (pagina.fLarghezza > aw + 1e-9 || pagina.fProfondita > ah + 1e-9)
+    {
+        const int* pProssima = std::upper_bound(std::begin(s_aScale), std::end(s_aScale), nScala);
+        const wxString consiglio =
+            pProssima != std::end(s_aScale)
+                ? wxString::Format("scegliere la scala 1:%d", *pProssima)
+                : wxString::FromUTF8("scegliere un foglio più grande o \"Adatta al foglio\"");
+        errore = wxString::Format("La stanza (%s x %s) non entra nel foglio in scala 1:%d: %s.",
+                                  Metri(W), Metri(D), nScala, consiglio);
+        return false;
+    }
+    pagina.fX = MARGINE + QUOTA + (aw - pagina.fLarghezza) / 2;
+    pagina.fY = MARGINE + DIDASCALIA + QUOTA + (ah - pagina.fProfondita) / 2;
+    return true;
+}
+
+bool Impagina(const COpzioniPiantina& opzioni, float W, float D, CImpaginazione& pagina,
+              wxString& errore)
+{
+    double w, h;
+    DimensioneFoglio(opzioni, w, h);
+    return Impagina(w, h, opzioni.nScala, W, D, pagina, errore);
+}
+
+std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
+                              const wxString& nomeFile)
+{
+    std::vector<CScritta> scritte;
+    const float W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
+    scritte.push_back({pagina.fX + pagina.fLarghezza / 2, pagina.fY - QUOTA / 2 - 1.2, 9, 0,
+                       true, Metri(W)});
+    scritte.push_back({pagina.fX - QUOTA / 2 + 1.2, pagina.fY + pagina.fProfondita / 2, 9, 90,
+                       true, Metri(D)});
+    scritte.push_back({MARGINE, MARGINE + DIDASCALIA / 2 - 1.5, 10, 0, false,
+                       wxString::Format("%s - Scala 1:%d", nomeFile, pagina.nScala)});
+
+    // Each footprint is drawn in feedback mode, in tenths of a millimetre:
+    // its name goes to the middle of what it covers, whatever its shape.
+    const GLint w = static_cast<GLint>(pagina.fLarghezzaFoglio * 10);
+    const GLint h = static_cast<GLint>(pagina.fAltezzaFoglio * 10);
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, w, 0, h);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslated(pagina.fX * 10, pagina.fY * 10, 0);
+    const float fScala = vista.m_fScala;
+    vista.m_fScala = static_cast<float>(pagina.MillimetriPerMetro() * 10);
+    std::vector<GLfloat> buffer(1 << 14);
+    CContenitori& oggetti = g_pDoc->m_Oggetti;
+    COggetto* p = nullptr;
+    oggetti.GetElemento(1, p);
+    for (int i = 0; i < oggetti.GetNumero() && p; ++i, oggetti.GetSuccessivo(p))
+    {
+        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+        glRenderMode(GL_FEEDBACK);
+        p->DisegnaPiantina();
+        const GLint n = glRenderMode(GL_RENDER);
+        float x0 = 1e30f, y0 = 1e30f, x1 = -1e30f, y1 = -1e30f;
+        for (GLint k = 0; k < n;)
+        {
+            const auto nToken = static_cast<GLint>(buffer[k++]);
+            GLint nVertici = 0;
+            if (nToken == GL_POLYGON_TOKEN)
+                nVertici = static_cast<GLint>(buffer[k++]);
+            else if (nToken == GL_LINE_TOKEN || nToken == GL_LINE_RESET_TOKEN)
+                nVertici = 2;
+            else if (nToken == GL_POINT_TOKEN)
+                nVertici = 1;
+            else if (nToken == GL_PASS_THROUGH_TOKEN)
+                ++k;
+            for (GLint v = 0; v < nVertici && k + 1 < n; ++v, k += 2)
+            {
+                x0 = std::min(x0, buffer[k]), x1 = std::max(x1, buffer[k]);
+                y0 = std::min(y0, buffer[k + 1]), y1 = std::max(y1, buffer[k + 1]);
+            }
+        }
+        if (x0 <= x1)
+            scritte.push_back({(x0 + x1) / 20.0, (y0 + y1) / 20.0, 6, 0, true,
+                               NomeInTesto(p->GetNome())});
+    }
+    vista.m_fScala = fScala;
+    return scritte;
+}
+
+bool CodificaPng(const std::vector<std::uint8_t>& rgb, int w, int h,
+                 std::vector<std::uint8_t>& png)
+{
+    wxImage immagine(w, h, const_cast<unsigned char*>(rgb.data()), true);
+    // Fast, still small: pictures of rooms are mostly flat colour.
+    immagine.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, 3);
+    wxMemoryOutputStream flusso;
+    if (!immagine.SaveFile(flusso, wxBITMAP_TYPE_PNG))
+        return false;
+    png.resize(flusso.GetSize());
+    flusso.CopyTo(png.data(), png.size());
+    return true;
+}
+
+bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, int w, int h,
+                     wxString& errore)
+{
+    if (w < LATO_MINIMO_IMMAGINE || h < LATO_MINIMO_IMMAGINE || w > LATO_MASSIMO_IMMAGINE ||
+        h > LATO_MASSIMO_IMMAGINE)
+    {
+        errore = wxString::Format("La dimensione dell'immagine deve essere tra %d e %d pixel.",
+                                  LATO_MINIMO_IMMAGINE, LATO_MASSIMO_IMMAGINE);
+        return false;
+    }
+    std::vector<std::uint8_t> rgb, png;
+    std::string motivo;
+    {
+        CFuoriSchermo fuori;
+        if (!fuori.Cattura(vista, nVista, w, h, rgb, motivo))
+        {
+            Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
+            return false;
+        }
+    }
+    if (!CodificaPng(rgb, w, h, png))
+    {
+        Errore(errore, percorso, wxString::FromUTF8("la codifica PNG non è riuscita"));
+        return false;
+    }
+    return Scrivi(percorso, png, errore);
+}
+
+bool Miniatura(CLavedoView& vista, const wxString& percorso, int nLato, wxString& errore)
+{
+    if (nLato < LATO_MINIMO_IMMAGINE || nLato > LATO_MASSIMO_IMMAGINE)
+    {
+        errore = wxString::Format("La dimensione della miniatura deve essere tra %d e %d pixel.",
+                                  LATO_MINIMO_IMMAGINE, LATO_MASSIMO_IMMAGINE);
+        return false;
+    }
+    // The picture takes the room's proportions: the plan fills it.
+    const double W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
+    const double f = W >= D ? D / W : W / D;
+    const int nCorto = std::clamp(static_cast<int>(std::lround(nLato * f)),
+                                  LATO_MINIMO_IMMAGINE, nLato);
+    return EsportaImmagine(vista, percorso, VISTA_PIANTINA, W >= D ? nLato : nCorto,
+                           W >= D ? nCorto : nLato, errore);
+}
+
+bool PiantinaSuCarta(CLavedoView& vista, const CImpaginazione& pagina, int nPuntiPerMm,
+                     std::vector<std::uint8_t>& rgb, wxString& errore)
+{
+    const int w = static_cast<int>(pagina.fLarghezzaFoglio * nPuntiPerMm);
+    const int h = static_cast<int>(pagina.fAltezzaFoglio * nPuntiPerMm);
+    const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * nPuntiPerMm),
+                              static_cast<float>(pagina.fX * nPuntiPerMm),
+                              static_cast<float>(pagina.fY * nPuntiPerMm)};
+    CFuoriSchermo fuori;
+    std::string motivo;
+    if (!fuori.Cattura(vista, VISTA_PIANTINA, w, h, rgb, motivo, aPianta, true))
+    {
+        errore = wxString::FromUTF8(motivo.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxString& nomeFile,
+                     const COpzioniPiantina& opzioni, wxString& errore)
+{
+    const wxString estensione = Estensione(percorso);
+    if (estensione != "pdf" && estensione != "svg")
+    {
+        errore = wxString::Format(
+            "Impossibile scrivere \"%s\": la piantina si esporta in file .pdf o .svg.", percorso);
+        return false;
+    }
+    const bool bSvg = estensione == "svg";
+    CImpaginazione pagina;
+    if (!Impagina(opzioni, g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita(),
+                  pagina, errore))
+        return false;
+
+    CFuoriSchermo fuori;
+    std::string motivo;
+    if (!fuori.Prepara(64, 64, motivo))
+    {
+        Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
+        return false;
+    }
+    fuori.ImpostaVista(vista, VISTA_PIANTINA);
+    const std::vector<CScritta> scritte = Scritte(vista, pagina, nomeFile);
+
+    // One unit of the drawing is one point of the page.
+    GLint aViewport[4] = {0, 0, static_cast<GLint>(std::lround(pagina.fLarghezzaFoglio * PUNTI_PER_MM)),
+                          static_cast<GLint>(std::lround(pagina.fAltezzaFoglio * PUNTI_PER_MM))};
+    const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * PUNTI_PER_MM),
+                              static_cast<float>(pagina.fX * PUNTI_PER_MM),
+                              static_cast<float>(pagina.fY * PUNTI_PER_MM)};
+    const std::string titolo(nomeFile.utf8_str());
+    std::vector<std::uint8_t> dati;
+    GLint nEsito = GL2PS_OVERFLOW;
+    for (GLint nBuffer = 1 << 20; nEsito == GL2PS_OVERFLOW && nBuffer <= (1 << 28); nBuffer *= 4)
+    {
+        char* pMemoria = nullptr;
+        std::size_t nMemoria = 0;
+        FILE* pFlusso = open_memstream(&pMemoria, &nMemoria);
+        if (!pFlusso)
+            break;
+        gl2psBeginPage(titolo.c_str(), "Lavedo98", aViewport, bSvg ? GL2PS_SVG : GL2PS_PDF,
+                       GL2PS_NO_SORT, GL2PS_SILENT | GL2PS_NO_PS3_SHADING, GL_RGBA, 0,
+                       nullptr, 0, 0, 0, nBuffer, pFlusso, titolo.c_str());
+        vista.RenderizzaImmagine(aViewport[2], aViewport[3], aViewport, aPianta);
+        // The walls in black over the view's own outline: paper is white.
+        glLoadIdentity();
+        gl2psLineWidth(1.5f);
+        glColor3f(0, 0, 0);
+        glBegin(GL_LINE_LOOP);
+        glVertex2f(aPianta[1], aPianta[2]);
+        glVertex2f(aPianta[1] + pagina.fLarghezza * PUNTI_PER_MM, aPianta[2]);
+        glVertex2f(aPianta[1] + pagina.fLarghezza * PUNTI_PER_MM,
+                   aPianta[2] + pagina.fProfondita * PUNTI_PER_MM);
+        glVertex2f(aPianta[1], aPianta[2] + pagina.fProfondita * PUNTI_PER_MM);
+        glEnd();
+        for (const CScritta& s : scritte)
+        {
+            glRasterPos2d(s.x * PUNTI_PER_MM, s.y * PUNTI_PER_MM);
+            gl2psTextOpt(TestoPerFormato(s.testo, bSvg).c_str(), "Helvetica",
+                         static_cast<GLshort>(s.fCorpo), s.bCentrato ? GL2PS_TEXT_C : GL2PS_TEXT_CL,
+                         static_cast<GLfloat>(s.fAngolo));
+        }
+        nEsito = gl2psEndPage();
+        std::fclose(pFlusso);
+        dati.assign(pMemoria, pMemoria + nMemoria);
+        std::free(pMemoria);
+    }
+    if (nEsito != GL2PS_SUCCESS)
+    {
+        Errore(errore, percorso, wxString::FromUTF8("il disegno vettoriale non è riuscito"));
+        return false;
+    }
+    return Scrivi(percorso, dati, errore);
+}
+}  // namespace esportazione
