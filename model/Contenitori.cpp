@@ -64,6 +64,22 @@ void CContenitori::Rimuovi(std::uint8_t nPosizione)
     m_pNodoCorrente = m_pTesta;
 }
 
+COggetto* CContenitori::Stacca(std::uint8_t nPosizione)
+{
+    if (nPosizione == 0 || nPosizione > m_nNumero)
+        return nullptr;
+    CNodo** ppLink = &m_pTesta;
+    for (std::uint8_t i = 1; i < nPosizione; ++i)
+        ppLink = &(*ppLink)->pSuccessivo;
+    CNodo* pNodo = *ppLink;
+    *ppLink = pNodo->pSuccessivo;
+    COggetto* pOggetto = pNodo->pOggetto;
+    delete pNodo;
+    --m_nNumero;
+    m_pNodoCorrente = m_pTesta;
+    return pOggetto;
+}
+
 void CContenitori::Svuota()
 {
     while (m_pTesta)
@@ -82,6 +98,20 @@ void CContenitori::Scambia(CContenitori& altro)
     std::swap(m_pTesta, altro.m_pTesta);
     std::swap(m_nNumero, altro.m_nNumero);
     std::swap(m_pNodoCorrente, altro.m_pNodoCorrente);
+}
+
+void CContenitori::Rovescia()
+{
+    CNodo* pPrecedente = nullptr;
+    while (m_pTesta)
+    {
+        CNodo* pSuccessivo = m_pTesta->pSuccessivo;
+        m_pTesta->pSuccessivo = pPrecedente;
+        pPrecedente = m_pTesta;
+        m_pTesta = pSuccessivo;
+    }
+    m_pTesta = pPrecedente;
+    m_pNodoCorrente = m_pTesta;
 }
 
 void CContenitori::Serialize(CArchivio& ar)

@@ -28,11 +28,17 @@ public:
     void GetSuccessivo(COggetto*& pOggetto);
     // Destroys the element at nPosizione and moves the cursor to the head.
     void Rimuovi(std::uint8_t nPosizione);
+    // Takes the element at nPosizione out of the list without destroying
+    // it: the caller owns it. Null when the position exceeds the count.
+    COggetto* Stacca(std::uint8_t nPosizione);
     // Destroys every element.
     void Svuota();
     // Exchanges contents with another container (used to install a scene
     // only once it was read whole).
     void Scambia(CContenitori& altro);
+    // Reverses the order: a block read back by Leggi comes reversed, and
+    // this puts it in the order it was written in.
+    void Rovescia();
 
     // Writes the block: count byte, then family, kind and record of each
     // element in container order.

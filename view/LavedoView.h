@@ -80,6 +80,8 @@ private:
     void SpostaOggetto(COggetto& oggetto, int x, int y);
     void CatturaMouse();
     void RilasciaMouse();
+    // Ends the drags of the given buttons and records what they changed.
+    void TerminaTrascinamento(bool bSinistro, bool bDestro);
     // Hit resolution of a pick (view/Selezione.cpp).
     void RisolviColpi();
 
