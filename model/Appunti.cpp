@@ -6,7 +6,6 @@
 #include "model/Oggetto.h"
 
 #include <cmath>
-#include <cstring>
 
 std::vector<std::uint8_t> CodificaOggetto(COggetto& oggetto)
 {
@@ -20,25 +19,42 @@ std::vector<std::uint8_t> CodificaOggetto(COggetto& oggetto)
 std::unique_ptr<COggetto> DecodificaOggetto(const std::uint8_t* pDati, std::size_t nDimensione,
                                             std::string& errore)
 {
-    // Read as a one-piece object block, so every check of the loader applies.
-    std::vector<std::uint8_t> blocco(nDimensione + 1, 1);
-    if (pDati && nDimensione > 0)
-        std::memcpy(blocco.data() + 1, pDati, nDimensione);
-    CArchivio ar(blocco.data(), blocco.size());
-    CContenitori letti;
-    if (!letti.Leggi(ar, false, errore))
-        return nullptr;
-    if (ar.IsDanneggiato())
+    CArchivio ar(pDati, nDimensione);
+    const int nCategoria = ar.LeggiInt32();
+    const int nTipo = ar.LeggiInt32();
+    if (ar.IsFineInattesa())
     {
-        errore = ar.GetDanno();
+        errore = FormattaTesto("i dati sono lunghi %zu byte: mancano perfino i codici di "
+                               "famiglia e tipo",
+                               nDimensione);
         return nullptr;
     }
-    if (ar.GetRestanti() > 0)
+    std::unique_ptr<COggetto> pOggetto(nCategoria == CATEGORIA_LUCE ? nullptr
+                                                                     : CreaOggetto(nCategoria, nTipo));
+    if (!pOggetto)
     {
-        errore = FormattaTesto("dopo l'oggetto seguono altri %zu byte", ar.GetRestanti());
+        errore = FormattaTesto("i codici famiglia %d e tipo %d non indicano alcun tipo di oggetto",
+                               nCategoria, nTipo);
         return nullptr;
     }
-    std::unique_ptr<COggetto> pOggetto(letti.Stacca(1));
+    // Every record of a kind has one length: that of a blank one.
+    CArchivio vuoto;
+    pOggetto->Serialize(vuoto);
+    const std::size_t nAtteso = 8 + vuoto.GetBuffer().size();
+    if (nDimensione != nAtteso)
+    {
+        errore = FormattaTesto("i dati sono lunghi %zu byte, ma un oggetto \"%s\" ne occupa %zu",
+                               nDimensione, NomeTipo(nCategoria, nTipo), nAtteso);
+        return nullptr;
+    }
+    pOggetto->Serialize(ar);
+    errore = ar.IsDanneggiato() ? ar.GetDanno() : DannoRecord(*pOggetto);
+    if (!errore.empty())
+    {
+        if (!ar.IsDanneggiato())
+            errore = "l'oggetto " + errore;
+        return nullptr;
+    }
     // A number that is not finite can be neither drawn nor dragged back.
     for (const float f : {pOggetto->GetX(), pOggetto->GetY(), pOggetto->GetZ(),
                           pOggetto->GetLarghezza(), pOggetto->GetAltezza(),
@@ -48,6 +64,7 @@ std::unique_ptr<COggetto> DecodificaOggetto(const std::uint8_t* pDati, std::size
             errore = "una misura o la posizione dell'oggetto non \u00e8 un numero";
             return nullptr;
         }
+    pOggetto->Deseleziona();
     return pOggetto;
 }
 

@@ -64,22 +64,6 @@ void CContenitori::Rimuovi(std::uint8_t nPosizione)
     m_pNodoCorrente = m_pTesta;
 }
 
-COggetto* CContenitori::Stacca(std::uint8_t nPosizione)
-{
-    if (nPosizione == 0 || nPosizione > m_nNumero)
-        return nullptr;
-    CNodo** ppLink = &m_pTesta;
-    for (std::uint8_t i = 1; i < nPosizione; ++i)
-        ppLink = &(*ppLink)->pSuccessivo;
-    CNodo* pNodo = *ppLink;
-    *ppLink = pNodo->pSuccessivo;
-    COggetto* pOggetto = pNodo->pOggetto;
-    delete pNodo;
-    --m_nNumero;
-    m_pNodoCorrente = m_pTesta;
-    return pOggetto;
-}
-
 void CContenitori::Svuota()
 {
     while (m_pTesta)
@@ -146,8 +130,6 @@ COggetto* CreaOggetto(int nCategoria, int nTipo)
     }
 }
 
-namespace
-{
 // A value only a damaged file can put in a record: textures outside the set
 // would index past the GL texture table, walls outside 1..4 past the room's.
 std::string DannoRecord(const COggetto& o)
@@ -160,7 +142,6 @@ std::string DannoRecord(const COggetto& o)
         return FormattaTesto("\u00e8 sulla parete %d (ammesse da 1 a 4)", o.GetParete());
     return {};
 }
-}  // namespace
 
 bool CContenitori::Leggi(CArchivio& ar, bool bLuci, std::string& errore)
 {

@@ -28,9 +28,6 @@ public:
     void GetSuccessivo(COggetto*& pOggetto);
     // Destroys the element at nPosizione and moves the cursor to the head.
     void Rimuovi(std::uint8_t nPosizione);
-    // Takes the element at nPosizione out of the list without destroying
-    // it: the caller owns it. Null when the position exceeds the count.
-    COggetto* Stacca(std::uint8_t nPosizione);
     // Destroys every element.
     void Svuota();
     // Exchanges contents with another container (used to install a scene
@@ -63,3 +60,7 @@ private:
 // The object of the class a family and kind code name, or null when the
 // pair names no class.
 COggetto* CreaOggetto(int nCategoria, int nTipo);
+
+// What is wrong with a record just read (a texture or wall no room has), in
+// Italian, or empty for a sound one.
+std::string DannoRecord(const COggetto& oggetto);
