@@ -27,11 +27,15 @@ enum : int
     ID_GUIDA = IdComando(57670),
     ID_GUIDA_INDICE = IdComando(57671),
 
-    // Editing keys of the accelerator table: nothing handles them.
+    // Undo, redo and the clipboard: the document handles them.
     ID_MODIFICA_COPIA = IdComando(57634),
     ID_MODIFICA_TAGLIA = IdComando(57635),
     ID_MODIFICA_INCOLLA = IdComando(57637),
     ID_MODIFICA_ANNULLA = IdComando(57643),
+    ID_MODIFICA_RIPETI = IdComando(57644),
+    ID_MODIFICA_DUPLICA = IdComando(32830),
+
+    // Pane keys of the accelerator table: nothing handles them.
     ID_RIQUADRO_SUCCESSIVO = IdComando(57680),
     ID_RIQUADRO_PRECEDENTE = 57681,
 

@@ -3,6 +3,8 @@
 #include "app/Comandi.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "model/Contenitori.h"
+#include "model/Oggetto.h"
 #include "model/SalvataggioSicuro.h"
 #include "view/LavedoView.h"
 
@@ -25,6 +27,18 @@ wxBEGIN_EVENT_TABLE(CLavedoDoc, wxDocument)
     EVT_UPDATE_UI(wxID_SAVE, CLavedoDoc::OnUpdateAttivo)
     EVT_UPDATE_UI(wxID_SAVEAS, CLavedoDoc::OnUpdateAttivo)
     EVT_UPDATE_UI_RANGE(wxID_FILE1, wxID_FILE4, CLavedoDoc::OnUpdateRecente)
+    EVT_MENU(ID_MODIFICA_ANNULLA, CLavedoDoc::OnAnnulla)
+    EVT_MENU(ID_MODIFICA_RIPETI, CLavedoDoc::OnRipeti)
+    EVT_MENU(ID_MODIFICA_TAGLIA, CLavedoDoc::OnTaglia)
+    EVT_MENU(ID_MODIFICA_COPIA, CLavedoDoc::OnCopia)
+    EVT_MENU(ID_MODIFICA_INCOLLA, CLavedoDoc::OnIncolla)
+    EVT_MENU(ID_MODIFICA_DUPLICA, CLavedoDoc::OnDuplica)
+    EVT_UPDATE_UI(ID_MODIFICA_ANNULLA, CLavedoDoc::OnUpdateAnnulla)
+    EVT_UPDATE_UI(ID_MODIFICA_RIPETI, CLavedoDoc::OnUpdateRipeti)
+    EVT_UPDATE_UI(ID_MODIFICA_TAGLIA, CLavedoDoc::OnUpdateSelezionato)
+    EVT_UPDATE_UI(ID_MODIFICA_COPIA, CLavedoDoc::OnUpdateSelezionato)
+    EVT_UPDATE_UI(ID_MODIFICA_DUPLICA, CLavedoDoc::OnUpdateSelezionato)
+    EVT_UPDATE_UI(ID_MODIFICA_INCOLLA, CLavedoDoc::OnUpdateIncolla)
 wxEND_EVENT_TABLE()
 
 namespace
@@ -118,6 +132,7 @@ bool CLavedoDoc::OnNewDocument()
         g_pView->Ridisegna();
     }
     m_bModificato = false;
+    AzzeraStoria();
 
     SetDocumentSaved(false);
     SetFilename(wxEmptyString, false);
@@ -168,6 +183,7 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
         ApplicaLuci();
     }
     m_bModificato = false;
+    AzzeraStoria();
 
     SetFilename(percorso, false);
     SetDocumentSaved(true);
@@ -189,6 +205,12 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
         return false;
     }
     m_bModificato = false;
+    // The history stays; the state saved is the one undo comes back to
+    // as unmodified.
+    if (!m_Corrente || *m_Corrente != dati)
+        m_Corrente = std::make_shared<const std::vector<std::uint8_t>>(dati);
+    m_Salvato = m_Corrente;
+    Storia().MarkAsSaved();
     if (RendiGLCorrente())
         ApplicaLuci();
     SetFilename(percorso, false);
@@ -197,6 +219,117 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
     AggiungiARecenti(percorso);
     if (g_pView)
         g_pView->Ridisegna();
+    return true;
+}
+
+wxCommandProcessor* CLavedoDoc::OnCreateCommandProcessor()
+{
+    return new wxCommandProcessor(MASSIMO_PASSI);
+}
+
+wxCommandProcessor& CLavedoDoc::Storia()
+{
+    if (!GetCommandProcessor())
+        SetCommandProcessor(OnCreateCommandProcessor());
+    return *GetCommandProcessor();
+}
+
+void CLavedoDoc::AzzeraStoria()
+{
+    Storia().ClearCommands();
+    m_Corrente = std::make_shared<const std::vector<std::uint8_t>>(Scrivi());
+    m_Salvato = m_Corrente;
+    Storia().MarkAsSaved();
+    AggiornaVociStoria();
+}
+
+void CLavedoDoc::RegistraPasso(const char* szNome, bool bUnisci)
+{
+    auto dopo = std::make_shared<const std::vector<std::uint8_t>>(Scrivi());
+    if (!m_Corrente)
+        AzzeraStoria();
+    // Nothing changed (a drag that ended where it began): no step.
+    if (*dopo == *m_Corrente)
+        return;
+    wxCommandProcessor& storia = Storia();
+    auto* pUltimo = dynamic_cast<CPasso*>(storia.GetCurrentCommand());
+    // A run of presses joins its step, but never across a save.
+    if (bUnisci && pUltimo && !storia.CanRedo() && pUltimo->GetName() == szNome &&
+        pUltimo->GetDopo() != m_Salvato)
+        pUltimo->SetDopo(dopo);
+    else
+        storia.Store(new CPasso(*this, szNome, m_Corrente, dopo));
+    m_Corrente = dopo;
+    m_bModificato = *dopo != *m_Salvato;
+    AggiornaVociStoria();
+}
+
+namespace
+{
+// Container position of pOggetto, or 0 when it is not there.
+int PosizioneDi(CContenitori& oggetti, const COggetto* pOggetto)
+{
+    for (int p = 1; pOggetto && p <= oggetti.GetNumero(); ++p)
+    {
+        COggetto* pElemento = nullptr;
+        oggetti.GetElemento(static_cast<std::uint8_t>(p), pElemento);
+        if (pElemento == pOggetto)
+            return p;
+    }
+    return 0;
+}
+}  // namespace
+
+bool CLavedoDoc::Installa(const CStato& stato)
+{
+    CScena letta(false);
+    std::string errore;
+    if (!stato || !letta.LeggiNellOrdine(stato->data(), stato->size(), errore))
+        return false;
+
+    // The selection survives when its piece is still where it was: the same
+    // number of pieces, so the same pieces in the same places.
+    int nSelezionato = 0;
+    bool bTratteggiato = false;
+    if (g_pView && letta.m_Oggetti.GetNumero() == m_Oggetti.GetNumero())
+        if (COggetto* pSelezionato = g_pView->GetOggettoSelezionato())
+        {
+            nSelezionato = PosizioneDi(m_Oggetti, pSelezionato);
+            bTratteggiato = pSelezionato->IsSelezionato();
+        }
+    const bool bStessaStanza = letta.m_Stanza.GetLarghezza() == m_Stanza.GetLarghezza() &&
+                               letta.m_Stanza.GetProfondita() == m_Stanza.GetProfondita() &&
+                               letta.m_Stanza.GetAltezza() == m_Stanza.GetAltezza();
+
+    const bool bGL = RendiGLCorrente();
+    SvuotaScena(bGL);
+    Scambia(letta);
+    if (g_pView)
+    {
+        g_pView->m_pLuceCorrente = nullptr;
+        COggetto* pOggetto = nullptr;
+        if (nSelezionato)
+            m_Oggetti.GetElemento(static_cast<std::uint8_t>(nSelezionato), pOggetto);
+        if (pOggetto)
+        {
+            g_pView->m_pOggettoSelezionato = pOggetto;
+            g_pView->SetOggettoSelezionato(true);
+            if (bTratteggiato)
+                pOggetto->Seleziona();
+        }
+    }
+    if (!bStessaStanza)
+        CentraEAdatta();
+    if (bGL)
+    {
+        m_Stanza.ApplicaFiltri();
+        ApplicaLuci();
+    }
+    m_Corrente = stato;
+    m_bModificato = !m_Salvato || *stato != *m_Salvato;
+    if (g_pView)
+        g_pView->Ridisegna();
+    UpdateAllViews();
     return true;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
+#include "app/Storia.h"
 #include "model/Scena.h"
 
 #include <wx/docview.h>
 
+#include <string>
+
 class wxMenu;
 
 // The one document of the program: the scene plus the window side of new,
-// open and save. The framework's own modified flag is never set; the
-// scene's m_bModificato is the only one, asked about before discarding.
+// open and save, the undo history and the clipboard commands. The
+// framework's own modified flag is never set; the scene's m_bModificato is
+// the only one, asked about before discarding. Every change to the room is
+// recorded through RegistraPasso.
 class CLavedoDoc : public wxDocument, public CScena
 {
     wxDECLARE_DYNAMIC_CLASS(CLavedoDoc);
@@ -43,6 +48,28 @@ public:
     // its modified flag.
     bool SalvaSu(const wxString& percorso);
 
+    // Steps the history keeps; older ones are forgotten.
+    static constexpr int MASSIMO_PASSI = 100;
+
+    void RegistraPasso(const char* szNome, bool bUnisci = false) override;
+    // Empties the history; the room as it stands is the saved state. New
+    // and Open do it; so does whoever builds a room outside the history.
+    void AzzeraStoria();
+    // Replaces the room with a state of the history: GL lights and filters
+    // follow, the selection stays only on a piece still in its place, and
+    // the modified flag tells whether the state is the one last saved.
+    bool Installa(const CStato& stato);
+    wxCommandProcessor& Storia();
+    wxCommandProcessor* OnCreateCommandProcessor() override;
+
+    // Adds a copy of the piece the bytes describe (the clipboard's private
+    // format) beside where it was copied from, selects it and records the
+    // step szPasso. Damaged data and a full room are refused with a message
+    // and change nothing.
+    bool Incolla(const std::vector<std::uint8_t>& dati, const char* szPasso);
+    // The bytes of the view's selected piece; empty without one.
+    std::vector<std::uint8_t> CopiaSelezionato();
+
     // Attaches the recent-file list to the File menu: its entries take the
     // place of the "Ultimo file usato" item (wxID_FILE1), which stays
     // greyed while the list is empty.
@@ -64,7 +91,25 @@ private:
     void OnUpdateAttivo(wxUpdateUIEvent& event);
     void OnUpdateRecente(wxUpdateUIEvent& event);
 
+    // Undo, redo and the clipboard (app/ComandiModifica.cpp).
+    void OnAnnulla(wxCommandEvent& event);
+    void OnRipeti(wxCommandEvent& event);
+    void OnTaglia(wxCommandEvent& event);
+    void OnCopia(wxCommandEvent& event);
+    void OnIncolla(wxCommandEvent& event);
+    void OnDuplica(wxCommandEvent& event);
+    // "&Annulla <step>" or "&Ripeti <step>" with its key, for the menu.
+    wxString TestoVoceStoria(bool bRipeti);
+    void AggiornaVociStoria();
+    void OnUpdateAnnulla(wxUpdateUIEvent& event);
+    void OnUpdateRipeti(wxUpdateUIEvent& event);
+    void OnUpdateSelezionato(wxUpdateUIEvent& event);
+    void OnUpdateIncolla(wxUpdateUIEvent& event);
+
     wxMenu* m_pMenuFile = nullptr;
+    // The room as it stands and as last saved or opened, as file bytes.
+    CStato m_Corrente;
+    CStato m_Salvato;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -9,7 +9,7 @@
 #include "app/Guida.h"
 #include "app/Icona.h"
 #include "app/LavedoDoc.h"
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "app/Pulsanti.h"
 #include "dialogs/AttributiDlg.h"
 #include "dialogs/ImpostazioniDlg.h"
@@ -53,6 +53,13 @@ const CTestoComando s_aTesti[] = {
     {ID_INSERISCI_MOBILE, "Inserisce nella stanza un mobile", nullptr},
     {ID_INSERISCI_PORTA_FINESTRA, "Inserisce nella stanza una porta o una finestra", nullptr},
     {ID_INSERISCI_LUCE, "Inserisce una fonte di luce nella stanza", nullptr},
+    {ID_MODIFICA_ANNULLA, "Annulla l'ultima modifica alla stanza", nullptr},
+    {ID_MODIFICA_RIPETI, "Ripete la modifica annullata", nullptr},
+    {ID_MODIFICA_TAGLIA, "Toglie dalla stanza l'oggetto selezionato e lo copia negli Appunti",
+     nullptr},
+    {ID_MODIFICA_COPIA, "Copia negli Appunti l'oggetto selezionato", nullptr},
+    {ID_MODIFICA_INCOLLA, "Inserisce nella stanza l'oggetto copiato negli Appunti", nullptr},
+    {ID_MODIFICA_DUPLICA, "Inserisce nella stanza una copia dell'oggetto selezionato", nullptr},
     {ID_MODIFICA_OGGETTO, "Elimina un oggetto o ne modifica gli attributi", nullptr},
     {ID_MODIFICA_LUCE, "Imposta le propriet\xC3\xA0 dell'illuminazione", nullptr},
     {ID_IMPOSTAZIONI, "Modifica le caratteristiche della stanza", nullptr},
@@ -231,6 +238,14 @@ void CMainFrame::CreaMenu()
     voce(pInserisci, ID_INSERISCI_LUCE, "&Illuminazione...");
 
     auto* pModifica = new wxMenu;
+    voce(pModifica, ID_MODIFICA_ANNULLA, "&Annulla\tCtrl+Z");
+    voce(pModifica, ID_MODIFICA_RIPETI, "&Ripeti\tCtrl+Y");
+    pModifica->AppendSeparator();
+    voce(pModifica, ID_MODIFICA_TAGLIA, "&Taglia\tCtrl+X");
+    voce(pModifica, ID_MODIFICA_COPIA, "&Copia\tCtrl+C");
+    voce(pModifica, ID_MODIFICA_INCOLLA, "I&ncolla\tCtrl+V");
+    voce(pModifica, ID_MODIFICA_DUPLICA, "&Duplica\tCtrl+D");
+    pModifica->AppendSeparator();
     voce(pModifica, ID_MODIFICA_OGGETTO, "&Oggetto...");
     pModifica->AppendSeparator();
     voce(pModifica, ID_MODIFICA_LUCE, "&Illuminazione...");
@@ -336,8 +351,7 @@ void CMainFrame::ImpostaAiutiFinestre()
 
 void CMainFrame::CreaAcceleratori()
 {
-    // Undo, cut, copy, paste and the pane keys have no handler: they do
-    // nothing, as there is no clipboard and no split window.
+    // The pane keys have no handler: there is no split window.
     wxAcceleratorEntry aTasti[] = {
         {wxACCEL_CTRL, 'N', wxID_NEW},
         {wxACCEL_CTRL, 'A', wxID_OPEN},
@@ -345,6 +359,9 @@ void CMainFrame::CreaAcceleratori()
         {wxACCEL_CTRL, 'P', ID_FILE_STAMPA},
         {wxACCEL_CTRL, 'Z', ID_MODIFICA_ANNULLA},
         {wxACCEL_ALT, WXK_BACK, ID_MODIFICA_ANNULLA},
+        {wxACCEL_CTRL, 'Y', ID_MODIFICA_RIPETI},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', ID_MODIFICA_RIPETI},
+        {wxACCEL_CTRL, 'D', ID_MODIFICA_DUPLICA},
         {wxACCEL_CTRL, 'X', ID_MODIFICA_TAGLIA},
         {wxACCEL_SHIFT, WXK_DELETE, ID_MODIFICA_TAGLIA},
         {wxACCEL_CTRL, 'C', ID_MODIFICA_COPIA},

@@ -1,7 +1,7 @@
 #include "dialogs/AttributiDlg.h"
 
-#include "app/Nomi.h"
-#include "app/SceltaColore.h"
+#include "dialogs/Nomi.h"
+#include "dialogs/SceltaColore.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
@@ -271,15 +271,19 @@ bool CAttributiDlg::LeggiValori(CValori& v) const
     return true;
 }
 
+wxString CAttributiDlg::TestoStanzaPiena()
+{
+    return wxString::Format(wxString::FromUTF8("La stanza contiene gi\xC3\xA0 %d oggetti, il "
+                                               "massimo: per inserirne un altro eliminarne "
+                                               "prima uno."),
+                            CContenitori::MASSIMO_ELEMENTI);
+}
+
 COggetto* CAttributiDlg::CreaNuovo(CValori& v)
 {
     if (g_pDoc->m_Oggetti.GetNumero() >= CContenitori::MASSIMO_ELEMENTI)
     {
-        wxMessageBox(wxString::Format(wxString::FromUTF8(
-                         "La stanza contiene gi\xC3\xA0 %d oggetti, il massimo: per inserirne "
-                         "un altro eliminarne prima uno."),
-                         CContenitori::MASSIMO_ELEMENTI),
-                     "Lavedo98", wxOK | wxICON_EXCLAMATION, this);
+        wxMessageBox(TestoStanzaPiena(), "Lavedo98", wxOK | wxICON_EXCLAMATION, this);
         return nullptr;
     }
     const int nTipo = m_pTipo->GetSelection();
@@ -337,7 +341,7 @@ void CAttributiDlg::OnOK(wxCommandEvent&)
     }
     Termina(wxID_OK);
     g_pView->Ridisegna();
-    g_pDoc->SetModificato();
+    g_pDoc->RegistraPasso(m_bNuovo ? "inserimento" : "modifica");
 }
 
 void CAttributiDlg::OnCancel(wxCommandEvent&)

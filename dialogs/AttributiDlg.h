@@ -18,6 +18,10 @@ public:
     // Does not run when there is nothing it could create or edit.
     int ShowModal() override;
 
+    // The refusal of a piece beyond the 255 a room holds; pasting says the
+    // same.
+    static wxString TestoStanzaPiena();
+
 private:
     struct CValori
     {

@@ -1,6 +1,6 @@
 #include "dialogs/ConfermaEliminaDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -55,7 +55,7 @@ void CConfermaEliminaDlg::OnOK(wxCommandEvent&)
     }
     Termina(wxID_OK);
     if (g_pDoc)
-        g_pDoc->SetModificato();
+        g_pDoc->RegistraPasso("eliminazione");
 }
 
 void CConfermaEliminaDlg::OnCancel(wxCommandEvent&)

@@ -1,6 +1,6 @@
 #include "dialogs/Dialogo.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/ErroreImmissioneDlg.h"
 #include "model/Oggetto.h"
 #include "model/Testi.h"
@@ -254,6 +254,8 @@ void CDialogo::MostraTesto(wxStaticText* pEtichetta, const wxString& testo)
     if (!pEtichetta)
         return;
     pEtichetta->SetLabel(testo);
+    // A label that keeps its size also keeps the best size of its old text.
+    pEtichetta->InvalidateBestSize();
     const wxRect r = pEtichetta->GetRect();
     const int nLarghezza = pEtichetta->GetBestSize().x;
     if (nLarghezza <= r.width)

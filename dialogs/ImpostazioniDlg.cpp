@@ -144,7 +144,7 @@ void CImpostazioniDlg::OnOK(wxCommandEvent&)
     }
     Termina(wxID_OK);
     if (g_pDoc)
-        g_pDoc->SetModificato();
+        g_pDoc->RegistraPasso("impostazioni");
 }
 
 void CImpostazioniDlg::OnCancel(wxCommandEvent&)

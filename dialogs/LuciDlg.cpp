@@ -1,6 +1,6 @@
 #include "dialogs/LuciDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/SceltaColoreFloat.h"
 #include "model/Luci.h"
 #include "model/Scena.h"
@@ -155,7 +155,7 @@ void CLuciDlg::OnOK(wxCommandEvent&)
     m_pLuce->SetFissa(m_bFissa);
     if (g_pView && g_pView->RendiGLCorrente())
         ApplicaLuce(*m_pLuce, m_nLuceGL);
-    g_pDoc->SetModificato();
+    g_pDoc->RegistraPasso("luce");
     if (g_pView)
         g_pView->Ridisegna();
     Termina(wxID_OK);

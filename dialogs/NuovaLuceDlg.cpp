@@ -1,6 +1,6 @@
 #include "dialogs/NuovaLuceDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/TroppeLuciDlg.h"
 #include "model/Luci.h"
 #include "model/Scena.h"
@@ -82,7 +82,7 @@ void CNuovaLuceDlg::OnOK(wxCommandEvent&)
     if (g_pView)
         g_pView->Ridisegna();
     Termina(wxID_OK);
-    g_pDoc->SetModificato();
+    g_pDoc->RegistraPasso("luce");
 }
 
 void CNuovaLuceDlg::OnCancel(wxCommandEvent&)

@@ -1,6 +1,6 @@
 #include "dialogs/SceltaColoreFloat.h"
 
-#include "app/SceltaColore.h"
+#include "dialogs/SceltaColore.h"
 
 #include <cmath>
 

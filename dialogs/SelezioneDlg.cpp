@@ -1,6 +1,6 @@
 #include "dialogs/SelezioneDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/AttributiDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"

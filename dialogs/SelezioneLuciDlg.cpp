@@ -1,6 +1,6 @@
 #include "dialogs/SelezioneLuciDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/LuciDlg.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"

@@ -1,6 +1,6 @@
 #include "dialogs/SelezioneMultiplaDlg.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"

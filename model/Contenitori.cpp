@@ -84,6 +84,20 @@ void CContenitori::Scambia(CContenitori& altro)
     std::swap(m_pNodoCorrente, altro.m_pNodoCorrente);
 }
 
+void CContenitori::Rovescia()
+{
+    CNodo* pPrecedente = nullptr;
+    while (m_pTesta)
+    {
+        CNodo* pSuccessivo = m_pTesta->pSuccessivo;
+        m_pTesta->pSuccessivo = pPrecedente;
+        pPrecedente = m_pTesta;
+        m_pTesta = pSuccessivo;
+    }
+    m_pTesta = pPrecedente;
+    m_pNodoCorrente = m_pTesta;
+}
+
 void CContenitori::Serialize(CArchivio& ar)
 {
     ar.ScriviByte(m_nNumero);
@@ -116,8 +130,6 @@ COggetto* CreaOggetto(int nCategoria, int nTipo)
     }
 }
 
-namespace
-{
 // A value only a damaged file can put in a record: textures outside the set
 // would index past the GL texture table, walls outside 1..4 past the room's.
 std::string DannoRecord(const COggetto& o)
@@ -130,7 +142,6 @@ std::string DannoRecord(const COggetto& o)
         return FormattaTesto("\u00e8 sulla parete %d (ammesse da 1 a 4)", o.GetParete());
     return {};
 }
-}  // namespace
 
 bool CContenitori::Leggi(CArchivio& ar, bool bLuci, std::string& errore)
 {

@@ -33,6 +33,9 @@ public:
     // Exchanges contents with another container (used to install a scene
     // only once it was read whole).
     void Scambia(CContenitori& altro);
+    // Reverses the order: a block read back by Leggi comes reversed, and
+    // this puts it in the order it was written in.
+    void Rovescia();
 
     // Writes the block: count byte, then family, kind and record of each
     // element in container order.
@@ -57,3 +60,7 @@ private:
 // The object of the class a family and kind code name, or null when the
 // pair names no class.
 COggetto* CreaOggetto(int nCategoria, int nTipo);
+
+// What is wrong with a record just read (a texture or wall no room has), in
+// Italian, or empty for a sound one.
+std::string DannoRecord(const COggetto& oggetto);

@@ -117,6 +117,21 @@ bool CScena::Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::stri
     return true;
 }
 
+bool CScena::LeggiNellOrdine(const std::uint8_t* pDati, std::size_t nDimensione,
+                             std::string& errore)
+{
+    if (!Leggi(pDati, nDimensione, errore))
+        return false;
+    m_Oggetti.Rovescia();
+    m_Luci.Rovescia();
+    return true;
+}
+
+void CScena::RegistraPasso(const char*, bool)
+{
+    SetModificato();
+}
+
 void CScena::Scambia(CScena& altra)
 {
     m_Stanza.Scambia(altra.m_Stanza);

@@ -25,6 +25,14 @@ public:
     CScena& operator=(const CScena&) = delete;
 
     void SetModificato() { m_bModificato = true; }
+    // The change just made to the room is one step of the undo history,
+    // named for the Annulla/Ripeti items ("inserimento", "modifica",
+    // "eliminazione", "spostamento", "rotazione", "luce", "impostazioni",
+    // "taglio", "incolla", "duplicazione"); it also marks the scene
+    // modified. bUnisci: the change continues the previous step of the same
+    // name (a run of key presses on one piece) and joins it. A scene without
+    // a history (tests, tools) only marks itself modified.
+    virtual void RegistraPasso(const char* szNome, bool bUnisci = false);
 
     // Removes every object and light, forgets the view's selection and
     // switches off the GL lights the lights drove (unless bGL is false: no
@@ -46,6 +54,9 @@ public:
     // what is wrong; the scene is then to be thrown away. Touches neither GL
     // nor the view, so a failed read leaves the open document as it was.
     bool Leggi(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore);
+    // Leggi, with pieces and lights in the order the bytes list them (Leggi
+    // alone reverses them), so that writing again gives the same bytes.
+    bool LeggiNellOrdine(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore);
     // Exchanges room, objects and lights with another scene.
     void Scambia(CScena& altra);
 

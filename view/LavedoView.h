@@ -98,6 +98,8 @@ private:
     // Keys (view/TastiVista.cpp); true when the key was used.
     bool TastoPiantina(wxKeyEvent& event);
     bool Tasto3D(wxKeyEvent& event);
+    // Ends the drags of the given buttons and records what they changed.
+    void TerminaTrascinamento(bool bSinistro, bool bDestro);
     // Hit resolution of a pick (view/Selezione.cpp).
     void RisolviColpi();
 

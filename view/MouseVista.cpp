@@ -40,9 +40,23 @@ void CLavedoView::OnMouse(wxMouseEvent& event)
 
 void CLavedoView::OnCaptureLost()
 {
-    // Another window took the mouse: no button-up will come for the drags.
-    m_bTrascinaSinistro = 0;
-    m_bTrascinaDestro = 0;
+    // Another window took the mouse: no button-up will come for the drags,
+    // so they end here.
+    TerminaTrascinamento(m_bTrascinaSinistro != 0, m_bTrascinaDestro != 0);
+}
+
+void CLavedoView::TerminaTrascinamento(bool bSinistro, bool bDestro)
+{
+    if (bSinistro)
+        m_bTrascinaSinistro = 0;
+    if (bDestro)
+        m_bTrascinaDestro = 0;
+    // A whole drag is one step; one that moved nothing (or only the camera)
+    // leaves the room as it was and makes none.
+    if (g_pDoc && bSinistro)
+        g_pDoc->RegistraPasso("rotazione");
+    if (g_pDoc && bDestro)
+        g_pDoc->RegistraPasso("spostamento");
 }
 
 void CLavedoView::CatturaMouse()
@@ -76,7 +90,7 @@ void CLavedoView::OnLButtonDown(int x, int y)
 
 void CLavedoView::OnLButtonUp(int, int)
 {
-    m_bTrascinaSinistro = 0;
+    TerminaTrascinamento(m_bTrascinaSinistro != 0, false);
     RilasciaMouse();
 }
 
@@ -92,7 +106,7 @@ void CLavedoView::OnRButtonDown(int x, int y)
 
 void CLavedoView::OnRButtonUp(int, int)
 {
-    m_bTrascinaDestro = 0;
+    TerminaTrascinamento(false, m_bTrascinaDestro != 0);
     RilasciaMouse();
 }
 

@@ -3,12 +3,15 @@
 #include "Ambiente.h"
 
 #include <gtest/gtest.h>
+#include <wx/dcclient.h>
 #include <wx/filename.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -21,7 +24,15 @@ void VerificaImpaginazione(const wxDialog& dlg)
     for (const wxWindow* p : dlg.GetChildren())
     {
         const wxRect r = p->GetRect();
-        const wxSize migliore = p->GetBestSize();
+        wxSize migliore = p->GetBestSize();
+        // A label that keeps its size may report the best size of an older
+        // text: its own text is measured too.
+        if (const auto* pTesto = dynamic_cast<const wxStaticText*>(p))
+        {
+            wxClientDC dc(const_cast<wxStaticText*>(pTesto));
+            dc.SetFont(pTesto->GetFont());
+            migliore.x = std::max(migliore.x, dc.GetMultiLineTextExtent(pTesto->GetLabelText()).x);
+        }
         const bool bEdit = dynamic_cast<const wxTextCtrl*>(p) != nullptr;
         if (!bEdit)
         {

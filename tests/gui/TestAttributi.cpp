@@ -6,7 +6,7 @@
 #include "TestMouseAiuti.h"
 #include "app/Comandi.h"
 #include "app/MainFrame.h"
-#include "app/SceltaColore.h"
+#include "dialogs/SceltaColore.h"
 #include "dialogs/AttributiDlg.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "dialogs/ErroreImmissioneDlg.h"

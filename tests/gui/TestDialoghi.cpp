@@ -5,7 +5,7 @@
 #include "Dialoghi.h"
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "dialogs/ErroreImmissioneDlg.h"

@@ -5,7 +5,7 @@
 #include "app/Comandi.h"
 #include "ScenaDiProva.h"
 #include "app/LavedoDoc.h"
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "model/Luci.h"

@@ -5,7 +5,7 @@
 #include "Risposte.h"
 #include "TestMouseAiuti.h"
 #include "app/Comandi.h"
-#include "app/SceltaColore.h"
+#include "dialogs/SceltaColore.h"
 #include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/ImpostazioniDlg.h"
 #include "model/Scena.h"

@@ -1,8 +1,9 @@
 # Checks the direction of the includes: the model needs no window toolkit,
-# and neither the model nor the view reaches up into the application shell.
+# and neither the model, the view nor the dialogs reach up into the
+# application shell.
 # Run by ctest as: cmake -DSORGENTI=<source folder> -P Dipendenze.cmake
 set(violazioni "")
-foreach(cartella model view)
+foreach(cartella model view dialogs)
   file(GLOB file_sorgente ${SORGENTI}/${cartella}/*.h ${SORGENTI}/${cartella}/*.cpp)
   foreach(file_sorgente ${file_sorgente})
     file(STRINGS ${file_sorgente} righe REGEX "^#include")

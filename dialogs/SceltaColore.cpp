@@ -1,4 +1,4 @@
-#include "app/SceltaColore.h"
+#include "dialogs/SceltaColore.h"
 
 #include <wx/colordlg.h>
 

@@ -1,4 +1,4 @@
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 
 #include <wx/strconv.h>
 
