@@ -1,14 +1,17 @@
 #include "app/LavedoDoc.h"
 
 #include "app/Comandi.h"
+#include "app/Recupero.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/FileModificatoDlg.h"
 #include "model/SalvataggioSicuro.h"
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
 #include <algorithm>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
@@ -77,6 +80,7 @@ bool CLavedoDoc::OnSaveModified()
 bool CLavedoDoc::OnCloseDocument()
 {
     m_bModificato = false;
+    CRecupero::Dimentica();
     return wxDocument::OnCloseDocument();
 }
 
@@ -115,6 +119,8 @@ bool CLavedoDoc::OnNewDocument()
         g_pView->Ridisegna();
     }
     m_bModificato = false;
+    m_identita = CIdentitaFile();
+    CRecupero::Dimentica();
 
     SetDocumentSaved(false);
     SetFilename(wxEmptyString, false);
@@ -128,6 +134,36 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
 {
     if (bChiedi && !ConfermaPerdita())
         return false;
+    if (!Carica(percorso))
+        return false;
+    m_identita = IdentitaFile(PercorsoDiSistema(percorso));
+    CRecupero::Dimentica();
+    SetFilename(percorso, false);
+    SetDocumentSaved(true);
+    AggiornaTitolo();
+    AggiungiARecenti(percorso);
+    UpdateAllViews();
+    return true;
+}
+
+bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
+                            const CIdentitaFile& identita)
+{
+    if (!Carica(copia, true))
+        return false;
+    m_bModificato = true;
+    m_identita = identita;
+    SetFilename(originale, false);
+    SetDocumentSaved(!originale.empty());
+    if (originale.empty())
+        SetTitle(GetDocumentManager() ? GetDocumentManager()->MakeNewDocumentName() : "Lavedo");
+    AggiornaTitolo();
+    UpdateAllViews();
+    return true;
+}
+
+bool CLavedoDoc::Carica(const wxString& percorso, bool bOrdineScritto)
+{
     const wxString invariato = "\n\nIl documento aperto non \u00e8 stato modificato.";
     std::vector<std::uint8_t> dati;
     const CEsitoFile esito =
@@ -145,6 +181,15 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
                                           Testo(errore)) +
                          invariato);
         return false;
+    }
+    // Reading a file reverses the order of pieces and lights; read once more
+    // what that gave, and the room is again exactly the one that was written.
+    CScena riletta(false);
+    if (bOrdineScritto)
+    {
+        const std::vector<std::uint8_t> rovesciati = letta.Scrivi();
+        if (riletta.Leggi(rovesciati.data(), rovesciati.size(), errore))
+            letta.Scambia(riletta);
     }
 
     // The whole file is sound: only now does it replace the open room.
@@ -164,17 +209,26 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
         ApplicaLuci();
     }
     m_bModificato = false;
-
-    SetFilename(percorso, false);
-    SetDocumentSaved(true);
-    AggiornaTitolo();
-    AggiungiARecenti(percorso);
-    UpdateAllViews();
     return true;
 }
 
 bool CLavedoDoc::SalvaSu(const wxString& percorso)
 {
+    // Another program's version of the open file is not overwritten
+    // unasked; a file deleted meanwhile is simply written again.
+    if (percorso == GetFilename() && m_identita.bEsiste)
+    {
+        const CIdentitaFile attuale = IdentitaFile(PercorsoDiSistema(percorso));
+        if (attuale.bEsiste && attuale != m_identita)
+        {
+            CFileModificatoDlg dlg(wxFileName(percorso).GetFullName());
+            dlg.ShowModal();
+            if (dlg.m_nRisposta == CFileModificatoDlg::SALVA_CON_NOME)
+                return SaveAs();
+            if (dlg.m_nRisposta != CFileModificatoDlg::SOVRASCRIVI)
+                return false;
+        }
+    }
     const std::vector<std::uint8_t> dati = Scrivi();
     const CEsitoFile esito = SalvaFileSicuro(PercorsoDiSistema(percorso), dati.data(), dati.size());
     if (!esito.bRiuscito)
@@ -185,6 +239,8 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
         return false;
     }
     m_bModificato = false;
+    m_identita = IdentitaFile(PercorsoDiSistema(percorso));
+    CRecupero::Dimentica();
     if (RendiGLCorrente())
         ApplicaLuci();
     SetFilename(percorso, false);

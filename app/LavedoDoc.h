@@ -1,4 +1,5 @@
 #pragma once
+#include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
 
 #include <wx/docview.h>
@@ -41,7 +42,16 @@ public:
     // Writes the document to percorso, never leaving the previous file
     // half-written. On failure the user is told why and the document keeps
     // its modified flag.
+    // Saving over the open file after another program changed it asks
+    // first ("File modificato").
     bool SalvaSu(const wxString& percorso);
+    // Opens a recovery copy as a modified room named after its original
+    // file (none for a room never saved), whose identity when the copy was
+    // made is the one the next save compares with.
+    bool Ripristina(const wxString& copia, const wxString& originale,
+                    const CIdentitaFile& identita);
+    // The open file's identity when it was last opened or saved here.
+    const CIdentitaFile& GetIdentitaFile() const { return m_identita; }
 
     // Attaches the recent-file list to the File menu: its entries take the
     // place of the "Ultimo file usato" item (wxID_FILE1), which stays
@@ -51,6 +61,10 @@ public:
     void AggiornaMenuFile();
 
 private:
+    // Reads a file and replaces the room with it (see Apri). bOrdineScritto:
+    // pieces and lights keep the order they were written in, as a recovery
+    // copy must give back the room exactly as it was.
+    bool Carica(const wxString& percorso, bool bOrdineScritto = false);
     void AggiornaTitolo();
     // Makes the view's context current; false while there is none yet.
     bool RendiGLCorrente();
@@ -65,6 +79,7 @@ private:
     void OnUpdateRecente(wxUpdateUIEvent& event);
 
     wxMenu* m_pMenuFile = nullptr;
+    CIdentitaFile m_identita;
 
     wxDECLARE_EVENT_TABLE();
 };

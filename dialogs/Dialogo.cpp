@@ -190,10 +190,12 @@ void CDialogo::OnTasto(wxKeyEvent& event)
         return;
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
-        // A focused button takes Enter itself; anywhere else Enter is OK.
+        // A focused button takes Enter itself; anywhere else Enter presses
+        // the default button (OK unless the dialog says otherwise).
         if (!dynamic_cast<wxButton*>(FindFocus()))
         {
-            PremiPulsante(wxID_OK);
+            const auto* pPredefinito = dynamic_cast<wxButton*>(GetDefaultItem());
+            PremiPulsante(pPredefinito ? pPredefinito->GetId() : static_cast<int>(wxID_OK));
             return;
         }
         break;

@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <unistd.h>
+#include <vector>
 #include <wx/testing.h>
 
 using namespace ambiente;
@@ -148,9 +150,46 @@ TEST(Uscita, EsciDopoAverSpostatoUnPezzo)
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }
 
+namespace
+{
+// The framework's complaints, which would reach the user as message boxes.
+class CRegistroErrori : public wxLog
+{
+public:
+    std::vector<wxString> m_errori;
+
+protected:
+    void DoLogTextAtLevel(wxLogLevel nLivello, const wxString& testo) override
+    {
+        if (nLivello <= wxLOG_Warning)
+            m_errori.push_back(testo);
+    }
+};
+}  // namespace
+
+TEST(Avvio, UnaCasaCheNonEsisteNonFermaLAvvio)
+{
+    // The settings cannot be kept: said once, in Italian, in the status bar.
+    wxFrame& cornice = Cornice();
+    const wxString testo = cornice.GetStatusBar()->GetStatusText(cornice.GetStatusBarPane());
+    EXPECT_TRUE(testo.StartsWith("Impossibile scrivere le impostazioni")) << testo;
+    EXPECT_NE(testo.Find("non verranno conservate"), wxNOT_FOUND) << testo;
+}
+
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // A home folder that does not exist: the program starts all the same,
+    // and creates nothing there.
+    char modello[] = "/tmp/lavedo_avvio_XXXXXX";
+    const char* pTemporanea = mkdtemp(modello);
+    if (!pTemporanea)
+        return 2;
+    const std::string casa = std::string(pTemporanea) + "/manca";
+    setenv("HOME", casa.c_str(), 1);
+    unsetenv("XDG_DATA_HOME");
+    auto* pRegistro = new CRegistroErrori;
+    delete wxLog::SetActiveTarget(pRegistro);
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 2;
     char aStanza[64];
@@ -175,8 +214,19 @@ int main(int argc, char** argv)
     }
     // What the waiting above did with a context is not start-up's business.
     g_chiamateSenzaContesto = chiamate;
-    const int nRisultato = RUN_ALL_TESTS();
+    int nRisultato = RUN_ALL_TESTS();
     wxTheApp->OnExit();
+    for (const wxString& errore : pRegistro->m_errori)
+    {
+        std::fprintf(stderr, "The framework complained: %s\n", errore.utf8_str().data());
+        nRisultato = 1;
+    }
+    if (access(casa.c_str(), F_OK) == 0)
+    {
+        std::fprintf(stderr, "Something was created in the missing home folder\n");
+        nRisultato = 1;
+    }
+    rmdir(pTemporanea);
     wxEntryCleanup();
     return nRisultato;
 }

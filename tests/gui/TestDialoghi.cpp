@@ -8,6 +8,8 @@
 #include "app/Nomi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/FileModificatoDlg.h"
+#include "dialogs/RipristinoDlg.h"
 #include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/SelezioneMultiplaDlg.h"
 #include "model/Contenitori.h"
@@ -83,6 +85,14 @@ TEST(Dialoghi, OgniTestoSiLeggeInteroAlCentroDellaFinestra)
         {[] { return new CConfermaEliminaDlg; }, "dialogo_conferma_eliminazione"},
         {[] { return new CSelezioneMultiplaDlg; }, "dialogo_selezione_multipla"},
         {[] { return new CErroreImmissioneDlg; }, "dialogo_errore_immissione"},
+        {[] {
+             return new CRipristinoDlg({wxString::FromUTF8("soggiorno con divano letto.lav, "
+                                                           "07/12/2026 14:03:12"),
+                                        "Nuova stanza, 07/12/2026 15:20:45"});
+         },
+         "dialogo_ripristino"},
+        {[] { return new CFileModificatoDlg("soggiorno con divano letto.lav"); },
+         "dialogo_file_modificato"},
     };
     for (const auto& [fnCrea, pNome] : aDialoghi)
     {
@@ -120,6 +130,16 @@ TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
         ambiente::Pompa();
         EXPECT_EQ(dlg.m_nAnnulla, 1);
         EXPECT_EQ(dlg.m_nOK, 0);
+    }
+    {
+        // Where Annulla is the default, a reflexive Enter keeps the work.
+        CConfermaNuovoDlg conferma;
+        PremiTasto(conferma, nullptr, WXK_RETURN);
+        EXPECT_FALSE(conferma.m_bConfermato);
+        EXPECT_EQ(conferma.GetReturnCode(), wxID_CANCEL);
+        CFileModificatoDlg modificato("x.lav");
+        PremiTasto(modificato, nullptr, WXK_RETURN);
+        EXPECT_EQ(modificato.m_nRisposta, CFileModificatoDlg::ANNULLA);
     }
     {
         // Without a cancel button Escape still cancels, never OK.
