@@ -7,6 +7,7 @@
 #include <wx/translation.h>
 #include <wx/wfstream.h>
 
+#include <cstdlib>
 #include <unistd.h>
 
 namespace
@@ -29,10 +30,10 @@ wxConfigBase* CreaConfigurazione(const wxString& applicazione, const wxString& f
     const wxFileName file = wxFileConfig::GetLocalFile(applicazione);
     if (Scrivibile(file))
         return new wxFileConfig(applicazione, fornitore);
-    messaggio = wxString::FromUTF8("Impossibile scrivere le impostazioni in \xC2\xAB") +
-                file.GetFullPath() +
-                wxString::FromUTF8("\xC2\xBB: valgono fino alla chiusura di Lavedo98 e non "
-                                   "verranno conservate.");
+    // What matters first: the pane may show only the start of it.
+    messaggio = wxString::FromUTF8("Le impostazioni non verranno conservate: impossibile "
+                                   "scrivere \xC2\xAB") +
+                file.GetFullPath() + wxString::FromUTF8("\xC2\xBB.");
     wxLogNull silenzio;
     if (file.FileExists())
     {
@@ -46,6 +47,9 @@ wxConfigBase* CreaConfigurazione(const wxString& applicazione, const wxString& f
 
 void CaricaTraduzioni()
 {
+    // The toolkit's own texts (stock buttons, its file chooser) follow the
+    // language list too, where the system has an Italian catalogue of them.
+    setenv("LANGUAGE", "it", 1);
     auto* pTraduzioni = new wxTranslations;
     pTraduzioni->SetLanguage(wxLANGUAGE_ITALIAN);
     {

@@ -172,8 +172,8 @@ TEST(Avvio, UnaCasaCheNonEsisteNonFermaLAvvio)
     // The settings cannot be kept: said once, in Italian, in the status bar.
     wxFrame& cornice = Cornice();
     const wxString testo = cornice.GetStatusBar()->GetStatusText(cornice.GetStatusBarPane());
-    EXPECT_TRUE(testo.StartsWith("Impossibile scrivere le impostazioni")) << testo;
-    EXPECT_NE(testo.Find("non verranno conservate"), wxNOT_FOUND) << testo;
+    EXPECT_TRUE(testo.StartsWith("Le impostazioni non verranno conservate")) << testo;
+    EXPECT_NE(testo.Find("manca/.Lavedo"), wxNOT_FOUND) << testo;
 }
 
 int main(int argc, char** argv)
