@@ -93,10 +93,10 @@ void CRecupero::Dimentica()
 
 void CRecupero::ScriviCopia()
 {
-    const CLavedoDoc* pDoc = Documento();
+    CLavedoDoc* pDoc = Documento();
     if (!pDoc || !pDoc->m_bModificato)
         return;
-    std::vector<std::uint8_t> dati = const_cast<CLavedoDoc*>(pDoc)->Scrivi();
+    std::vector<std::uint8_t> dati = pDoc->Scrivi();
     if (dati == m_ultima)
         return;
     m_ultima = dati;

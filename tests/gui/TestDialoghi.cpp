@@ -132,9 +132,10 @@ TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
         EXPECT_EQ(dlg.m_nOK, 0);
     }
     {
-        // Where Annulla is the default, a reflexive Enter keeps the work.
-        const auto Invio = [](wxDialog& dlg) {
-            PremiTasto(dlg, nullptr, WXK_RETURN);
+        // Where Annulla has the focus, a reflexive Enter keeps the work; in
+        // a list Enter presses the default button, whichever it is.
+        const auto Invio = [](wxDialog& dlg, int nFuoco) {
+            PremiTasto(dlg, dlg.FindWindow(nFuoco), WXK_RETURN);
             for (int i = 0; i < 100 && dlg.GetReturnCode() == 0; ++i)  // a busy machine
             {
                 ambiente::Pompa();
@@ -143,11 +144,14 @@ TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
             return dlg.GetReturnCode();
         };
         CConfermaNuovoDlg conferma;
-        EXPECT_EQ(Invio(conferma), wxID_CANCEL);
+        EXPECT_EQ(Invio(conferma, wxID_CANCEL), wxID_CANCEL);
         EXPECT_FALSE(conferma.m_bConfermato);
         CFileModificatoDlg modificato("x.lav");
-        EXPECT_EQ(Invio(modificato), wxID_CANCEL);
+        EXPECT_EQ(Invio(modificato, wxID_CANCEL), wxID_CANCEL);
         EXPECT_EQ(modificato.m_nRisposta, CFileModificatoDlg::ANNULLA);
+        CRipristinoDlg ripristino({"a.lav", "b.lav"});
+        EXPECT_EQ(Invio(ripristino, XRCID("IDC_COPIE")), wxID_OK);
+        EXPECT_EQ(ripristino.m_nScelta, 0);
     }
     {
         // Without a cancel button Escape still cancels, never OK.
