@@ -153,16 +153,15 @@ TEST(Uscita, EsciDopoAverSpostatoUnPezzo)
 namespace
 {
 // The framework's complaints, which would reach the user as message boxes.
+// The framework owns the log target, so what it saw is kept outside it.
+std::vector<wxString> g_erroriFramework;
 class CRegistroErrori : public wxLog
 {
-public:
-    std::vector<wxString> m_errori;
-
 protected:
     void DoLogTextAtLevel(wxLogLevel nLivello, const wxString& testo) override
     {
         if (nLivello <= wxLOG_Warning)
-            m_errori.push_back(testo);
+            g_erroriFramework.push_back(testo);
     }
 };
 }  // namespace
@@ -188,8 +187,6 @@ int main(int argc, char** argv)
     const std::string casa = std::string(pTemporanea) + "/manca";
     setenv("HOME", casa.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
-    auto* pRegistro = new CRegistroErrori;
-    delete wxLog::SetActiveTarget(pRegistro);
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 2;
     char aStanza[64];
@@ -198,6 +195,7 @@ int main(int argc, char** argv)
     if (!wxEntryStart(wxArgc, wxArgv))
         return 2;
     wxSetAssertHandler(GestoreAsserzioni);
+    delete wxLog::SetActiveTarget(new CRegistroErrori);
     InizializzaGlut();
     if (!wxTheApp->CallOnInit())
         return 3;
@@ -216,7 +214,7 @@ int main(int argc, char** argv)
     g_chiamateSenzaContesto = chiamate;
     int nRisultato = RUN_ALL_TESTS();
     wxTheApp->OnExit();
-    for (const wxString& errore : pRegistro->m_errori)
+    for (const wxString& errore : g_erroriFramework)
     {
         std::fprintf(stderr, "The framework complained: %s\n", errore.utf8_str().data());
         nRisultato = 1;
