@@ -1,5 +1,7 @@
 #include "app/GestoreDocumenti.h"
 
+#include "model/Scena.h"
+
 #include <wx/config.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
@@ -23,7 +25,9 @@ wxString CGestoreDocumenti::MakeFrameTitle(wxDocument* pDoc)
         return applicazione;
     const wxString file = pDoc->GetFilename();
     const wxString nome = file.empty() ? pDoc->GetTitle() : wxFileName(file).GetFullName();
-    return nome + " - " + applicazione;
+    // Unsaved changes show as a "*" before the name, as desktop programs do.
+    const auto* pScena = dynamic_cast<const CScena*>(pDoc);
+    return (pScena && pScena->m_bModificato ? "*" : "") + nome + " - " + applicazione;
 }
 
 wxFileHistory* CGestoreDocumenti::OnCreateFileHistory()

@@ -4,7 +4,8 @@
 class wxConfigBase;
 
 // The document manager with this program's names: new rooms are called
-// "Lavedo", titles read "<name> - Lavedo98", and the recent-file list
+// "Lavedo", titles read "<name> - Lavedo98" ("*<name> - Lavedo98" while
+// the room has unsaved changes), and the recent-file list
 // keeps 4 entries, stored under the settings key across runs.
 class CGestoreDocumenti : public wxDocManager
 {

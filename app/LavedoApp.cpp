@@ -3,10 +3,12 @@
 #include "app/AboutDlg.h"
 #include "app/AiutoContesto.h"
 #include "app/Cartelle.h"
+#include "app/ConfigurazioneUtente.h"
 #include "app/GestoreDocumenti.h"
 #include "app/LavedoDoc.h"
 #include "app/MainFrame.h"
 #include "app/RigaComando.h"
+#include "app/Recupero.h"
 #include "model/Texture.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
@@ -76,7 +78,10 @@ bool CLavedoApp::OnInit()
     SetVendorName("Local AppWizard-Generated Applications");
     SetAppName("Lavedo");
     SetAppDisplayName("Lavedo98");
-    wxConfigBase::Set(new wxConfig("Lavedo", "Local AppWizard-Generated Applications"));
+    CaricaTraduzioni();
+    wxString impostazioniNonConservate;
+    wxConfigBase::Set(CreaConfigurazione("Lavedo", "Local AppWizard-Generated Applications",
+                                         impostazioniNonConservate));
     InizializzaRisorse();
     InizializzaGlut();
     wxHelpProvider::Set(new CAiutoContesto);
@@ -101,6 +106,13 @@ bool CLavedoApp::OnInit()
 
     pFrame->Show(true);
     pFrame->Raise();
+    if (!impostazioniNonConservate.empty())
+        pFrame->SetStatusText(impostazioniNonConservate, pFrame->GetStatusBarPane());
+    CRecupero::Avvia();
+    CallAfter([] {
+        if (CRecupero* pRecupero = CRecupero::Get())
+            pRecupero->OffriCopie();
+    });
     const wxString mancanti = MessaggioTextureMancanti();
     if (!mancanti.empty())
         CallAfter([mancanti] { wxMessageBox(mancanti, "Lavedo98", wxOK | wxICON_WARNING); });
@@ -168,6 +180,7 @@ int CLavedoApp::OnExit()
     if (wxConfigBase* pConfig = m_bRigaComando ? nullptr : wxConfigBase::Get())
         if (m_pGestore)
             static_cast<CGestoreDocumenti*>(m_pGestore)->SalvaRecenti(*pConfig);
+    CRecupero::Termina();
     delete m_pGestore;
     m_pGestore = nullptr;
     delete wxHelpProvider::Set(nullptr);

@@ -1,8 +1,10 @@
 #include "app/LavedoDoc.h"
 
 #include "app/Comandi.h"
+#include "app/Recupero.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/FileModificatoDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/SalvataggioSicuro.h"
@@ -11,6 +13,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
@@ -91,6 +94,7 @@ bool CLavedoDoc::OnSaveModified()
 bool CLavedoDoc::OnCloseDocument()
 {
     m_bModificato = false;
+    CRecupero::Dimentica();
     return wxDocument::OnCloseDocument();
 }
 
@@ -133,6 +137,8 @@ bool CLavedoDoc::OnNewDocument()
     }
     m_bModificato = false;
     AzzeraStoria();
+    m_identita = CIdentitaFile();
+    CRecupero::Dimentica();
 
     SetDocumentSaved(false);
     SetFilename(wxEmptyString, false);
@@ -146,6 +152,38 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
 {
     if (bChiedi && !ConfermaPerdita())
         return false;
+    if (!Carica(percorso))
+        return false;
+    m_identita = IdentitaFile(PercorsoDiSistema(percorso));
+    CRecupero::Dimentica();
+    SetFilename(percorso, false);
+    SetDocumentSaved(true);
+    AggiornaTitolo();
+    AggiungiARecenti(percorso);
+    UpdateAllViews();
+    return true;
+}
+
+bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
+                            const CIdentitaFile& identita)
+{
+    if (!Carica(copia, true))
+        return false;
+    // No state of the history is the saved one: undo never makes it unmodified.
+    m_Salvato.reset();
+    m_bModificato = true;
+    m_identita = identita;
+    SetFilename(originale, false);
+    SetDocumentSaved(!originale.empty());
+    if (originale.empty())
+        SetTitle(GetDocumentManager() ? GetDocumentManager()->MakeNewDocumentName() : "Lavedo");
+    AggiornaTitolo();
+    UpdateAllViews();
+    return true;
+}
+
+bool CLavedoDoc::Carica(const wxString& percorso, bool bOrdineScritto)
+{
     const wxString invariato = "\n\nIl documento aperto non \u00e8 stato modificato.";
     std::vector<std::uint8_t> dati;
     const CEsitoFile esito =
@@ -157,14 +195,15 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     }
     CScena letta(false);
     std::string errore;
-    if (!letta.Leggi(dati.data(), dati.size(), errore))
+    const bool bLetto = bOrdineScritto ? letta.LeggiNellOrdine(dati.data(), dati.size(), errore)
+                                       : letta.Leggi(dati.data(), dati.size(), errore);
+    if (!bLetto)
     {
         MostraErroreFile(wxString::Format("Impossibile aprire il file \"%s\": %s.", percorso,
                                           Testo(errore)) +
                          invariato);
         return false;
     }
-
     // The whole file is sound: only now does it replace the open room.
     const bool bGL = RendiGLCorrente();
     SvuotaScena(bGL);
@@ -184,17 +223,26 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     }
     m_bModificato = false;
     AzzeraStoria();
-
-    SetFilename(percorso, false);
-    SetDocumentSaved(true);
-    AggiornaTitolo();
-    AggiungiARecenti(percorso);
-    UpdateAllViews();
     return true;
 }
 
 bool CLavedoDoc::SalvaSu(const wxString& percorso)
 {
+    // Another program's version of the open file is not overwritten
+    // unasked; a file deleted meanwhile is simply written again.
+    if (percorso == GetFilename() && m_identita.bEsiste)
+    {
+        const CIdentitaFile attuale = IdentitaFile(PercorsoDiSistema(percorso));
+        if (attuale.bEsiste && attuale != m_identita)
+        {
+            CFileModificatoDlg dlg(wxFileName(percorso).GetFullName());
+            dlg.ShowModal();
+            if (dlg.m_nRisposta == CFileModificatoDlg::SALVA_CON_NOME)
+                return SaveAs();
+            if (dlg.m_nRisposta != CFileModificatoDlg::SOVRASCRIVI)
+                return false;
+        }
+    }
     const std::vector<std::uint8_t> dati = Scrivi();
     const CEsitoFile esito = SalvaFileSicuro(PercorsoDiSistema(percorso), dati.data(), dati.size());
     if (!esito.bRiuscito)
@@ -211,6 +259,8 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
         m_Corrente = std::make_shared<const std::vector<std::uint8_t>>(dati);
     m_Salvato = m_Corrente;
     Storia().MarkAsSaved();
+    m_identita = IdentitaFile(PercorsoDiSistema(percorso));
+    CRecupero::Dimentica();
     if (RendiGLCorrente())
         ApplicaLuci();
     SetFilename(percorso, false);

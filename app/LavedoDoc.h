@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Storia.h"
+#include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
 
 #include <wx/docview.h>
@@ -46,7 +47,16 @@ public:
     // Writes the document to percorso, never leaving the previous file
     // half-written. On failure the user is told why and the document keeps
     // its modified flag.
+    // Saving over the open file after another program changed it asks
+    // first ("File modificato").
     bool SalvaSu(const wxString& percorso);
+    // Opens a recovery copy as a modified room named after its original
+    // file (none for a room never saved), whose identity when the copy was
+    // made is the one the next save compares with.
+    bool Ripristina(const wxString& copia, const wxString& originale,
+                    const CIdentitaFile& identita);
+    // The open file's identity when it was last opened or saved here.
+    const CIdentitaFile& GetIdentitaFile() const { return m_identita; }
 
     // Steps the history keeps; older ones are forgotten.
     static constexpr int MASSIMO_PASSI = 100;
@@ -78,6 +88,10 @@ public:
     void AggiornaMenuFile();
 
 private:
+    // Reads a file and replaces the room with it (see Apri). bOrdineScritto:
+    // pieces and lights keep the order they were written in, as a recovery
+    // copy must give back the room exactly as it was.
+    bool Carica(const wxString& percorso, bool bOrdineScritto = false);
     void AggiornaTitolo();
     // Makes the view's context current; false while there is none yet.
     bool RendiGLCorrente();
@@ -110,6 +124,7 @@ private:
     // The room as it stands and as last saved or opened, as file bytes.
     CStato m_Corrente;
     CStato m_Salvato;
+    CIdentitaFile m_identita;
 
     wxDECLARE_EVENT_TABLE();
 };

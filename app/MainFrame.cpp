@@ -426,6 +426,14 @@ void CMainFrame::AggiornaBarraStato()
 void CMainFrame::OnIdle(wxIdleEvent& event)
 {
     AggiornaBarraStato();
+    // The title's "*" follows the modified flag, whoever changed the room.
+    if (wxDocManager* pGestore = GetDocumentManager())
+        if (wxDocument* pDoc = pGestore->GetCurrentDocument())
+        {
+            const wxString titolo = pGestore->MakeFrameTitle(pDoc);
+            if (GetTitle() != titolo)
+                SetTitle(titolo);
+        }
     event.Skip();
 }
 

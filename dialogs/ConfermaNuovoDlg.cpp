@@ -3,6 +3,10 @@
 CConfermaNuovoDlg::CConfermaNuovoDlg()
 {
     CaricaModello("IDD_CONFERMA_NUOVO", 187, 81);
+    // A reflexive Enter keeps the work: Annulla is the default and has the
+    // focus; OK discards only when chosen.
+    if (wxWindow* pAnnulla = FindWindow(wxID_CANCEL))
+        pAnnulla->SetFocus();
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnOK, this, wxID_OK);
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnCancel, this, wxID_CANCEL);
 }

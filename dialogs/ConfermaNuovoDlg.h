@@ -1,7 +1,8 @@
 #pragma once
 #include "dialogs/Dialogo.h"
 
-// "Conferma": asks before a modified room is discarded.
+// "Conferma": asks before a modified room is discarded; Annulla is the
+// default answer.
 class CConfermaNuovoDlg : public CDialogo
 {
 public:

@@ -14,15 +14,28 @@
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
+#include <wx/stockitem.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <dlfcn.h>
 #include <memory>
 #include <vector>
 
 std::function<void(const wxString&)> CDialogo::s_fnModelloMancante;
+
+namespace
+{
+// The toolkit's own button calls, for the one thing the framework does not
+// offer; found in the toolkit the framework has already loaded.
+template <class F>
+F Funzione(const char* pNome)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, pNome));
+}
+}  // namespace
 
 namespace
 {
@@ -86,6 +99,7 @@ bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
         SegnalaModelloMancante(pNome);
         return false;
     }
+    MostraTestiPulsanti();
     AdattaAlTesto(nLarghezza, nAltezza);
     CreaScorciatoieRiquadri();
     Bind(wxEVT_CHAR_HOOK, &CDialogo::OnTasto, this);
@@ -95,6 +109,43 @@ bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
     else
         CentreOnScreen();
     return true;
+}
+
+void CDialogo::MostraTestiPulsanti()
+{
+    // With the framework's Italian texts loaded, "&Annulla" reads as its
+    // stock label for Cancel, and the framework hands the button to the
+    // toolkit's stock item, which speaks the system's language ("Cancel").
+    // The template's own text, with its mnemonic, is what the user reads.
+    for (wxWindow* p : GetChildren())
+    {
+        auto* pPulsante = dynamic_cast<wxButton*>(p);
+        if (!pPulsante || !wxIsStockID(pPulsante->GetId()))
+            continue;
+        const wxString etichetta = pPulsante->GetLabel();
+        wxString testo;
+        for (std::size_t i = 0; i < etichetta.length(); ++i)
+        {
+            if (etichetta[i] == '_')
+                testo += "__";
+            else if (etichetta[i] == '&' && i + 1 < etichetta.length())
+                testo += etichetta[++i] == '&' ? wxString("&") : "_" + wxString(etichetta[i]);
+            else
+                testo += etichetta[i];
+        }
+        using FInt = void (*)(void*, int);
+        using FTesto = void (*)(void*, const char*);
+        static const FInt fnStock = Funzione<FInt>("gtk_button_set_use_stock");
+        static const FInt fnSottolineato = Funzione<FInt>("gtk_button_set_use_underline");
+        static const FTesto fnTesto = Funzione<FTesto>("gtk_button_set_label");
+        if (!fnStock || !fnSottolineato || !fnTesto)
+            return;
+        void* pGtk = pPulsante->GetHandle();
+        fnStock(pGtk, 0);
+        fnSottolineato(pGtk, 1);
+        fnTesto(pGtk, testo.utf8_str());
+        pPulsante->InvalidateBestSize();
+    }
 }
 
 int CDialogo::ShowModal()
@@ -190,10 +241,12 @@ void CDialogo::OnTasto(wxKeyEvent& event)
         return;
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
-        // A focused button takes Enter itself; anywhere else Enter is OK.
+        // A focused button takes Enter itself; anywhere else Enter presses
+        // the default button (OK unless the dialog says otherwise).
         if (!dynamic_cast<wxButton*>(FindFocus()))
         {
-            PremiPulsante(wxID_OK);
+            const auto* pPredefinito = dynamic_cast<wxButton*>(GetDefaultItem());
+            PremiPulsante(pPredefinito ? pPredefinito->GetId() : static_cast<int>(wxID_OK));
             return;
         }
         break;

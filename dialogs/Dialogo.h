@@ -64,6 +64,7 @@ protected:
     }
 
 private:
+    void MostraTestiPulsanti();
     void AdattaAlTesto(int nLarghezza, int nAltezza);
     void CreaScorciatoieRiquadri();
     void OnTasto(wxKeyEvent& event);

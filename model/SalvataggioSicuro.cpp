@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,10 +128,14 @@ bool RisolviCollegamenti(std::string& percorso, int& nErrno)
     return false;
 }
 
+const char* const PREFISSO_TEMPORANEO = ".lavedo-";
+constexpr std::size_t LETTERE_TEMPORANEO = 8;
+
 // A new, empty file with a short name of its own in the folder: the
 // target's name may be as long as the file system allows, so the temporary
-// one cannot be derived from it.
-int CreaTemporaneo(int fdCartella, std::string& nome)
+// one cannot be derived from it. It stays locked while its descriptor is
+// open, so that no other save takes it for one a killed save left behind.
+int CreaTemporaneo(int fdCartella, std::string& nome, const char* pSuffisso = "")
 {
     static unsigned int s_nContatore = 0;
     for (int nTentativo = 0; nTentativo < 100; ++nTentativo)
@@ -139,16 +145,68 @@ int CreaTemporaneo(int fdCartella, std::string& nome)
         std::uint64_t n = static_cast<std::uint64_t>(t.tv_nsec) ^
                           (static_cast<std::uint64_t>(getpid()) << 30) ^
                           (static_cast<std::uint64_t>(++s_nContatore) * 2654435761u);
-        nome = ".lavedo-";
-        for (int k = 0; k < 8; ++k, n /= 36)
+        nome = PREFISSO_TEMPORANEO;
+        for (std::size_t k = 0; k < LETTERE_TEMPORANEO; ++k, n /= 36)
             nome += "0123456789abcdefghijklmnopqrstuvwxyz"[n % 36];
+        nome += pSuffisso;
         const int fd = openat(fdCartella, nome.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
                               0600);
+        if (fd >= 0)
+            flock(fd, LOCK_EX);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+bool NomeTemporaneo(const char* pNome)
+{
+    const std::size_t nPrefisso = std::strlen(PREFISSO_TEMPORANEO);
+    if (std::strncmp(pNome, PREFISSO_TEMPORANEO, nPrefisso) != 0 ||
+        std::strlen(pNome) != nPrefisso + LETTERE_TEMPORANEO)
+        return false;
+    for (const char* p = pNome + nPrefisso; *p; ++p)
+        if (!((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'z')))
+            return false;
+    return true;
+}
+
+int RimuoviAbbandonati(int fdCartella, int nEtaMinima)
+{
+    const int fdElenco = dup(fdCartella);
+    DIR* pCartella = fdElenco >= 0 ? fdopendir(fdElenco) : nullptr;
+    if (!pCartella)
+    {
+        if (fdElenco >= 0)
+            close(fdElenco);
+        return 0;
+    }
+    rewinddir(pCartella);
+    timespec adesso{};
+    clock_gettime(CLOCK_REALTIME, &adesso);
+    int nRimossi = 0;
+    while (const dirent* e = readdir(pCartella))
+    {
+        struct stat st{};
+        if (!NomeTemporaneo(e->d_name) ||
+            fstatat(fdCartella, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != geteuid() ||
+            adesso.tv_sec - st.st_mtim.tv_sec < nEtaMinima)
+            continue;
+        // A save that is still writing holds the lock: leave its file alone.
+        const int fd = openat(fdCartella, e->d_name,
+                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat stAperto{};
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &stAperto) == 0 &&
+            stAperto.st_ino == st.st_ino && unlinkat(fdCartella, e->d_name, 0) == 0)
+            ++nRimossi;
+        close(fd);
+    }
+    closedir(pCartella);
+    return nRimossi;
 }
 
 mode_t ModoNuovoFile()
@@ -157,6 +215,102 @@ mode_t ModoNuovoFile()
     const mode_t nMaschera = umask(0);
     umask(nMaschera);
     return 0666 & ~nMaschera;
+}
+
+// Rewrites the file in place, keeping its inode (owner, group, mode): first
+// its old bytes go to a copy beside it that reaches the disk, then the new
+// bytes over the old ones. A failure puts the old bytes back; if even that
+// fails the copy stays, and the message says where.
+CEsitoFile RiscriviSulPosto(int fdCartella, const std::string& nome, const std::string& percorso,
+                            const std::string& cartella, const std::uint8_t* pDati,
+                            std::size_t nDimensione)
+{
+    const auto Errore = [&nome](int nErrno, const std::string& dopo)
+    {
+        return Fallito(nErrno, FormattaTesto("Impossibile salvare il file \"%s\": %s.%s",
+                                             nome.c_str(), DescriviErrno(nErrno).c_str(),
+                                             dopo.c_str()));
+    };
+    const int fd = open(percorso.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    struct stat st{};
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        const int nErrno = fd < 0 ? errno : EINVAL;
+        if (fd >= 0)
+            close(fd);
+        return Errore(nErrno, "");
+    }
+    std::vector<std::uint8_t> vecchi(static_cast<std::size_t>(st.st_size));
+    std::size_t nLetti = 0;
+    while (nLetti < vecchi.size())
+    {
+        const ssize_t n = pread(fd, vecchi.data() + nLetti, vecchi.size() - nLetti,
+                                static_cast<off_t>(nLetti));
+        if (n <= 0 && !(n < 0 && errno == EINTR))
+            break;
+        if (n > 0)
+            nLetti += static_cast<std::size_t>(n);
+    }
+    vecchi.resize(nLetti);
+
+    std::string copia;
+    const int fdCopia = CreaTemporaneo(fdCartella, copia, ".bak");
+    bool bCopiaSalva = fdCopia >= 0 && ScriviTutto(fdCopia, vecchi.data(), vecchi.size()) &&
+                       fsync(fdCopia) == 0;
+    int nErrno = errno;
+    if (fdCopia >= 0 && close(fdCopia) != 0 && bCopiaSalva)
+    {
+        bCopiaSalva = false;
+        nErrno = errno;
+    }
+    if (bCopiaSalva && fsync(fdCartella) != 0)
+    {
+        bCopiaSalva = false;
+        nErrno = errno;
+    }
+    if (!bCopiaSalva)
+    {
+        if (fdCopia >= 0)
+            unlinkat(fdCartella, copia.c_str(), 0);
+        close(fd);
+        return Errore(nErrno, " Il file non \u00e8 stato toccato.");
+    }
+
+    const auto Sovrascrivi = [fd](const std::uint8_t* p, std::size_t n)
+    {
+        return lseek(fd, 0, SEEK_SET) == 0 && ScriviTutto(fd, p, n) &&
+               ftruncate(fd, static_cast<off_t>(n)) == 0 && fsync(fd) == 0;
+    };
+    const auto RimuoviCopia = [&]
+    {
+        unlinkat(fdCartella, copia.c_str(), 0);
+        fsync(fdCartella);
+    };
+    if (!Sovrascrivi(pDati, nDimensione))
+    {
+        nErrno = errno;
+        const bool bRimesso = Sovrascrivi(vecchi.data(), vecchi.size());
+        close(fd);
+        if (bRimesso)
+        {
+            RimuoviCopia();
+            return Errore(nErrno, "");
+        }
+        return Errore(nErrno, FormattaTesto(" Il contenuto precedente \u00e8 conservato in "
+                                            "\"%s/%s\".",
+                                            cartella.c_str(), copia.c_str()));
+    }
+    if (close(fd) != 0)
+    {
+        nErrno = errno;
+        return Errore(nErrno, FormattaTesto(" Il contenuto precedente \u00e8 conservato in "
+                                            "\"%s/%s\".",
+                                            cartella.c_str(), copia.c_str()));
+    }
+    RimuoviCopia();
+    CEsitoFile esito;
+    esito.bRiuscito = true;
+    return esito;
 }
 }  // namespace
 
@@ -209,6 +363,7 @@ CEsitoFile SalvaFileSicuro(const std::string& percorsoRichiesto, const std::uint
     const int fdCartella = open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fdCartella < 0)
         return ErroreCartella(errno);
+    RimuoviAbbandonati(fdCartella, 30);
     std::string temporaneo;
     int fd = CreaTemporaneo(fdCartella, temporaneo);
     if (fd < 0)
@@ -226,13 +381,26 @@ CEsitoFile SalvaFileSicuro(const std::string& percorsoRichiesto, const std::uint
         return Errore(nErrnoPasso, pPasso);
     };
 
-    if (!ScriviTutto(fd, pDati, nDimensione))
-        return Abbandona(errno, "");
     // The new file takes the old one's owner and permissions before it goes
     // to disk; the owner first, as changing it clears the set-id bits.
     if (bEsiste && (st.st_uid != geteuid() || st.st_gid != getegid()) &&
         fchown(fd, st.st_uid, st.st_gid) != 0)
+    {
+        // Our own file with a group we are not in: the new file cannot take
+        // that group, but the old one can take the new bytes.
+        if (errno == EPERM && st.st_uid == geteuid())
+        {
+            close(fd);
+            unlinkat(fdCartella, temporaneo.c_str(), 0);
+            const CEsitoFile esito =
+                RiscriviSulPosto(fdCartella, nome, percorso, cartella, pDati, nDimensione);
+            close(fdCartella);
+            return esito;
+        }
         return Abbandona(errno, " (non si pu\u00f2 conservare il proprietario del file)");
+    }
+    if (!ScriviTutto(fd, pDati, nDimensione))
+        return Abbandona(errno, "");
     if (fchmod(fd, nModo) != 0 && errno != EPERM && errno != EOPNOTSUPP)
         return Abbandona(errno, "");
     if (fsync(fd) != 0)
@@ -258,6 +426,30 @@ CEsitoFile SalvaFileSicuro(const std::string& percorsoRichiesto, const std::uint
     CEsitoFile esito;
     esito.bRiuscito = true;
     return esito;
+}
+
+CIdentitaFile IdentitaFile(const std::string& percorso)
+{
+    CIdentitaFile id;
+    struct stat st{};
+    if (stat(percorso.c_str(), &st) != 0)
+        return id;
+    id.bEsiste = true;
+    id.nDispositivo = static_cast<std::uint64_t>(st.st_dev);
+    id.nInode = static_cast<std::uint64_t>(st.st_ino);
+    id.nDimensione = static_cast<std::uint64_t>(st.st_size);
+    id.nModificaNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return id;
+}
+
+int RimuoviTemporaneiAbbandonati(const std::string& cartella, int nEtaMinima)
+{
+    const int fd = open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const int n = RimuoviAbbandonati(fd, nEtaMinima);
+    close(fd);
+    return n;
 }
 
 CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,

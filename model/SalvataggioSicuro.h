@@ -20,9 +20,37 @@ struct CEsitoFile
 // untouched and removes the temporary file; a folder that does not reach
 // the disk is reported too. A symbolic link is followed, dangling or not,
 // so the file it names is the one written; what is not a regular file is
-// never replaced.
+// never replaced. A file of one's own whose group cannot be given to a new
+// file (a group the user is not in) is rewritten in place instead, its old
+// bytes kept in a copy beside it until the new ones are on disk, so owner,
+// group and permissions stay. Our temporary files in the folder that a
+// killed save left behind, and that no save is writing, are removed.
 CEsitoFile SalvaFileSicuro(const std::string& percorso, const std::uint8_t* pDati,
                            std::size_t nDimensione);
+
+// What tells one version of a file from another: the file's identity when a
+// document was opened or saved is compared with its identity before the
+// next save, to notice another program's change in between.
+struct CIdentitaFile
+{
+    bool bEsiste = false;
+    std::uint64_t nDispositivo = 0, nInode = 0, nDimensione = 0;
+    std::int64_t nModificaNs = 0;
+    bool operator==(const CIdentitaFile& a) const
+    {
+        return bEsiste == a.bEsiste && nDispositivo == a.nDispositivo && nInode == a.nInode &&
+               nDimensione == a.nDimensione && nModificaNs == a.nModificaNs;
+    }
+    bool operator!=(const CIdentitaFile& a) const { return !(*this == a); }
+};
+// The identity of the file a path leads to (links followed); bEsiste is
+// false when there is none.
+CIdentitaFile IdentitaFile(const std::string& percorso);
+
+// Removes from the folder the temporary files our saves make
+// (".lavedo-" and 8 letters or digits) that belong to this user, are older
+// than nEtaMinima seconds and that no save holds locked; returns how many.
+int RimuoviTemporaneiAbbandonati(const std::string& cartella, int nEtaMinima = 30);
 
 // Reads a whole file of at most nMassimo bytes; a longer one is refused
 // without reading it all. A folder, a pipe, a device or a socket is refused

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake make pkg-config
-  libwxgtk3.2-dev wx-common
+  libwxgtk3.2-dev wx-common wx3.2-i18n
   libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libegl-dev libgl2ps-dev
   poppler-utils libxml2-utils
   libgtest-dev libbenchmark-dev

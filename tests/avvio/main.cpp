@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <unistd.h>
+#include <vector>
 #include <wx/testing.h>
 
 using namespace ambiente;
@@ -148,9 +150,43 @@ TEST(Uscita, EsciDopoAverSpostatoUnPezzo)
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }
 
+namespace
+{
+// The framework's complaints, which would reach the user as message boxes.
+// The framework owns the log target, so what it saw is kept outside it.
+std::vector<wxString> g_erroriFramework;
+class CRegistroErrori : public wxLog
+{
+protected:
+    void DoLogTextAtLevel(wxLogLevel nLivello, const wxString& testo) override
+    {
+        if (nLivello <= wxLOG_Warning)
+            g_erroriFramework.push_back(testo);
+    }
+};
+}  // namespace
+
+TEST(Avvio, UnaCasaCheNonEsisteNonFermaLAvvio)
+{
+    // The settings cannot be kept: said once, in Italian, in the status bar.
+    wxFrame& cornice = Cornice();
+    const wxString testo = cornice.GetStatusBar()->GetStatusText(cornice.GetStatusBarPane());
+    EXPECT_TRUE(testo.StartsWith("Le impostazioni non verranno conservate")) << testo;
+    EXPECT_NE(testo.Find("manca/.Lavedo"), wxNOT_FOUND) << testo;
+}
+
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // A home folder that does not exist: the program starts all the same,
+    // and creates nothing there.
+    char modello[] = "/tmp/lavedo_avvio_XXXXXX";
+    const char* pTemporanea = mkdtemp(modello);
+    if (!pTemporanea)
+        return 2;
+    const std::string casa = std::string(pTemporanea) + "/manca";
+    setenv("HOME", casa.c_str(), 1);
+    unsetenv("XDG_DATA_HOME");
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 2;
     char aStanza[64];
@@ -159,6 +195,7 @@ int main(int argc, char** argv)
     if (!wxEntryStart(wxArgc, wxArgv))
         return 2;
     wxSetAssertHandler(GestoreAsserzioni);
+    delete wxLog::SetActiveTarget(new CRegistroErrori);
     InizializzaGlut();
     if (!wxTheApp->CallOnInit())
         return 3;
@@ -175,8 +212,19 @@ int main(int argc, char** argv)
     }
     // What the waiting above did with a context is not start-up's business.
     g_chiamateSenzaContesto = chiamate;
-    const int nRisultato = RUN_ALL_TESTS();
+    int nRisultato = RUN_ALL_TESTS();
     wxTheApp->OnExit();
+    for (const wxString& errore : g_erroriFramework)
+    {
+        std::fprintf(stderr, "The framework complained: %s\n", errore.utf8_str().data());
+        nRisultato = 1;
+    }
+    if (access(casa.c_str(), F_OK) == 0)
+    {
+        std::fprintf(stderr, "Something was created in the missing home folder\n");
+        nRisultato = 1;
+    }
+    rmdir(pTemporanea);
     wxEntryCleanup();
     return nRisultato;
 }

@@ -8,6 +8,8 @@
 #include "dialogs/Nomi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/FileModificatoDlg.h"
+#include "dialogs/RipristinoDlg.h"
 #include "dialogs/ErroreImmissioneDlg.h"
 #include "dialogs/SelezioneMultiplaDlg.h"
 #include "model/Contenitori.h"
@@ -83,6 +85,14 @@ TEST(Dialoghi, OgniTestoSiLeggeInteroAlCentroDellaFinestra)
         {[] { return new CConfermaEliminaDlg; }, "dialogo_conferma_eliminazione"},
         {[] { return new CSelezioneMultiplaDlg; }, "dialogo_selezione_multipla"},
         {[] { return new CErroreImmissioneDlg; }, "dialogo_errore_immissione"},
+        {[] {
+             return new CRipristinoDlg({wxString::FromUTF8("soggiorno con divano letto.lav, "
+                                                           "07/12/2026 14:03:12"),
+                                        "Nuova stanza, 07/12/2026 15:20:45"});
+         },
+         "dialogo_ripristino"},
+        {[] { return new CFileModificatoDlg("soggiorno con divano letto.lav"); },
+         "dialogo_file_modificato"},
     };
     for (const auto& [fnCrea, pNome] : aDialoghi)
     {
@@ -120,6 +130,28 @@ TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
         ambiente::Pompa();
         EXPECT_EQ(dlg.m_nAnnulla, 1);
         EXPECT_EQ(dlg.m_nOK, 0);
+    }
+    {
+        // Where Annulla has the focus, a reflexive Enter keeps the work; in
+        // a list Enter presses the default button, whichever it is.
+        const auto Invio = [](wxDialog& dlg, int nFuoco) {
+            PremiTasto(dlg, dlg.FindWindow(nFuoco), WXK_RETURN);
+            for (int i = 0; i < 100 && dlg.GetReturnCode() == 0; ++i)  // a busy machine
+            {
+                ambiente::Pompa();
+                wxMilliSleep(10);
+            }
+            return dlg.GetReturnCode();
+        };
+        CConfermaNuovoDlg conferma;
+        EXPECT_EQ(Invio(conferma, wxID_CANCEL), wxID_CANCEL);
+        EXPECT_FALSE(conferma.m_bConfermato);
+        CFileModificatoDlg modificato("x.lav");
+        EXPECT_EQ(Invio(modificato, wxID_CANCEL), wxID_CANCEL);
+        EXPECT_EQ(modificato.m_nRisposta, CFileModificatoDlg::ANNULLA);
+        CRipristinoDlg ripristino({"a.lav", "b.lav"});
+        EXPECT_EQ(Invio(ripristino, XRCID("IDC_COPIE")), wxID_OK);
+        EXPECT_EQ(ripristino.m_nScelta, 0);
     }
     {
         // Without a cancel button Escape still cancels, never OK.

@@ -109,8 +109,10 @@ void Modifica(CLavedoDoc& doc)
     doc.SetModificato();
 }
 
+// The title once idle time has brought its "*" up to date.
 std::string Titolo()
 {
+    Pompa();
     return std::string(Cornice().GetTitle().utf8_str());
 }
 
@@ -184,7 +186,7 @@ TEST(Documento, SalvaUnaStanzaNuovaDallaFinestra)
     Modifica(Documento());
     InviaComando(wxID_SAVEAS);
     EXPECT_TRUE(Documento().m_bModificato);
-    EXPECT_EQ(Titolo(), "copia - Lavedo98");
+    EXPECT_EQ(Titolo(), "*copia - Lavedo98");
     EXPECT_TRUE(r.errori.empty());
 }
 

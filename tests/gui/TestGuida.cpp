@@ -7,10 +7,15 @@
 #include "app/Guida.h"
 #include "app/MainFrame.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <vector>
 #include <wx/evtloop.h>
 #include <wx/filesys.h>
+#include <wx/bookctrl.h>
 #include <wx/html/helpctrl.h>
+#include <wx/html/helpfrm.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/regex.h>
@@ -215,4 +220,33 @@ TEST(AiutoContesto, MaiuscF1PoiClicSuUnPulsante)
     EXPECT_FALSE(f.GetCursor().IsOk());
     aiuto.ChiudiSuggerimento();
     Pompa();
+}
+
+TEST(Guida, IlLettoreParlaItalianoEINumeriRestanoColPunto)
+{
+    CGuida guida(&Cornice(), FileGuida());
+    ASSERT_TRUE(guida.MostraArgomenti());
+    Pompa();
+    wxHtmlHelpFrame* pFinestra = guida.GetController().GetFrame();
+    ASSERT_NE(pFinestra, nullptr);
+    // The tabs of the framework's own help reader.
+    std::vector<wxString> schede;
+    std::vector<wxWindow*> daVedere = {pFinestra};
+    while (!daVedere.empty())
+    {
+        wxWindow* p = daVedere.back();
+        daVedere.pop_back();
+        if (auto* pSchede = dynamic_cast<wxBookCtrlBase*>(p))
+            for (std::size_t i = 0; i < pSchede->GetPageCount(); ++i)
+                schede.push_back(pSchede->GetPageText(i));
+        for (wxWindow* pFiglio : p->GetChildren())
+            daVedere.push_back(pFiglio);
+    }
+    EXPECT_EQ(schede, (std::vector<wxString>{"Sommario", "Indice", "Cerca"}));
+    pFinestra->Close(true);
+    Pompa();
+    // The language of the texts is not the one of the numbers.
+    char testo[16];
+    std::snprintf(testo, sizeof testo, "%.3f", std::atof("2.5"));
+    EXPECT_STREQ(testo, "2.500");
 }

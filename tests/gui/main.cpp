@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 #include <wx/testing.h>
 
 namespace
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     if (!pCasa)
         return 2;
     setenv("HOME", pCasa, 1);
+    setenv("XDG_DATA_HOME", (std::string(pCasa) + "/dati").c_str(), 1);
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 1;
     char* wxArgv[] = {argv[0], nullptr};

@@ -14,6 +14,7 @@
 #include <set>
 #include <signal.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -410,4 +411,92 @@ TEST(Salvataggio, UnaCartellaCheNonVaSulDiscoEUnErrore)
     EXPECT_NE(e.messaggio.find(c.percorso), std::string::npos) << e.messaggio;
     EXPECT_NE(e.messaggio.find("disco"), std::string::npos) << e.messaggio;
     EXPECT_EQ(c.Elenco(), std::set<std::string>{"stanza"});
+}
+
+TEST(Salvataggio, UnFileProprioDiUnGruppoAltruiSiRiscriveSulPosto)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving a file to root's group needs root";
+    const Byte vecchio = Dati(324, 7);
+    const struct
+    {
+        const char* pCaso;
+        rlim_t nLimite;
+        bool bRiuscito;
+    } aCasi[] = {
+        {"salvato", 0, true},
+        // Full disk midway through the new bytes: the old ones come back.
+        {"disco pieno", 4096, false},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.pCaso);
+        CCartella c;
+        const std::string p = c.File("stanza");
+        Scrivi(p, vecchio);
+        ASSERT_EQ(chown(p.c_str(), 65534, 0), 0);
+        chmod(p.c_str(), 0640);
+        struct stat prima{};
+        stat(p.c_str(), &prima);
+
+        const Byte nuovo = Dati(20000, 9);
+        const CEsitoFile e = SalvaInUnFiglio(p, nuovo, true, k.nLimite);
+        EXPECT_EQ(e.bRiuscito, k.bRiuscito) << e.messaggio;
+        struct stat dopo{};
+        stat(p.c_str(), &dopo);
+        EXPECT_EQ(dopo.st_ino, prima.st_ino);
+        EXPECT_EQ(dopo.st_uid, 65534u);
+        EXPECT_EQ(dopo.st_gid, 0u);
+        EXPECT_EQ(dopo.st_mode & 07777, 0640u);
+        EXPECT_EQ(Leggi(p), k.bRiuscito ? nuovo : vecchio);
+        EXPECT_EQ(c.Elenco(), std::set<std::string>{"stanza"}) << "the old bytes' copy stayed";
+    }
+}
+
+TEST(Salvataggio, SiRimuovonoSoloITemporaneiNostriCheNessunoScrive)
+{
+    CCartella c;
+    const struct
+    {
+        const char* pNome;
+        bool bVecchio, bBloccato, bAltrui, bCartella, bRimosso;
+    } aCasi[] = {
+        {".lavedo-abc12345", true, false, false, false, true},
+        {".lavedo-abc12346", false, false, false, false, false},  // a save just begun
+        {".lavedo-abc12347", true, true, false, false, false},    // a save still writing
+        {".lavedo-abc12348", true, false, true, false, false},    // another user's
+        {".lavedo-abc12349", true, false, false, true, false},
+        {".lavedo-abc1234", true, false, false, false, false},
+        {".lavedo-ABC12345", true, false, false, false, false},
+        {".lavedo-abc12345.bak", true, false, false, false, false},  // old bytes kept by a save
+        {"lavedo-abc12345", true, false, false, false, false},
+    };
+    std::vector<int> aBlocchi;
+    std::set<std::string> attesi = {"stanza"};
+    for (const auto& k : aCasi)
+    {
+        const std::string p = c.File(k.pNome);
+        if (k.bCartella)
+            mkdir(p.c_str(), 0700);
+        else
+            Scrivi(p, Dati(10, 1));
+        if (k.bAltrui && (geteuid() != 0 || chown(p.c_str(), 65534, 65534) != 0))
+            continue;
+        if (k.bBloccato)
+        {
+            aBlocchi.push_back(open(p.c_str(), O_RDONLY));
+            flock(aBlocchi.back(), LOCK_EX);
+        }
+        const timespec aOre[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+        if (k.bVecchio)
+            utimensat(AT_FDCWD, p.c_str(), aOre, AT_SYMLINK_NOFOLLOW);
+        if (!k.bRimosso)
+            attesi.insert(k.pNome);
+    }
+    const Byte dati = Dati(230, 2);
+    const CEsitoFile e = SalvaFileSicuro(c.File("stanza"), dati.data(), dati.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    EXPECT_EQ(c.Elenco(), attesi);
+    for (const int fd : aBlocchi)
+        close(fd);
 }

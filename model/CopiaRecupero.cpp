@@ -1,0 +1,263 @@
+#include "model/CopiaRecupero.h"
+
+#include "model/Archivio.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+const char* const INTESTAZIONE = "Lavedo98 recupero 1";
+
+// Makes the folder and the ones above it that are missing, once the base
+// (the data or home folder) exists: a missing home is never created.
+int CreaCartelle(const std::string& base, const std::string& cartella)
+{
+    struct stat st{};
+    if (stat(base.c_str(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    for (std::size_t n = cartella.find('/', 1); n != std::string::npos;
+         n = cartella.find('/', n + 1))
+        if (mkdir(cartella.substr(0, n).c_str(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    if (mkdir(cartella.c_str(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    return 0;
+}
+
+// What must exist before any folder is made: the home folder.
+std::string Base()
+{
+    const char* pCasa = std::getenv("HOME");
+    return pCasa && pCasa[0] == '/' ? pCasa : "/";
+}
+
+std::string Informazioni(const std::string& percorso, const CIdentitaFile& id)
+{
+    std::ostringstream s;
+    s << INTESTAZIONE << "\nprocesso " << getpid() << "\nora " << std::time(nullptr)
+      << "\nidentita " << (id.bEsiste ? 1 : 0) << ' ' << id.nDispositivo << ' ' << id.nInode
+      << ' ' << id.nDimensione << ' ' << id.nModificaNs << "\npercorso " << percorso;
+    return s.str();
+}
+
+bool LeggiInformazioni(const std::string& file, CCopiaAbbandonata& copia)
+{
+    std::vector<std::uint8_t> dati;
+    if (!LeggiFileIntero(file, 1 << 16, dati).bRiuscito)
+        return false;
+    const std::string testo(dati.begin(), dati.end());
+    const std::size_t nPercorso = testo.find("\npercorso ");
+    if (testo.rfind(INTESTAZIONE, 0) != 0 || nPercorso == std::string::npos)
+        return false;
+    std::istringstream s(testo.substr(0, nPercorso));
+    std::string riga, chiave;
+    std::getline(s, riga);
+    int nEsiste = 0;
+    if (!(s >> chiave >> copia.nProcesso) || chiave != "processo" || !(s >> chiave >> copia.nOra) ||
+        chiave != "ora" ||
+        !(s >> chiave >> nEsiste >> copia.identita.nDispositivo >> copia.identita.nInode >>
+          copia.identita.nDimensione >> copia.identita.nModificaNs) ||
+        chiave != "identita")
+        return false;
+    copia.identita.bEsiste = nEsiste != 0;
+    copia.percorsoDocumento = testo.substr(nPercorso + 10);
+    return true;
+}
+
+// Opens a copy's lock and takes it: false while its editor runs. A copy
+// without a lock file has no editor either.
+int PrendiBlocco(const std::string& base, bool& bLibero)
+{
+    const int fd = open((base + ".lock").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+    {
+        bLibero = errno == ENOENT;
+        return -1;
+    }
+    bLibero = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    return fd;
+}
+}  // namespace
+
+CCopiaRecupero::CCopiaRecupero(std::string cartella) : m_sCartella(std::move(cartella))
+{
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    m_sBase = m_sCartella + "/" + std::to_string(getpid()) + "-" +
+              std::to_string(static_cast<long long>(t.tv_sec)) + "-" + std::to_string(t.tv_nsec);
+}
+
+CCopiaRecupero::~CCopiaRecupero()
+{
+    {
+        std::lock_guard<std::mutex> blocco(m_mutex);
+        m_bFine = true;
+        m_bInAttesa = false;
+    }
+    m_cvLavoro.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+    Rimuovi();
+    if (m_fdBlocco >= 0)
+    {
+        unlink((m_sBase + ".lock").c_str());
+        close(m_fdBlocco);
+    }
+}
+
+std::string CCopiaRecupero::CartellaPredefinita()
+{
+    const char* pDati = std::getenv("XDG_DATA_HOME");
+    const std::string base = pDati && pDati[0] == '/' ? std::string(pDati)
+                                                      : Base() + "/.local/share";
+    return base + "/lavedo98/recupero";
+}
+
+bool CCopiaRecupero::PreparaCartella(CEsitoFile& esito)
+{
+    if (m_fdBlocco >= 0)
+        return true;
+    const int nErrno = CreaCartelle(Base(), m_sCartella);
+    if (nErrno == 0)
+    {
+        m_fdBlocco = open((m_sBase + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_fdBlocco >= 0 && flock(m_fdBlocco, LOCK_EX) == 0)
+            return true;
+    }
+    esito.bRiuscito = false;
+    esito.nErrno = nErrno ? nErrno : errno;
+    esito.messaggio = FormattaTesto("Impossibile scrivere la copia di recupero in \"%s\": %s.",
+                                    m_sCartella.c_str(), DescriviErrno(esito.nErrno).c_str());
+    if (m_fdBlocco >= 0)
+        close(m_fdBlocco);
+    m_fdBlocco = -1;
+    return false;
+}
+
+CEsitoFile CCopiaRecupero::ScriviOra(const std::vector<std::uint8_t>& dati,
+                                     const std::string& percorsoDocumento,
+                                     const CIdentitaFile& identita)
+{
+    std::lock_guard<std::mutex> blocco(m_mutexFile);
+    CEsitoFile esito;
+    if (!PreparaCartella(esito))
+        return esito;
+    // The room first: a description without its room is never offered.
+    esito = SalvaFileSicuro(m_sBase + ".lav", dati.data(), dati.size());
+    if (!esito.bRiuscito)
+        return esito;
+    const std::string info = Informazioni(percorsoDocumento, identita);
+    return SalvaFileSicuro(m_sBase + ".info", reinterpret_cast<const std::uint8_t*>(info.data()),
+                           info.size());
+}
+
+void CCopiaRecupero::Scrivi(std::vector<std::uint8_t> dati, const std::string& percorsoDocumento,
+                            const CIdentitaFile& identita)
+{
+    {
+        std::lock_guard<std::mutex> blocco(m_mutex);
+        m_datiInAttesa = std::move(dati);
+        m_percorsoInAttesa = percorsoDocumento;
+        m_identitaInAttesa = identita;
+        m_bInAttesa = true;
+        if (!m_thread.joinable())
+            m_thread = std::thread(&CCopiaRecupero::Lavora, this);
+    }
+    m_cvLavoro.notify_one();
+}
+
+void CCopiaRecupero::Lavora()
+{
+    std::unique_lock<std::mutex> blocco(m_mutex);
+    for (;;)
+    {
+        m_cvLavoro.wait(blocco, [this] { return m_bInAttesa || m_bFine; });
+        if (m_bFine)
+            return;
+        std::vector<std::uint8_t> dati = std::move(m_datiInAttesa);
+        const std::string percorso = m_percorsoInAttesa;
+        const CIdentitaFile identita = m_identitaInAttesa;
+        m_bInAttesa = false;
+        m_bOccupato = true;
+        blocco.unlock();
+        const CEsitoFile esito = ScriviOra(dati, percorso, identita);
+        if (m_fnEsito)
+            m_fnEsito(esito);
+        blocco.lock();
+        m_bOccupato = false;
+        m_cvFatto.notify_all();
+    }
+}
+
+void CCopiaRecupero::Attendi()
+{
+    std::unique_lock<std::mutex> blocco(m_mutex);
+    m_cvFatto.wait(blocco, [this] { return !m_bInAttesa && !m_bOccupato; });
+}
+
+void CCopiaRecupero::Rimuovi()
+{
+    {
+        std::unique_lock<std::mutex> blocco(m_mutex);
+        m_bInAttesa = false;
+        m_cvFatto.wait(blocco, [this] { return !m_bOccupato; });
+    }
+    std::lock_guard<std::mutex> blocco(m_mutexFile);
+    unlink((m_sBase + ".info").c_str());
+    unlink((m_sBase + ".lav").c_str());
+}
+
+std::vector<CCopiaAbbandonata> CCopiaRecupero::Abbandonate(const std::string& cartella)
+{
+    std::vector<CCopiaAbbandonata> copie;
+    DIR* pCartella = opendir(cartella.c_str());
+    if (!pCartella)
+        return copie;
+    while (const dirent* e = readdir(pCartella))
+    {
+        const std::string nome = e->d_name;
+        const std::size_t n = nome.size();
+        if (n <= 5 || nome.compare(n - 5, 5, ".info") != 0 || nome[0] == '.')
+            continue;
+        CCopiaAbbandonata copia;
+        copia.base = cartella + "/" + nome.substr(0, n - 5);
+        bool bLibero = false;
+        const int fd = PrendiBlocco(copia.base, bLibero);
+        if (bLibero && access(copia.FileStanza().c_str(), R_OK) == 0 &&
+            LeggiInformazioni(copia.base + ".info", copia))
+            copie.push_back(copia);
+        if (fd >= 0)
+            close(fd);
+    }
+    closedir(pCartella);
+    std::sort(copie.begin(), copie.end(),
+              [](const CCopiaAbbandonata& a, const CCopiaAbbandonata& b) { return a.nOra < b.nOra; });
+    return copie;
+}
+
+bool CCopiaRecupero::Elimina(const CCopiaAbbandonata& copia)
+{
+    bool bLibero = false;
+    const int fd = PrendiBlocco(copia.base, bLibero);
+    if (bLibero)
+    {
+        unlink((copia.base + ".info").c_str());
+        unlink(copia.FileStanza().c_str());
+        unlink((copia.base + ".lock").c_str());
+    }
+    if (fd >= 0)
+        close(fd);
+    return bLibero;
+}
