@@ -11,6 +11,7 @@
 #include "view/LavedoView.h"
 
 #include <GL/freeglut.h>
+#include <cstdio>
 #include <wx/config.h>
 #include <wx/filesys.h>
 #include <wx/fs_arc.h>
@@ -23,6 +24,25 @@ extern void InitXmlResource();
 wxBEGIN_EVENT_TABLE(CLavedoApp, wxApp)
     EVT_MENU(wxID_ABOUT, CLavedoApp::OnAppAbout)
 wxEND_EVENT_TABLE()
+
+void RiferisciAsserzione(const wxString& file, int nRiga, const wxString& funzione,
+                         const wxString& condizione, const wxString& messaggio)
+{
+    std::fprintf(stderr, "%s(%d): assert \"%s\" failed in %s(): %s\n",
+                 static_cast<const char*>(file.utf8_str()), nRiga,
+                 static_cast<const char*>(condizione.utf8_str()),
+                 static_cast<const char*>(funzione.utf8_str()),
+                 static_cast<const char*>(messaggio.utf8_str()));
+    std::fflush(stderr);
+}
+
+CLavedoApp::CLavedoApp()
+{
+    // From the very start, in every build (the release build's start-up
+    // would otherwise turn the checks off, the debug build's would show a
+    // box); the tests put a handler of their own in its place.
+    wxSetAssertHandler(RiferisciAsserzione);
+}
 
 void InizializzaGlut()
 {

@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AiutoContesto.h"
+#include "app/ModoAiuto.h"
 #include "app/BarraStrumenti.h"
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
@@ -169,6 +170,9 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     Bind(wxEVT_MENU, &CMainFrame::OnModificaLuce, this, ID_MODIFICA_LUCE);
     Bind(wxEVT_MENU, &CMainFrame::OnImpostazioni, this, ID_IMPOSTAZIONI);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+    m_pModoAiuto = std::make_unique<CModoAiuto>(*this, [this](bool bAttivo) {
+        SetStatusText(bAttivo ? TESTO_MODO_AIUTO : TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -405,10 +409,11 @@ void CMainFrame::OnGuidaIndice(wxCommandEvent&)
 void CMainFrame::OnGuidaContesto(wxCommandEvent&)
 {
     // Until the next click the pointer asks "what is this?"; the click
-    // shows the help of the window or button under it.
-    SetStatusText(TESTO_MODO_AIUTO, RIQUADRO_MESSAGGIO);
-    wxContextHelp modoAiuto(this);
-    SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+    // shows the help of the window or button under it. The tip of the last
+    // help holds the mouse while open: it goes first.
+    if (CAiutoContesto* pAiuto = CAiutoContesto::Get())
+        pAiuto->ChiudiSuggerimento();
+    m_pModoAiuto->Inizia();
 }
 
 void CMainFrame::OnChiudi(wxCloseEvent& event)

@@ -12,6 +12,11 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace ambiente;
@@ -273,4 +278,31 @@ TEST(Avvio, LeInformazioniSulProgrammaPassanoPerLApplicazione)
     for (const char* pAtteso : {"Lavedo Versione 1.0", "Realizzato da", "OK"})
         EXPECT_NE(testi.Index(pAtteso), wxNOT_FOUND) << pAtteso;
     EXPECT_EQ(testi.size(), 5u);  // caption, three texts, the button
+}
+
+// In the program users run, a toolkit assertion (here the very one of a mouse
+// released by a window that does not hold it) is a line on standard error,
+// and the program goes on: no box in English, no stop.
+TEST(Avvio, UnAsserzioneDelToolkitVaSuStandardError)
+{
+    ASSERT_EQ(GestoreAsserzioniProgramma(), &RiferisciAsserzione);
+    ASSERT_EQ(wxWindow::GetCapture(), nullptr);
+    char nome[] = "/tmp/lavedo_stderr_XXXXXX";
+    const int nFile = mkstemp(nome);
+    ASSERT_GE(nFile, 0);
+    std::fflush(stderr);
+    const int nStderr = dup(2);
+    dup2(nFile, 2);
+    const wxAssertHandler_t pDelTest = wxSetAssertHandler(GestoreAsserzioniProgramma());
+    Cornice().ReleaseMouse();
+    wxSetAssertHandler(pDelTest);
+    std::fflush(stderr);
+    dup2(nStderr, 2);
+    close(nStderr);
+    std::ifstream file(nome);
+    const std::string testo((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    close(nFile);
+    std::remove(nome);
+    for (const char* pParte : {"wincmn.cpp(", "failed in ReleaseMouse()", "is not captured"})
+        EXPECT_NE(testo.find(pParte), std::string::npos) << pParte << " in: " << testo;
 }

@@ -19,6 +19,8 @@
 #include <wx/timer.h>
 #include <wx/sstream.h>
 
+#include <vector>
+
 using namespace ambiente;
 using namespace aiuti;
 
@@ -215,4 +217,105 @@ TEST(AiutoContesto, MaiuscF1PoiClicSuUnPulsante)
     EXPECT_FALSE(f.GetCursor().IsOk());
     aiuto.ChiudiSuggerimento();
     Pompa();
+}
+
+// Whatever comes between Shift+F1 and the next click or key (a menu that
+// takes the mouse, the tip of the last help still open), the mode ends there
+// and gives the mouse back. Real input, sent from a timer: the mode may hold
+// the test in a loop of its own. A mode still on after the steps is ended by
+// a key sent to the frame, so that a fault fails the test instead of hanging.
+TEST(AiutoContesto, IlModoFinisceAlClicOAlTastoQualunqueCosaSuccedaPrima)
+{
+    struct Passo
+    {
+        int nTasto;  // 0: a click on the button nId (wxID_NONE: the file bar's gripper);
+                     // -1: the window system takes the mouse (as for another program's menu)
+        int nModificatori;
+        int nId;
+    };
+    struct Caso
+    {
+        const char* pNome;
+        std::vector<Passo> aPassi;
+        const char* pAiuto;  // how the help shown last begins; null: none shown
+    };
+    const Passo maiuscF1 = {WXK_F1, wxMOD_SHIFT, 0};
+    const Caso aCasi[] = {
+        {"a menu opened by its key", {maiuscF1, {'f', wxMOD_ALT, 0}, {WXK_ESCAPE, 0, 0}, {0, 0, wxID_NONE}}, nullptr},
+        {"Escape", {maiuscF1, {WXK_ESCAPE, 0, 0}}, nullptr},
+        {"the mouse taken away", {maiuscF1, {-1, 0, 0}, {0, 0, wxID_NONE}}, nullptr},
+        {"the last tip still open", {maiuscF1, {0, 0, ID_VISTA_CENTRA}, maiuscF1, {0, 0, ID_VISTA_SELEZIONA}}, "Seleziona"},
+        {"the gripper", {maiuscF1, {0, 0, wxID_NONE}}, "Barra degli strumenti"},
+    };
+    CMainFrame& f = Frame();
+    CAiutoContesto& aiuto = *CAiutoContesto::Get();
+    const std::string testoInattivo = "Per informazioni, premere F1";
+    wxGUIEventLoop ciclo;
+    wxEventLoopActivator attivo(&ciclo);
+    for (const Caso& c : aCasi)
+    {
+        SCOPED_TRACE(c.pNome);
+        Ripristina();
+        aiuto.ChiudiSuggerimento();
+        const wxString aiutoPrima = aiuto.GetUltimoAiuto();
+        wxUIActionSimulator simulatore;
+        simulatore.MouseMove(SulloSchermo(300, 300));
+        Vista().GetCanvas()->SetFocus();
+        Attendi(50);
+        size_t nPasso = 0;
+        int nAttese = 0;
+        bool bFatto = false;
+        std::string testoStato;
+        wxString aiutoDopo;
+        bool bCatturato = true;
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            if (nPasso < c.aPassi.size())
+            {
+                const Passo& p = c.aPassi[nPasso++];
+                if (p.nTasto < 0)  // as the toolkit does when the window system says so
+                {
+                    if (wxWindow* pCattura = wxWindow::GetCapture())
+                        pCattura->GTKReleaseMouseAndNotify();
+                }
+                else if (p.nTasto)
+                    simulatore.Char(p.nTasto, p.nModificatori);
+                else
+                {
+                    const CBarraStrumenti& barra = p.nId == wxID_NONE ? *f.m_wndToolBar : *f.m_wndVistaBar;
+                    const wxRect r = p.nId == wxID_NONE ? wxRect(1, 1, 3, 3) : barra.GetToolRect(p.nId);
+                    simulatore.MouseMove(barra.ClientToScreen(r.GetPosition() + r.GetSize() / 2));
+                    simulatore.MouseClick();
+                }
+                return;
+            }
+            if (++nAttese < 5)
+                return;
+            timer.Stop();
+            testoStato = f.m_wndStatusBar->GetStatusText(0).utf8_string();
+            aiutoDopo = aiuto.GetUltimoAiuto();
+            bCatturato = f.HasCapture();
+            if (testoStato != testoInattivo)
+            {
+                wxKeyEvent tasto(wxEVT_KEY_DOWN);
+                tasto.SetEventObject(&f);
+                f.GetEventHandler()->ProcessEvent(tasto);
+            }
+            bFatto = true;
+        });
+        timer.Start(80);
+        for (int i = 0; i < 300 && !bFatto; ++i)
+            Attendi(10);
+        ASSERT_TRUE(bFatto);
+        EXPECT_EQ(testoStato, testoInattivo);
+        EXPECT_FALSE(bCatturato);
+        if (c.pAiuto)
+            EXPECT_TRUE(aiutoDopo.StartsWith(c.pAiuto)) << aiutoDopo;
+        else
+            EXPECT_EQ(aiutoDopo, aiutoPrima);
+        aiuto.ChiudiSuggerimento();
+        Attendi(30);
+        EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+        EXPECT_FALSE(f.GetCursor().IsOk());
+    }
 }
