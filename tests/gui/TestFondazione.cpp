@@ -12,11 +12,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace ambiente;
@@ -287,22 +283,11 @@ TEST(Avvio, UnAsserzioneDelToolkitVaSuStandardError)
 {
     ASSERT_EQ(GestoreAsserzioniProgramma(), &RiferisciAsserzione);
     ASSERT_EQ(wxWindow::GetCapture(), nullptr);
-    char nome[] = "/tmp/lavedo_stderr_XXXXXX";
-    const int nFile = mkstemp(nome);
-    ASSERT_GE(nFile, 0);
-    std::fflush(stderr);
-    const int nStderr = dup(2);
-    dup2(nFile, 2);
     const wxAssertHandler_t pDelTest = wxSetAssertHandler(GestoreAsserzioniProgramma());
+    testing::internal::CaptureStderr();
     Cornice().ReleaseMouse();
+    const std::string testo = testing::internal::GetCapturedStderr();
     wxSetAssertHandler(pDelTest);
-    std::fflush(stderr);
-    dup2(nStderr, 2);
-    close(nStderr);
-    std::ifstream file(nome);
-    const std::string testo((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    close(nFile);
-    std::remove(nome);
     for (const char* pParte : {"wincmn.cpp(", "failed in ReleaseMouse()", "is not captured"})
         EXPECT_NE(testo.find(pParte), std::string::npos) << pParte << " in: " << testo;
 }
