@@ -96,6 +96,14 @@ void CAiutoContesto::ChiudiSuggerimento()
 {
     if (!m_pSuggerimento)
         return;
+    // Under GTK the open tip holds the mouse: it gives it back before it
+    // goes, or the toolkit would later hand the mouse to a window that is gone.
+    for (wxWindow* p = wxWindow::GetCapture(); p; p = p->GetParent())
+        if (p == m_pSuggerimento)
+        {
+            wxWindow::GetCapture()->ReleaseMouse();
+            break;
+        }
     m_pSuggerimento->SetTipWindowPtr(nullptr);
     m_pSuggerimento->Close();
     m_pSuggerimento = nullptr;

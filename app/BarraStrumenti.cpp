@@ -87,7 +87,7 @@ void CBarraStrumenti::MostraPrompt(int nId)
 void CBarraStrumenti::OnPremuto(wxMouseEvent& event)
 {
     if (!m_gripperSizerItem || !m_gripperSizerItem->GetRect().Contains(event.GetPosition()) ||
-        !wxAuiManager::GetManager(this) || HasCapture())
+        !wxAuiManager::GetManager(this) || wxWindow::GetCapture())
     {
         event.Skip();
         return;
@@ -107,7 +107,8 @@ void CBarraStrumenti::OnRilasciato(wxMouseEvent& event)
         return;
     }
     const wxPoint pt = ClientToScreen(event.GetPosition());
-    ReleaseMouse();
+    if (HasCapture())
+        ReleaseMouse();
     FineTrascinamento();
     const wxPoint spostamento = pt - m_ptInizio;
     if (std::abs(spostamento.x) + std::abs(spostamento.y) < FromDIP(4))

@@ -1,6 +1,6 @@
 #include "app/Esportazione.h"
 
-#include "app/Nomi.h"
+#include "dialogs/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/SalvataggioSicuro.h"

@@ -28,6 +28,25 @@ wxBEGIN_EVENT_TABLE(CLavedoApp, wxApp)
     EVT_MENU(wxID_ABOUT, CLavedoApp::OnAppAbout)
 wxEND_EVENT_TABLE()
 
+void RiferisciAsserzione(const wxString& file, int nRiga, const wxString& funzione,
+                         const wxString& condizione, const wxString& messaggio)
+{
+    std::fprintf(stderr, "%s(%d): assert \"%s\" failed in %s(): %s\n",
+                 static_cast<const char*>(file.utf8_str()), nRiga,
+                 static_cast<const char*>(condizione.utf8_str()),
+                 static_cast<const char*>(funzione.utf8_str()),
+                 static_cast<const char*>(messaggio.utf8_str()));
+    std::fflush(stderr);
+}
+
+CLavedoApp::CLavedoApp()
+{
+    // From the very start, in every build (the release build's start-up
+    // would otherwise turn the checks off, the debug build's would show a
+    // box); the tests put a handler of their own in its place.
+    wxSetAssertHandler(RiferisciAsserzione);
+}
+
 void InizializzaGlut()
 {
     static bool s_bFatto = false;

@@ -9,6 +9,7 @@ class wxDocManager;
 class CLavedoApp : public wxApp
 {
 public:
+    CLavedoApp();
     bool OnInit() override;
     int OnRun() override;
     int OnExit() override;
@@ -32,6 +33,12 @@ private:
 };
 
 wxDECLARE_APP(CLavedoApp);
+
+// The program's answer to a failed check inside the window toolkit: one line
+// on standard error (file, line, function, condition, message), then it goes
+// on; never a box in English offering to stop the program.
+void RiferisciAsserzione(const wxString& file, int nRiga, const wxString& funzione,
+                         const wxString& condizione, const wxString& messaggio);
 
 // Prepares GLUT (needed by the box primitive) once per process.
 void InizializzaGlut();

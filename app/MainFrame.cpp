@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AiutoContesto.h"
+#include "app/ModoAiuto.h"
 #include "app/BarraStrumenti.h"
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
@@ -198,6 +199,9 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
          ID_FILE_ANTEPRIMA);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::ImpostaPagina(this); },
          ID_FILE_IMPOSTA_PAGINA);
+    m_pModoAiuto = std::make_unique<CModoAiuto>(*this, [this](bool bAttivo) {
+        SetStatusText(bAttivo ? TESTO_MODO_AIUTO : TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -462,10 +466,11 @@ void CMainFrame::OnGuidaIndice(wxCommandEvent&)
 void CMainFrame::OnGuidaContesto(wxCommandEvent&)
 {
     // Until the next click the pointer asks "what is this?"; the click
-    // shows the help of the window or button under it.
-    SetStatusText(TESTO_MODO_AIUTO, RIQUADRO_MESSAGGIO);
-    wxContextHelp modoAiuto(this);
-    SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
+    // shows the help of the window or button under it. The tip of the last
+    // help holds the mouse while open: it goes first.
+    if (CAiutoContesto* pAiuto = CAiutoContesto::Get())
+        pAiuto->ChiudiSuggerimento();
+    m_pModoAiuto->Inizia();
 }
 
 void CMainFrame::OnChiudi(wxCloseEvent& event)

@@ -5,6 +5,7 @@
 
 class CBarraStrumenti;
 class CGuida;
+class CModoAiuto;
 class wxStatusBar;
 class wxMenu;
 class wxUpdateUIEvent;
@@ -70,4 +71,5 @@ private:
     wxMenu* m_pMenuFile = nullptr;
     wxAuiManager m_GestoreBarre;
     std::unique_ptr<CGuida> m_pGuida;
+    std::unique_ptr<CModoAiuto> m_pModoAiuto;
 };

@@ -62,8 +62,8 @@ void CLavedoView::TerminaTrascinamento(bool bSinistro, bool bDestro)
 void CLavedoView::CatturaMouse()
 {
     // Held for the whole drag, so that releasing the button outside the
-    // window still ends it.
-    if (m_pCanvas && !m_pCanvas->HasCapture())
+    // window still ends it; never taken from another window that holds it.
+    if (m_pCanvas && !wxWindow::GetCapture())
         m_pCanvas->CaptureMouse();
 }
 

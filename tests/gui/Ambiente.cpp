@@ -104,4 +104,10 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
     return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is (" << int(p[0])
                                          << ", " << int(p[1]) << ", " << int(p[2]) << ")";
 }
+
+wxAssertHandler_t& GestoreAsserzioniProgramma()
+{
+    static wxAssertHandler_t s_pGestore = nullptr;
+    return s_pGestore;
+}
 }  // namespace ambiente

@@ -31,4 +31,7 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
 // Paints (or only reads) pixel (x, y) and checks its colour within 3,
 // naming the colour found when it differs.
 ::testing::AssertionResult ColoreA(bool bDisegna, int x, int y, int r, int g, int b);
+// The toolkit's assertion handler the program put in place at start-up,
+// before the test program put its own (which fails the test).
+wxAssertHandler_t& GestoreAsserzioniProgramma();
 }  // namespace ambiente

@@ -12,6 +12,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <string>
 #include <gtest/gtest.h>
 
 using namespace ambiente;
@@ -273,4 +274,20 @@ TEST(Avvio, LeInformazioniSulProgrammaPassanoPerLApplicazione)
     for (const char* pAtteso : {"Lavedo Versione 1.0", "Realizzato da", "OK"})
         EXPECT_NE(testi.Index(pAtteso), wxNOT_FOUND) << pAtteso;
     EXPECT_EQ(testi.size(), 5u);  // caption, three texts, the button
+}
+
+// In the program users run, a toolkit assertion (here the very one of a mouse
+// released by a window that does not hold it) is a line on standard error,
+// and the program goes on: no box in English, no stop.
+TEST(Avvio, UnAsserzioneDelToolkitVaSuStandardError)
+{
+    ASSERT_EQ(GestoreAsserzioniProgramma(), &RiferisciAsserzione);
+    ASSERT_EQ(wxWindow::GetCapture(), nullptr);
+    const wxAssertHandler_t pDelTest = wxSetAssertHandler(GestoreAsserzioniProgramma());
+    testing::internal::CaptureStderr();
+    Cornice().ReleaseMouse();
+    const std::string testo = testing::internal::GetCapturedStderr();
+    wxSetAssertHandler(pDelTest);
+    for (const char* pParte : {"wincmn.cpp(", "failed in ReleaseMouse()", "is not captured"})
+        EXPECT_NE(testo.find(pParte), std::string::npos) << pParte << " in: " << testo;
 }

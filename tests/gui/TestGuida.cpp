@@ -24,6 +24,8 @@
 #include <wx/timer.h>
 #include <wx/sstream.h>
 
+#include <vector>
+
 using namespace ambiente;
 using namespace aiuti;
 
@@ -172,54 +174,105 @@ TEST(AiutoContesto, OgniPuntoDelleBarreHaIlSuoAiuto)
     }
 }
 
-// Shift+F1 as the user presses it, then a real click on a toolbar button.
-TEST(AiutoContesto, MaiuscF1PoiClicSuUnPulsante)
+// Shift+F1 as the user presses it, then the next click or key, whatever came
+// between (the last tip still open, a menu that takes the mouse): the mode
+// ends there, shows the help of what was clicked and gives the mouse back.
+// Real input, sent from a timer: the mode may hold the test in a loop of its
+// own. A mode still on after the steps is ended by a key sent to the frame,
+// so that a fault fails the test instead of hanging it.
+TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
 {
-    Ripristina();
+    // nTasto 0: a click on button nId (wxID_NONE: the file bar's gripper);
+    // -1: the window system takes the mouse away, as the toolkit hears it.
+    struct Passo { int nTasto, nModificatori, nId; };
+    struct Caso { const char* pNome; std::vector<Passo> aPassi; const char* pAiuto; };
+    const Passo f1 = {WXK_F1, wxMOD_SHIFT, 0}, esc = {WXK_ESCAPE, 0, 0};
+    const Passo maniglia = {0, 0, wxID_NONE}, centra = {0, 0, ID_VISTA_CENTRA};
+    const Caso aCasi[] = {
+        {"a button", {f1, centra}, "Centra"},
+        {"the gripper", {f1, maniglia}, "Barra degli strumenti"},
+        {"the last tip still open", {f1, centra, f1, {0, 0, ID_VISTA_SELEZIONA}}, "Seleziona"},
+        {"Escape", {f1, esc}, nullptr},
+        {"a menu opened by its key", {f1, {'f', wxMOD_ALT, 0}, esc, maniglia}, nullptr},
+        {"the mouse taken away", {f1, {-1, 0, 0}, maniglia}, nullptr},
+    };
     CMainFrame& f = Frame();
     CAiutoContesto& aiuto = *CAiutoContesto::Get();
-    const CBarraStrumenti& vista = *f.m_wndVistaBar;
-    const wxRect centra = vista.GetToolRect(ID_VISTA_CENTRA);
-    const wxPoint punto = vista.ClientToScreen(centra.GetPosition() + centra.GetSize() / 2);
-
-    const wxString testoModoAiuto = "Selezionare un oggetto su cui si desiderano informazioni";
-    wxString messaggioInAiuto;
-    bool bCursore = false;
-    // The help mode runs a loop of its own that dispatches window-system
-    // events only: a timer reaches it, queued calls would not. The timer
-    // waits for the mode, then clicks the button as the user would (after
-    // a second it clicks anyway, so a broken mode fails instead of hanging).
-    int nTentativi = 0;
-    wxTimer timer;
-    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        if (f.m_wndStatusBar->GetStatusText(0) != testoModoAiuto && ++nTentativi < 100)
-            return;
-        timer.Stop();
-        messaggioInAiuto = f.m_wndStatusBar->GetStatusText(0);
-        bCursore = f.GetCursor().IsOk();
-        wxUIActionSimulator simulatore;
-        simulatore.MouseMove(punto);
-        simulatore.MouseClick();
-    });
-    // The mode asks the active event loop for events, as in the program;
-    // the test program runs none of its own.
+    const std::string testoModo = "Selezionare un oggetto su cui si desiderano informazioni";
     wxGUIEventLoop ciclo;
     wxEventLoopActivator attivo(&ciclo);
-    Vista().GetCanvas()->SetFocus();
-    Pompa();
-    timer.Start(10);
-    wxUIActionSimulator tastiera;
-    tastiera.Char(WXK_F1, wxMOD_SHIFT);
-    for (int i = 0; i < 200 && aiuto.GetUltimoAiuto().empty(); ++i)
-        Attendi(10);
-
-    EXPECT_EQ(messaggioInAiuto, testoModoAiuto);
-    EXPECT_TRUE(bCursore);
-    EXPECT_TRUE(aiuto.GetUltimoAiuto().StartsWith("Centra")) << aiuto.GetUltimoAiuto();
-    EXPECT_EQ(f.m_wndStatusBar->GetStatusText(0), "Per informazioni, premere F1");
-    EXPECT_FALSE(f.GetCursor().IsOk());
-    aiuto.ChiudiSuggerimento();
-    Pompa();
+    for (const Caso& c : aCasi)
+    {
+        SCOPED_TRACE(c.pNome);
+        Ripristina();
+        aiuto.ChiudiSuggerimento();
+        const wxString aiutoPrima = aiuto.GetUltimoAiuto();
+        wxUIActionSimulator simulatore;
+        simulatore.MouseMove(SulloSchermo(300, 300));
+        Vista().GetCanvas()->SetFocus();
+        Attendi(50);
+        size_t nPasso = 0;
+        int nAttese = 0;
+        std::string testoInModo, testoDopo;
+        bool bCursore = false, bCatturato = true, bFatto = false;
+        wxTimer timer;
+        timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            const std::string testo = f.m_wndStatusBar->GetStatusText(0).utf8_string();
+            const bool bDopoF1 = nPasso > 0 && c.aPassi[nPasso - 1].nTasto == WXK_F1;
+            if (bDopoF1 && testo != testoModo && ++nAttese < 40)
+                return;  // the mode is not on yet
+            if (nPasso == 1)
+            {
+                testoInModo = testo;
+                bCursore = f.GetCursor().IsOk();
+            }
+            if (nPasso < c.aPassi.size())
+            {
+                const Passo& p = c.aPassi[nPasso++];
+                nAttese = 0;
+                wxWindow* pCattura = wxWindow::GetCapture();
+                if (p.nTasto < 0 && pCattura)
+                    pCattura->GTKReleaseMouseAndNotify();
+                else if (p.nTasto > 0)
+                    simulatore.Char(p.nTasto, p.nModificatori);
+                else if (p.nTasto == 0)
+                {
+                    const bool bManiglia = p.nId == wxID_NONE;
+                    const CBarraStrumenti& barra = bManiglia ? *f.m_wndToolBar : *f.m_wndVistaBar;
+                    const wxRect r = bManiglia ? wxRect(1, 1, 3, 3) : barra.GetToolRect(p.nId);
+                    simulatore.MouseMove(barra.ClientToScreen(r.GetPosition() + r.GetSize() / 2));
+                    simulatore.MouseClick();
+                }
+                return;
+            }
+            if (++nAttese < 5)
+                return;
+            timer.Stop();
+            testoDopo = testo;
+            bCatturato = f.HasCapture();
+            wxKeyEvent tasto(wxEVT_KEY_DOWN);
+            tasto.SetEventObject(&f);
+            if (testo == testoModo)
+                f.GetEventHandler()->ProcessEvent(tasto);
+            bFatto = true;
+        });
+        timer.Start(80);
+        for (int i = 0; i < 500 && !bFatto; ++i)
+            Attendi(10);
+        ASSERT_TRUE(bFatto);
+        EXPECT_EQ(testoInModo, testoModo);
+        EXPECT_TRUE(bCursore);
+        EXPECT_EQ(testoDopo, "Per informazioni, premere F1");
+        EXPECT_FALSE(bCatturato);
+        if (c.pAiuto)
+            EXPECT_TRUE(aiuto.GetUltimoAiuto().StartsWith(c.pAiuto)) << aiuto.GetUltimoAiuto();
+        else
+            EXPECT_EQ(aiuto.GetUltimoAiuto(), aiutoPrima);
+        aiuto.ChiudiSuggerimento();
+        Attendi(30);
+        EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+        EXPECT_FALSE(f.GetCursor().IsOk());
+    }
 }
 
 TEST(Guida, IlLettoreParlaItalianoEINumeriRestanoColPunto)

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     char* wxArgv[] = {argv[0], nullptr};
     if (!wxEntryStart(wxArgc, wxArgv))
         return 2;
-    wxSetAssertHandler(GestoreAsserzioni);
+    ambiente::GestoreAsserzioniProgramma() = wxSetAssertHandler(GestoreAsserzioni);
     InizializzaGlut();
     if (!wxTheApp->CallOnInit())
         return 3;
