@@ -151,6 +151,10 @@ TEST(Uscita, EsciDopoAverSpostatoUnPezzo)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // The start-up and the quit write the settings: never the user's own.
+    const CCasaTemporanea casa;
+    if (!casa.IsPronta())
+        return 2;
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 2;
     char aStanza[64];
