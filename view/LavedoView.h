@@ -1,4 +1,5 @@
 #pragma once
+#include "view/ListePezzi.h"
 #include "view/StatoVista.h"
 
 #include <wx/docview.h>
@@ -67,6 +68,9 @@ public:
 
     wxGLContext* m_hRC = nullptr;
     int m_nPixelFormat = 0;
+    // The 3D pass draws the furniture through display lists (see
+    // CListePezzi); off, every piece is drawn directly, as the pick does.
+    bool m_bListePezzi = true;
 
 private:
     void InizializzaGL();
@@ -110,6 +114,7 @@ private:
 
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
+    CListePezzi m_ListePezzi;
     wxTimer m_Timer;
 
     wxDECLARE_EVENT_TABLE();

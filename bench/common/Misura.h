@@ -54,6 +54,7 @@ double MedianaDipinto(const std::string& nome, const std::function<void()>& dipi
 // nRiscaldamento untimed ones; controllo, untimed, after each timed call.
 double MedianaMicrosecondi(const std::function<void()>& lavoro, int nRipetizioni,
                            int nRiscaldamento = 3, const std::function<void()>& controllo = {});
+// Prints the median and, beside it, the median CPU time of the same calls.
 void Stampa(const std::string& nome, double fMicrosecondi);
 void Stampa(const std::string& nome, double fMicrosecondi, std::uint32_t nImpronta);
 // Ends the run: the message on stderr, exit status 1.
