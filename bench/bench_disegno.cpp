@@ -3,8 +3,7 @@
 // hold (255 furnishings of every kind, 8 lights), with lighting and
 // textures on. The fullest 3D frame is also timed with lighting off and at
 // a 64 x 48 viewport, which splits its time into lighting, per-draw work and
-// filling pixels, and with the furniture drawn piece by piece instead of
-// from its display lists. Every frame is read back and checked (Misura.h).
+// filling pixels. Every frame is read back and checked (see Misura.h).
 #include "Misura.h"
 #include "ScenaDiProva.h"
 #include "model/SalvataggioSicuro.h"
@@ -105,12 +104,6 @@ int main(int argc, char** argv)
     const double f3DPiena = Dipingi(VISTA_3D, "3D paint, 255 furnishings + 8 lights", 0.25, 300);
     Dipingi(VISTA_3D, "  the same, lighting off", 0.25, 50, false);
     Dipingi(VISTA_3D, "  the same, 64 x 48 viewport", 0.25, 8, true, 64, 48);
-    // Each piece drawn directly, as before the display lists: the frame
-    // (and its checksum) must be the one above.
-    GetLavedoView()->m_bListePezzi = false;
-    Dipingi(VISTA_3D, "  the same, furniture without display lists", 0.25, 300);
-    Dipingi(VISTA_3D, "  the same, 64 x 48, without display lists", 0.25, 8, true, 64, 48);
-    GetLavedoView()->m_bListePezzi = true;
     const double fPiantaPiena =
         Dipingi(VISTA_PIANTINA, "plan paint, 255 furnishings + 8 lights", 0.3, 20);
 

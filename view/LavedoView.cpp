@@ -45,9 +45,6 @@ CLavedoView::~CLavedoView()
         if (m_pCanvas->HasCapture())
             m_pCanvas->ReleaseMouse();
         m_pCanvas->StaccaVista();
-        // The lists go with the context current, while both still exist.
-        if (m_hRC && m_bGLPronto && m_pCanvas->SetCurrent(*m_hRC))
-            m_ListePezzi.Libera();
     }
     delete m_hRC;
 }
@@ -97,7 +94,6 @@ bool CLavedoView::RendiCorrente()
         return false;
     if (!m_pCanvas->SetCurrent(*m_hRC))
         return false;
-    m_ListePezzi.Lega();
     if (!m_bGLPronto)
     {
         m_bGLPronto = true;
@@ -245,20 +241,14 @@ void CLavedoView::DisegnaScena()
         glLightfv(static_cast<GLenum>(GL_LIGHT0 + nLuci - i), GL_POSITION, aPosizione);
     }
 
-    const bool bListe = m_ListePezzi.IsNelContesto();
     CContenitori& oggetti = g_pDoc->m_Oggetti;
     const int nOggetti = oggetti.GetNumero();
     oggetti.GetElemento(1, m_pCorrente);
     for (int i = 0; i < nOggetti && m_pCorrente; ++i)
     {
-        if (bListe && m_bListePezzi)
-            m_ListePezzi.Disegna(*m_pCorrente);
-        else
-            m_pCorrente->Disegna();
+        m_pCorrente->Disegna();
         oggetti.GetSuccessivo(m_pCorrente);
     }
-    if (bListe)
-        m_ListePezzi.FineFotogramma();
 }
 
 void CLavedoView::DisegnaPiantinaScena()

@@ -1,5 +1,4 @@
 #pragma once
-#include "view/ListePezzi.h"
 #include "view/StatoVista.h"
 
 #include <wx/docview.h>
@@ -68,9 +67,6 @@ public:
 
     wxGLContext* m_hRC = nullptr;
     int m_nPixelFormat = 0;
-    // The 3D pass draws the furniture through display lists (see
-    // CListePezzi); off, every piece is drawn directly, as the pick does.
-    bool m_bListePezzi = true;
 
 private:
     void InizializzaGL();
@@ -114,7 +110,6 @@ private:
 
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
-    CListePezzi m_ListePezzi;
     wxTimer m_Timer;
 
     wxDECLARE_EVENT_TABLE();
