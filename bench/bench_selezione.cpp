@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <wx/dialog.h>
 #include <wx/modalhook.h>
@@ -50,7 +51,9 @@ wxPoint CercaPunto(int nVista, int nColpi)
     return {512, 384};
 }
 
-double Selezione(int nVista, wxPoint punto, const char* pNome)
+// nColpi hits expected: 0 on an empty spot, 1 where CercaPunto found one,
+// -1 for "more than one" on a crowded spot.
+double Selezione(int nVista, wxPoint punto, const char* pNome, int nColpiAttesi)
 {
     const int x = punto.x, y = punto.y;
     Modo(nVista);
@@ -63,7 +66,25 @@ double Selezione(int nVista, wxPoint punto, const char* pNome)
             nColpiti = v.m_nColpiti;
         },
         RIPETIZIONI);
-    misura::Stampa(std::string(pNome) + " (" + std::to_string(nColpiti) + " hits)", f);
+    const std::string nome = std::string(pNome) + " (" + std::to_string(nColpiti) + " hits)";
+    if (nColpiAttesi >= 0 ? nColpiti != nColpiAttesi : nColpiti < 2)
+        misura::Fallisci(nome + ": not the number of hits aimed at");
+    if (nColpiAttesi == 1)
+    {
+        // The piece found is the one under the pointer: moved out of the
+        // way, the same pick finds nothing.
+        COggetto* pTrovato = v.GetOggettoSelezionato();
+        if (!pTrovato)
+            misura::Fallisci(nome + ": the single hit selected nothing");
+        const float fX = pTrovato->GetX();
+        pTrovato->SetX(fX + 1000.0f);
+        v.m_nModoRender = MODO_SELEZIONE;
+        v.EseguiSelezione(x, y);
+        pTrovato->SetX(fX);
+        if (v.m_nColpiti != 0)
+            misura::Fallisci(nome + ": the piece selected is not the one under the pointer");
+    }
+    misura::Stampa(nome, f);
     return f;
 }
 }  // namespace
@@ -71,10 +92,7 @@ double Selezione(int nVista, wxPoint punto, const char* pNome)
 int main(int argc, char** argv)
 {
     if (!misura::AvviaApplicazione(argc, argv, 1024, 768))
-    {
-        std::fprintf(stderr, "the editor's GL window did not start\n");
-        return 1;
-    }
+        misura::Fallisci("the editor's GL window could not be set up for timing");
     CRispostaImmediata risposta;
     risposta.Register();
     g_pDoc->SvuotaScena();
@@ -83,14 +101,16 @@ int main(int argc, char** argv)
 
     // Empty and single-hit spots time the pick itself; on a crowded spot
     // the time also holds building the choice dialog (answered at once).
-    const double f3DVuoto = Selezione(VISTA_3D, {512, 5}, "3D pick, 255 furnishings, empty spot");
-    const double f3DUno = Selezione(VISTA_3D, CercaPunto(VISTA_3D, 1), "3D pick, 255 furnishings");
-    Selezione(VISTA_3D, {512, 450}, "3D pick + choice dialog, crowded spot");
+    const double f3DVuoto =
+        Selezione(VISTA_3D, {512, 5}, "3D pick, 255 furnishings, empty spot", 0);
+    const double f3DUno =
+        Selezione(VISTA_3D, CercaPunto(VISTA_3D, 1), "3D pick, 255 furnishings", 1);
+    Selezione(VISTA_3D, {512, 450}, "3D pick + choice dialog, crowded spot", -1);
     const double fPiantaVuoto =
-        Selezione(VISTA_PIANTINA, {1020, 5}, "plan pick, 255 furnishings, empty spot");
+        Selezione(VISTA_PIANTINA, {1020, 5}, "plan pick, 255 furnishings, empty spot", 0);
     const double fPiantaUno =
-        Selezione(VISTA_PIANTINA, CercaPunto(VISTA_PIANTINA, 1), "plan pick, 255 furnishings");
-    Selezione(VISTA_PIANTINA, {400, 400}, "plan pick + choice dialog, crowded spot");
+        Selezione(VISTA_PIANTINA, CercaPunto(VISTA_PIANTINA, 1), "plan pick, 255 furnishings", 1);
+    Selezione(VISTA_PIANTINA, {400, 400}, "plan pick + choice dialog, crowded spot", -1);
 
     // A plan drag step: the newest piece selected, the pointer moved back
     // and forth by a pixel, the whole scene painted.
@@ -101,17 +121,27 @@ int main(int argc, char** argv)
     v.m_pOggettoSelezionato = pOggetto;
     v.SetOggettoSelezionato(true);
     pOggetto->Seleziona();
+    const float fXPrima = pOggetto->GetX();
     v.OnRButtonDown(400, 400);
     int nPasso = 0;
+    const char* const pTrascina = "plan drag step (move + repaint), 255 furnishings";
     const double fTrascina = misura::MedianaMicrosecondi(
         [&] {
             v.OnMouseMove(400 + (++nPasso % 2), 400);
             v.Renderizza();
             glFinish();
         },
-        RIPETIZIONI);
+        RIPETIZIONI, 3, [&] {
+            if (misura::LeggiFotogramma(1024, 768).QuotaDisegnata() < 0.3)
+                misura::Fallisci(std::string(pTrascina) + ": the plan was not drawn");
+        });
+    // An odd number of steps leaves the pointer one pixel right of where it
+    // pressed: the piece must have followed by one pixel's worth of metres.
+    const float fSpostamento = pOggetto->GetX() - fXPrima;
     v.OnRButtonUp(400, 400);
-    misura::Stampa("plan drag step (move + repaint), 255 furnishings", fTrascina);
+    if (nPasso % 2 != 1 || std::fabs(fSpostamento - 1.0f / v.m_fScala) > 1e-3f)
+        misura::Fallisci(std::string(pTrascina) + ": the piece did not follow the pointer");
+    misura::Stampa(pTrascina, fTrascina);
 
     const double fPeggiore = std::max(std::max(f3DVuoto, f3DUno), std::max(fPiantaVuoto, fPiantaUno));
     std::printf("slowest pick: %.0f us (target under 5000 us)\n", fPeggiore);

@@ -17,6 +17,7 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <set>
@@ -178,13 +179,13 @@ TEST(Avvio, UnaCasaCheNonEsisteNonFermaLAvvio)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // A home folder that does not exist: the program starts all the same,
-    // and creates nothing there.
-    char modello[] = "/tmp/lavedo_avvio_XXXXXX";
-    const char* pTemporanea = mkdtemp(modello);
-    if (!pTemporanea)
+    // A home folder that does not exist, inside a temporary one: the
+    // program starts all the same, creates nothing there, and never
+    // touches the user's own settings.
+    const CCasaTemporanea temporanea;
+    if (!temporanea.IsPronta())
         return 2;
-    const std::string casa = std::string(pTemporanea) + "/manca";
+    const std::string casa = std::string(std::getenv("HOME")) + "/manca";
     setenv("HOME", casa.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
     wxApp::SetInstance(new CLavedoApp);

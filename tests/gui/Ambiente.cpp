@@ -1,11 +1,13 @@
 #include "Ambiente.h"
 
 #include "app/LavedoDoc.h"
+#include "model/Scena.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace ambiente
@@ -109,5 +111,60 @@ wxAssertHandler_t& GestoreAsserzioniProgramma()
 {
     static wxAssertHandler_t s_pGestore = nullptr;
     return s_pGestore;
+CCasaTemporanea::CCasaTemporanea()
+{
+    if (const char* p = std::getenv("HOME"))
+    {
+        m_vecchia = p;
+        m_bVecchia = true;
+    }
+    char modello[] = "/tmp/lavedo_casa_XXXXXX";
+    if (mkdtemp(modello))
+    {
+        m_percorso = modello;
+        setenv("HOME", modello, 1);
+    }
+}
+
+CCasaTemporanea::~CCasaTemporanea()
+{
+    if (m_bVecchia)
+        setenv("HOME", m_vecchia.c_str(), 1);
+    std::error_code errore;
+    if (!m_percorso.empty())
+        std::filesystem::remove_all(m_percorso, errore);
+}
+
+namespace
+{
+CPrimoAvvio s_PrimoAvvio;
+}
+
+void RegistraPrimoAvvio()
+{
+    CLavedoView& v = Vista();
+    s_PrimoAvvio.aDocumento = Documento().Scrivi();
+    s_PrimoAvvio.bModificato = Documento().m_bModificato;
+    s_PrimoAvvio.nVista = v.m_nVista;
+    s_PrimoAvvio.bLuci = v.m_bLuci;
+    s_PrimoAvvio.bTextures = v.m_bTextures;
+    s_PrimoAvvio.bSelezione = v.IsOggettoSelezionato();
+    s_PrimoAvvio.bIlluminazioneGL = v.RendiCorrente() && glIsEnabled(GL_LIGHTING);
+    s_PrimoAvvio.titolo = Cornice().GetTitle();
+    s_PrimoAvvio.aCentro[0] = v.m_fCentroX;
+    s_PrimoAvvio.aCentro[1] = v.m_fCentroY;
+    s_PrimoAvvio.aCentro[2] = v.m_fCentroZ;
+}
+
+const CPrimoAvvio& PrimoAvvio()
+{
+    return s_PrimoAvvio;
+}
+
+std::vector<std::uint8_t> BytePredefiniti()
+{
+    CScena s(false);
+    s.ImpostaStanzaPredefinita();
+    return s.Scrivi();
 }
 }  // namespace ambiente

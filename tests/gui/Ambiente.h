@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class CLavedoView;
 class CLavedoDoc;
@@ -34,4 +36,40 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
 // The toolkit's assertion handler the program put in place at start-up,
 // before the test program put its own (which fails the test).
 wxAssertHandler_t& GestoreAsserzioniProgramma();
+
+// HOME in a temporary folder for the life of the object (the whole test
+// process): the program's settings never reach the user's own files.
+class CCasaTemporanea
+{
+public:
+    CCasaTemporanea();
+    ~CCasaTemporanea();
+    CCasaTemporanea(const CCasaTemporanea&) = delete;
+    CCasaTemporanea& operator=(const CCasaTemporanea&) = delete;
+    bool IsPronta() const { return !m_percorso.empty(); }
+
+private:
+    std::string m_percorso;
+    std::string m_vecchia;
+    bool m_bVecchia = false;
+};
+
+// What the program showed at its first start, taken by the test program
+// before any test ran (no test can have set it).
+struct CPrimoAvvio
+{
+    std::vector<std::uint8_t> aDocumento;
+    bool bModificato = true;
+    int nVista = -1;
+    bool bLuci = true;
+    bool bTextures = true;
+    bool bSelezione = true;
+    bool bIlluminazioneGL = true;
+    wxString titolo;
+    float aCentro[3] = {};
+};
+void RegistraPrimoAvvio();
+const CPrimoAvvio& PrimoAvvio();
+// The bytes of a document holding the default room and nothing else.
+std::vector<std::uint8_t> BytePredefiniti();
 }  // namespace ambiente

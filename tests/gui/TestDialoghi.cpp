@@ -154,12 +154,18 @@ TEST(Dialoghi, InvioConfermaEscEChiusuraAnnullano)
         EXPECT_EQ(ripristino.m_nScelta, 0);
     }
     {
-        // Without a cancel button Escape still cancels, never OK.
+        // Escape cancels, never OK: on the question before a room is
+        // discarded, and on a box without a cancel button.
         CConfermaNuovoDlg conferma;
         CErroreImmissioneDlg errore;
-        errore.SetReturnCode(0);
-        PremiTasto(errore, errore.FindWindow(wxID_OK), WXK_ESCAPE);
-        EXPECT_EQ(errore.GetReturnCode(), wxID_CANCEL);
+        for (wxDialog* pDialogo : {static_cast<wxDialog*>(&conferma), static_cast<wxDialog*>(&errore)})
+        {
+            SCOPED_TRACE(pDialogo->GetClassInfo()->GetClassName());
+            pDialogo->SetReturnCode(0);
+            PremiTasto(*pDialogo, pDialogo->FindWindow(wxID_OK), WXK_ESCAPE);
+            EXPECT_EQ(pDialogo->GetReturnCode(), wxID_CANCEL);
+        }
+        EXPECT_FALSE(conferma.m_bConfermato);
     }
 }
 

@@ -7,9 +7,9 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <wx/modalhook.h>
 #include <wx/testing.h>
 
 namespace
@@ -31,6 +31,21 @@ public:
     bool m_bErrori = false;
 };
 
+// A modal dialog no test expected would wait for a person forever: it fails
+// the test and is cancelled instead. Hooks registered later (wxTEST_DIALOG,
+// a test's own answers) are asked first, so only unexpected dialogs get here.
+class CDialogoInatteso : public wxModalDialogHook
+{
+protected:
+    int Enter(wxDialog* pDialogo) override
+    {
+        ADD_FAILURE() << "unexpected modal dialog \"" << pDialogo->GetTitle() << "\" ("
+                      << pDialogo->GetClassInfo()->GetClassName() << ")";
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
 void GestoreAsserzioni(const wxString& file, int riga, const wxString& funzione,
                        const wxString& condizione, const wxString& messaggio)
 {
@@ -45,12 +60,10 @@ int main(int argc, char** argv)
     // The settings (window layout, last folder, recent files) go to a home
     // of the run's own: every run starts as a first start, and the user's
     // own settings are left alone.
-    char modello[] = "/tmp/lavedo_casa_XXXXXX";
-    const char* pCasa = mkdtemp(modello);
-    if (!pCasa)
+    const ambiente::CCasaTemporanea casa;
+    if (!casa.IsPronta())
         return 2;
-    setenv("HOME", pCasa, 1);
-    setenv("XDG_DATA_HOME", (std::string(pCasa) + "/dati").c_str(), 1);
+    setenv("XDG_DATA_HOME", (std::string(std::getenv("HOME")) + "/dati").c_str(), 1);
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 1;
     char* wxArgv[] = {argv[0], nullptr};
@@ -71,18 +84,20 @@ int main(int argc, char** argv)
         fprintf(stderr, "The GL window never reached the screen\n");
         return 4;
     }
+    ambiente::RegistraPrimoAvvio();
     glGetError();
+    CDialogoInatteso dialogoInatteso;
+    dialogoInatteso.Register();
     auto* pControllo = new CControlloErroriGL;
     testing::UnitTest::GetInstance()->listeners().Append(pControllo);
     int nRisultato = RUN_ALL_TESTS();
     if (pControllo->m_bErrori && nRisultato == 0)
         nRisultato = 1;
+    dialogoInatteso.Unregister();
     if (wxWindow* pFinestra = wxTheApp->GetTopWindow())
         pFinestra->Destroy();
     ambiente::Pompa();
     wxTheApp->OnExit();
     wxEntryCleanup();
-    std::error_code errore;
-    std::filesystem::remove_all(pCasa, errore);
     return nRisultato;
 }

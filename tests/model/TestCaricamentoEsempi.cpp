@@ -1,7 +1,8 @@
 // The sample rooms under resources/esempi/ and the fuzz seeds are built by
 // the program's own code here. With LAVEDO_GENERA_ESEMPI=1 the test writes
 // them again (run from resources/, as ctest does); otherwise it checks that
-// the committed files load and save back as they were.
+// the committed files are what the builders make, and load and save back as
+// they were.
 #include "ScenaDiProva.h"
 #include "model/Contenitori.h"
 #include "model/Limiti.h"
@@ -213,6 +214,9 @@ TEST(Esempi, SiApronoETornanoIdenticiDopoDueSalvataggi)
         Byte b;
         const CEsitoFile esito = LeggiFileIntero(e.pFile, CScena::DIMENSIONE_MASSIMA_FILE, b);
         ASSERT_TRUE(esito.bRiuscito) << esito.messaggio;
+        EXPECT_TRUE(b == Costruisci(e.costruisci))
+            << "the committed file and its builder here differ: write the files again with "
+               "LAVEDO_GENERA_ESEMPI=1";
         CScena una(false), due(false);
         std::string errore;
         ASSERT_TRUE(una.Leggi(b.data(), b.size(), errore)) << errore;
