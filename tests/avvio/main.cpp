@@ -225,7 +225,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Something was created in the missing home folder\n");
         nRisultato = 1;
     }
-    rmdir(pTemporanea);
     wxEntryCleanup();
     return nRisultato;
 }

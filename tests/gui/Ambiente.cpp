@@ -111,6 +111,8 @@ wxAssertHandler_t& GestoreAsserzioniProgramma()
 {
     static wxAssertHandler_t s_pGestore = nullptr;
     return s_pGestore;
+}
+
 CCasaTemporanea::CCasaTemporanea()
 {
     if (const char* p = std::getenv("HOME"))
