@@ -45,7 +45,7 @@ for n in "${LATI[@]}"; do
   [ $((16#${TESTA:32:8})) = "$n" ] && [ $((16#${TESTA:40:8})) = "$n" ] ||
     fallito "${n}px icon has the wrong size"
 done
-cmake -E tar tf "$PREFIX/share/lavedo98/lavedo98.htb" | grep -qx lavedo98.hhp ||
+cmake -E tar tf "$PREFIX/share/lavedo98/lavedo98.htb" | grep -x lavedo98.hhp >/dev/null ||
   fallito "the help book has no project file"
 
 VOCE="$PREFIX/share/applications/lavedo98.desktop"

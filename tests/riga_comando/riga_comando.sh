@@ -26,13 +26,13 @@ for stanza in "$ESEMPI"/*.lav; do
   "$LAVEDO" --esporta "$TMP/$nome-p.png" --vista piantina "$stanza" || fallito "$nome plan png"
   [ "$(dimensione "$TMP/$nome-p.png")" = 1600x1200 ] || fallito "$nome plan png size"
   "$LAVEDO" --esporta "$TMP/$nome.pdf" --scala 50 "$stanza" || fallito "$nome.pdf"
-  pdftotext "$TMP/$nome.pdf" - | grep -q "$nome.lav - Scala 1:50" || fallito "$nome.pdf caption"
+  pdftotext "$TMP/$nome.pdf" - | grep "$nome.lav - Scala 1:50" >/dev/null || fallito "$nome.pdf caption"
   "$LAVEDO" --esporta "$TMP/$nome.svg" "$stanza" || fallito "$nome.svg"
   xmllint --noout "$TMP/$nome.svg" || fallito "$nome.svg is not well formed"
   "$LAVEDO" --miniatura "$stanza" "$TMP/$nome-m" 64 || fallito "$nome thumbnail"
   [[ "$(dimensione "$TMP/$nome-m")" =~ ^(64x[0-9]+|[0-9]+x64)$ ]] || fallito "$nome thumbnail size"
 done
-"$LAVEDO" --help | grep -q -- '--esporta USCITA' || fallito "--help lists no options"
+"$LAVEDO" --help | grep -- '--esporta USCITA' >/dev/null || fallito "--help lists no options"
 
 # Failures: arguments | status | a word of the message.
 printf 'DANNEGGIATO' > "$TMP/danneggiato.lav"
