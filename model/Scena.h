@@ -25,6 +25,11 @@ public:
     CScena& operator=(const CScena&) = delete;
 
     void SetModificato() { m_bModificato = true; }
+    // The change just made to the room is one step of the undo history,
+    // named for the undo and redo items; it also marks the scene modified.
+    // bUnisci: the change continues the previous step of the same name (a
+    // run of key presses on one piece) and joins it.
+    virtual void RegistraPasso(const char* szNome, bool bUnisci = false);
 
     // Removes every object and light, forgets the view's selection and
     // switches off the GL lights the lights drove (unless bGL is false: no
