@@ -28,6 +28,7 @@ CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
     Bind(wxEVT_RIGHT_UP, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_MOTION, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CCanvasGL::OnCaptureLost, this);
+    Bind(wxEVT_KEY_DOWN, &CCanvasGL::OnKeyDown, this);
 }
 
 CCanvasGL::~CCanvasGL()
@@ -55,6 +56,9 @@ void CCanvasGL::OnSize(wxSizeEvent& event)
 
 void CCanvasGL::OnMouse(wxMouseEvent& event)
 {
+    // A click gives the window the keys, for the moves of the plan.
+    if (event.ButtonDown() && !HasFocus())
+        SetFocus();
     if (m_pView)
         m_pView->OnMouse(event);
     event.Skip();
@@ -64,4 +68,12 @@ void CCanvasGL::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
     if (m_pView)
         m_pView->OnCaptureLost();
+}
+
+void CCanvasGL::OnKeyDown(wxKeyEvent& event)
+{
+    if (m_pView)
+        m_pView->OnKeyDown(event);
+    else
+        event.Skip();
 }

@@ -27,6 +27,7 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
 
     wxWeakRef<CLavedoView> m_pView;
 };

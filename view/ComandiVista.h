@@ -28,3 +28,10 @@ enum : int
     // Second id of antialiasing: same handler, in no menu or toolbar.
     ID_VISTA_ANTIALIASING2 = IdComando(32822),
 };
+
+// Precision in the plan: distances and names, and the walls' magnet.
+enum : int
+{
+    ID_VISTA_QUOTE = IdComando(32840),
+    ID_VISTA_CALAMITA = IdComando(32841),
+};

@@ -1,4 +1,5 @@
 #pragma once
+#include "view/Quote.h"
 #include "view/StatoVista.h"
 
 #include <wx/docview.h>
@@ -7,6 +8,7 @@
 class CCanvasGL;
 class wxGLContext;
 class wxMouseEvent;
+class wxKeyEvent;
 class wxUpdateUIEvent;
 class COggetto;
 
@@ -37,6 +39,13 @@ public:
     void OnSize(int cx, int cy);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost();
+    // A key pressed in the GL window: the plan's keys or the 3D view's;
+    // what neither handles goes on to the frame.
+    void OnKeyDown(wxKeyEvent& event);
+    bool TastoPiantina(wxKeyEvent& event);
+    bool Tasto3D(wxKeyEvent& event);
+    // The overlay of the last plan paint.
+    const CQuote& GetQuote() const { return m_Quote; }
 
     // Mouse buttons and motion in client pixels, y downwards.
     void OnLButtonDown(int x, int y);
@@ -80,6 +89,14 @@ private:
     void SpostaOggetto(COggetto& oggetto, int x, int y);
     void CatturaMouse();
     void RilasciaMouse();
+    // The magnet acts on drags and keys unless Alt holds it off.
+    bool IsCalamitaAttiva() const { return m_bCalamita && !m_bAltPremuto; }
+    // The plan's measuring commands and their settings (view/TastiPiantina.cpp).
+    void CollegaComandiPiantina();
+    void OnQuote(wxCommandEvent& event);
+    void OnCalamita(wxCommandEvent& event);
+    void OnUpdateQuote(wxUpdateUIEvent& event);
+    void OnUpdateCalamita(wxUpdateUIEvent& event);
     // Hit resolution of a pick (view/Selezione.cpp).
     void RisolviColpi();
 
@@ -111,6 +128,12 @@ private:
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
     wxTimer m_Timer;
+    CQuote m_Quote;
+    bool m_bAltPremuto = false;
+    // The last key move, to join a run of presses into one undo step.
+    const COggetto* m_pUltimoTasto = nullptr;
+    int m_nUltimoTasto = 0;
+    long long m_nTempoUltimoTasto = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

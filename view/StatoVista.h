@@ -91,6 +91,9 @@ public:
     int m_aViewport[4] = {};
     bool m_bOggettoSelezionato = false;
     bool m_bSelezioneLuce = false;
+    // The plan's distances, names and front marks; the walls' magnet.
+    bool m_bQuote = true;
+    bool m_bCalamita = false;
 };
 
 // The one view of the program.
