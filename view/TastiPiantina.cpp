@@ -43,7 +43,10 @@ bool IsDialogoAperto()
 void Ricorda(const char* pChiave, bool b)
 {
     if (wxConfigBase* pConfig = wxConfigBase::Get())
+    {
         pConfig->Write(pChiave, b);
+        pConfig->Flush();  // kept even if the program does not end well
+    }
 }
 }  // namespace
 
