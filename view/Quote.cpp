@@ -19,13 +19,12 @@ constexpr float MARGINE = 3.0f;        // between a label and what it must not c
 constexpr float SCOSTAMENTO = 12.0f;   // of a size line from the footprint's edge
 constexpr float TACCA = 4.0f;          // half the end ticks of a dimension line
 
-// The glyph texture: characters 32 to 255 in cells of 16 x 20 texels, 16
-// a row, each drawn with its origin at (2, 5) of its cell; the last cell
-// of the texture is solid, for the label boxes.
+// The glyph texture: the coverage of characters 32 to 255 in cells of
+// 16 x 20 texels, 16 a row, each drawn with its origin at (2, 5) of its
+// cell. The space's cell is empty: the labels' margins take a texel of it.
 constexpr int CELLA_X = 16, CELLA_Y = 20, ORIGINE_X = 2, ORIGINE_Y = 5;
 constexpr int LATO_X = 256, LATO_Y = 512;
-constexpr float SOLIDO_S = (LATO_X - 4) / static_cast<float>(LATO_X);
-constexpr float SOLIDO_T = (LATO_Y - 4) / static_cast<float>(LATO_Y);
+constexpr float VUOTO_S = 8.0f / LATO_X, VUOTO_T = 10.0f / LATO_Y;
 
 // Where a label may go when its own place is taken: beside the footprint,
 // in the direction that does not put the piece between label and line.
@@ -248,14 +247,11 @@ void CQuote::Prepara(float w, float h)
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const int nRighe = std::min(LATO_Y, static_cast<int>(h));
     glReadPixels(0, 0, LATO_X, nRighe, GL_RED, GL_UNSIGNED_BYTE, aTexel.data());
-    for (int y = LATO_Y - 8; y < LATO_Y; ++y)
-        for (int x = LATO_X - 8; x < LATO_X; ++x)
-            aTexel[static_cast<size_t>(y) * LATO_X + x] = 255;
     glGenTextures(1, &m_nTexture);
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, LATO_X, LATO_Y, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, LATO_X, LATO_Y, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
                  aTexel.data());
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopClientAttrib();
@@ -263,42 +259,40 @@ void CQuote::Prepara(float w, float h)
     glPopAttrib();
 }
 
-void CQuote::Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo,
-                       const float* pColoreTesto) const
+void CQuote::Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo) const
 {
-    // The box, then the glyphs from the pen on whole pixels, so that each
-    // texel lands on one pixel.
+    // Every pixel of the label once: margin, one strip per glyph, margin,
+    // on whole pixels so that each texel lands on one pixel. The texture
+    // mixes the vertex colour (the box) with the texture environment's
+    // colour (the text) by the glyph's coverage.
+    const float x0 = std::floor(r.x0 + 0.5f), y0 = std::floor(r.y0 + 0.5f);
+    const float y1 = y0 + ALTEZZA_ETICHETTA, fBase = y0 + 4.0f;
+    auto striscia = [&](float xa, float xb, float sa, float sb, float ta, float tb) {
+        glTexCoord2f(sa, ta);
+        glVertex2f(xa, y0);
+        glTexCoord2f(sb, ta);
+        glVertex2f(xb, y0);
+        glTexCoord2f(sb, tb);
+        glVertex2f(xb, y1);
+        glTexCoord2f(sa, tb);
+        glVertex2f(xa, y1);
+    };
     glColor3fv(pSfondo);
-    glTexCoord2f(SOLIDO_S, SOLIDO_T);
-    glVertex2f(r.x0, r.y0);
-    glVertex2f(r.x1, r.y0);
-    glVertex2f(r.x1, r.y1);
-    glVertex2f(r.x0, r.y1);
-    glColor3fv(pColoreTesto);
-    float x = std::floor(r.x0 + 3.5f);
-    const float y = std::floor(r.y0 + 4.5f);
+    float x = x0 + 3.0f;
+    striscia(x0, x, VUOTO_S, VUOTO_S, VUOTO_T, VUOTO_T);
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pTesto); *p; ++p)
     {
         if (*p < 32)
             continue;
         const int i = *p - 32;
-        // Only the glyph's own strip of its cell: less to fill.
         const float fAvanzamento = m_aAvanzamento[*p];
         const float cx = static_cast<float>(i % 16 * CELLA_X + ORIGINE_X);
         const float cy = static_cast<float>(i / 16 * CELLA_Y + ORIGINE_Y);
-        const float s0 = (cx - 1.0f) / LATO_X, s1 = (cx + fAvanzamento + 1.0f) / LATO_X;
-        const float t0 = (cy - 4.0f) / LATO_Y, t1 = (cy + 12.0f) / LATO_Y;
-        const float x0 = x - 1.0f, x1 = x + fAvanzamento + 1.0f, y0 = y - 4.0f, y1 = y + 12.0f;
-        glTexCoord2f(s0, t0);
-        glVertex2f(x0, y0);
-        glTexCoord2f(s1, t0);
-        glVertex2f(x1, y0);
-        glTexCoord2f(s1, t1);
-        glVertex2f(x1, y1);
-        glTexCoord2f(s0, t1);
-        glVertex2f(x0, y1);
-        x += m_aAvanzamento[*p];
+        striscia(x, x + fAvanzamento, cx / LATO_X, (cx + fAvanzamento) / LATO_X,
+                 (cy - (fBase - y0)) / LATO_Y, (cy + (y1 - fBase)) / LATO_Y);
+        x += fAvanzamento;
     }
+    striscia(x, std::max(x + 3.0f, std::floor(r.x1 + 0.5f)), VUOTO_S, VUOTO_S, VUOTO_T, VUOTO_T);
 }
 
 void CQuote::ComponiNomi(CScena& scena, const COggetto* pSelezionato, float s)
@@ -356,7 +350,7 @@ void CQuote::Disegna(CScena& scena, float s) const
     const float D = scena.m_Stanza.GetProfondita();
 
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT | GL_POLYGON_BIT | GL_TEXTURE_BIT |
-                 GL_COLOR_BUFFER_BIT);  // the alpha test's function is colour-buffer state
+                 GL_COLOR_BUFFER_BIT);
     glDisable(GL_POLYGON_STIPPLE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
@@ -407,21 +401,19 @@ void CQuote::Disegna(CScena& scena, float s) const
     }
     glEnd();
 
-    // Every label in one batch of textured quads: the names, on or beside
-    // their pieces, then the measures over them.
-    // Glyph coverage is all or nothing: a test of alpha instead of blending
-    // spares reading the frame back under every label.
+    // Every label in one batch of opaque textured quads: the names, on or
+    // beside their pieces, then the measures over them.
+    const float aColoreTesto[4] = {aTesto[0], aTesto[1], aTesto[2], 1.0f};
     glDisable(GL_BLEND);
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.5f);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, aColoreTesto);
     glBegin(GL_QUADS);
     for (const CNome& n : m_aNomi)
-        Etichetta(n.etichetta, n.pNome, aSfondo, aTesto);
+        Etichetta(n.etichetta, n.pNome, aSfondo);
     for (const CQuota& q : m_aQuote)
-        Etichetta(q.etichetta, q.aTesto, aSfondo, aTesto);
+        Etichetta(q.etichetta, q.aTesto, aSfondo);
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopAttrib();

@@ -46,12 +46,11 @@ public:
 
     // Size of a label's box for a text.
     static float LarghezzaEtichetta(const char* pTesto);
-    static constexpr float ALTEZZA_ETICHETTA = 15.0f;
+    static constexpr float ALTEZZA_ETICHETTA = 16.0f;
 
 private:
     // One label into the open batch of textured quads.
-    void Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo,
-                   const float* pColoreTesto) const;
+    void Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo) const;
     // The names' labels, the selected piece's first; none over another.
     void ComponiNomi(CScena& scena, const COggetto* pSelezionato, float fScala);
     void Aggiungi(float x0, float y0, float x1, float y1, float fMetri, float ax, float ay);
