@@ -83,6 +83,7 @@ int main(int argc, char** argv)
         [&] {
             wxKeyEvent evento(wxEVT_KEY_DOWN);
             evento.m_keyCode = ++nPasso % 2 ? WXK_RIGHT : WXK_LEFT;
+            evento.m_isRepeat = false;  // wxKeyEvent leaves it unset
             evento.SetEventObject(v.GetCanvas());
             v.OnKeyDown(evento);
             v.Renderizza();

@@ -24,6 +24,7 @@ bool Tasto(int nCodice, bool bMaiusc = false)
     wxKeyEvent evento(wxEVT_KEY_DOWN);
     evento.m_keyCode = nCodice;
     evento.SetShiftDown(bMaiusc);
+    evento.m_isRepeat = false;  // wxKeyEvent leaves it unset
     evento.SetEventObject(Vista().GetCanvas());
     Vista().OnKeyDown(evento);
     return evento.GetSkipped();
