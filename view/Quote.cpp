@@ -259,7 +259,7 @@ void CQuote::Prepara(float w, float h)
     glPopAttrib();
 }
 
-void CQuote::Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo) const
+void CQuote::Etichetta(const CRettangolo& r, const char* pTesto) const
 {
     // Every pixel of the label once: margin, one strip per glyph, margin,
     // on whole pixels so that each texel lands on one pixel. The texture
@@ -268,16 +268,9 @@ void CQuote::Etichetta(const CRettangolo& r, const char* pTesto, const float* pS
     const float x0 = std::floor(r.x0 + 0.5f), y0 = std::floor(r.y0 + 0.5f);
     const float y1 = y0 + ALTEZZA_ETICHETTA, fBase = y0 + 4.0f;
     auto striscia = [&](float xa, float xb, float sa, float sb, float ta, float tb) {
-        glTexCoord2f(sa, ta);
-        glVertex2f(xa, y0);
-        glTexCoord2f(sb, ta);
-        glVertex2f(xb, y0);
-        glTexCoord2f(sb, tb);
-        glVertex2f(xb, y1);
-        glTexCoord2f(sa, tb);
-        glVertex2f(xa, y1);
+        const float aQuadrato[16] = {sa, ta, xa, y0, sb, ta, xb, y0, sb, tb, xb, y1, sa, tb, xa, y1};
+        m_aVertici.insert(m_aVertici.end(), aQuadrato, aQuadrato + 16);
     };
-    glColor3fv(pSfondo);
     float x = x0 + 3.0f;
     striscia(x0, x, VUOTO_S, VUOTO_S, VUOTO_T, VUOTO_T);
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pTesto); *p; ++p)
@@ -409,12 +402,20 @@ void CQuote::Disegna(CScena& scena, float s) const
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
     glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, aColoreTesto);
-    glBegin(GL_QUADS);
+    // Gathered into one array: thousands of glyph quads in one call.
+    m_aVertici.clear();
     for (const CNome& n : m_aNomi)
-        Etichetta(n.etichetta, n.pNome, aSfondo);
+        Etichetta(n.etichetta, n.pNome);
     for (const CQuota& q : m_aQuote)
-        Etichetta(q.etichetta, q.aTesto, aSfondo);
-    glEnd();
+        Etichetta(q.etichetta, q.aTesto);
+    glColor3fv(aSfondo);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), m_aVertici.data());
+    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), m_aVertici.data() + 2);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(m_aVertici.size() / 4));
+    glPopClientAttrib();
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopAttrib();
 }

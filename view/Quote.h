@@ -49,8 +49,9 @@ public:
     static constexpr float ALTEZZA_ETICHETTA = 16.0f;
 
 private:
-    // One label into the open batch of textured quads.
-    void Etichetta(const CRettangolo& r, const char* pTesto, const float* pSfondo) const;
+    // One label's quads (texture s, t and window x, y per corner) into the
+    // batch of the paint.
+    void Etichetta(const CRettangolo& r, const char* pTesto) const;
     // The names' labels, the selected piece's first; none over another.
     void ComponiNomi(CScena& scena, const COggetto* pSelezionato, float fScala);
     void Aggiungi(float x0, float y0, float x1, float y1, float fMetri, float ax, float ay);
@@ -63,6 +64,7 @@ private:
     };
     std::vector<CQuota> m_aQuote;
     std::vector<CNome> m_aNomi;
+    mutable std::vector<float> m_aVertici;  // kept between paints: no allocation
     CRettangolo m_Impronta = {0, 0, 0, 0};
     bool m_bSelezione = false;
     float m_fW = 0.0f, m_fH = 0.0f;
