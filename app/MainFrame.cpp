@@ -18,11 +18,13 @@
 #include "dialogs/SelezioneDlg.h"
 #include "dialogs/SelezioneLuciDlg.h"
 #include "dialogs/TroppeLuciDlg.h"
+#include "model/Ingombro.h"
 #include "model/Luci.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
 #include "view/StatoVista.h"
 
+#include <algorithm>
 #include <wx/accel.h>
 #include <wx/config.h>
 #include <wx/cshelp.h>
@@ -80,6 +82,13 @@ const CTestoComando s_aTesti[] = {
     {ID_VISTA_ELIMINA, "Elimina l'oggetto selezionato", "Elimina"},
     {ID_VISTA_MODIFICA, "Modifica gli attributi dell'oggetto selezionato", "Modifica"},
     {ID_VISTA_ANTIALIASING2, "Abilita o disabilita l'antialiasing", "Antialiasing"},
+    {ID_VISTA_QUOTE,
+     "Mostra o nasconde nella piantina le distanze dai muri, le misure, i nomi e i fronti degli "
+     "oggetti",
+     "Quote"},
+    {ID_VISTA_CALAMITA,
+     "Accosta ai muri gli oggetti spostati vicino a essi e allinea le rotazioni a 15 gradi",
+     "Calamita"},
     {ID_BARRA_STRUMENTI, "Mostra o nasconde la barra degli strumenti",
      "Mostra/nascondi barra degli strumenti"},
     {ID_BARRA_STATO, "Mostra o nasconde la barra di stato", "Mostra/nascondi barra di stato"},
@@ -129,6 +138,13 @@ wxString Tooltip(int nId)
 wxString TestoRiquadroSelezione()
 {
     return wxString(TESTO_NESSUNA_SELEZIONE) + wxString(' ', 46);
+}
+
+// A long name and position, which the selection pane is made wide enough for.
+wxString TestoSelezioneLungo()
+{
+    return wxString::FromUTF8("Oggetto selezionato: Tavolo Rettangolare 12 \xE2\x80\x94 x 10.00 m, "
+                              "y 10.00 m, 360\xC2\xB0");
 }
 
 enum
@@ -265,6 +281,9 @@ void CMainFrame::CreaMenu()
     voce(pVisualizza, ID_VISTA_ANTIALIASING, "A&ntialiasing", wxITEM_CHECK);
     voce(pVisualizza, ID_VISTA_TEXTURES, "&Textures", wxITEM_CHECK);
     pVisualizza->AppendSeparator();
+    voce(pVisualizza, ID_VISTA_QUOTE, "&Quote", wxITEM_CHECK);
+    voce(pVisualizza, ID_VISTA_CALAMITA, "&Calamita", wxITEM_CHECK);
+    pVisualizza->AppendSeparator();
     voce(pVisualizza, ID_BARRA_STRUMENTI, "Barra degli st&rumenti", wxITEM_CHECK);
     voce(pVisualizza, ID_BARRA_STATO, "Barra di st&ato", wxITEM_CHECK);
 
@@ -340,6 +359,8 @@ bool CMainFrame::CreaBarraStato()
     aLarghezze[RIQUADRO_MESSAGGIO] = -1;
     for (int i = RIQUADRO_SELEZIONE; i < NUMERO_RIQUADRI; ++i)
         aLarghezze[i] = m_wndStatusBar->GetTextExtent(aMisure[i]).GetWidth() + 12;
+    aLarghezze[RIQUADRO_SELEZIONE] = std::max(
+        aLarghezze[RIQUADRO_SELEZIONE], m_wndStatusBar->GetTextExtent(TestoSelezioneLungo()).GetWidth() + 12);
     m_wndStatusBar->SetStatusWidths(NUMERO_RIQUADRI, aLarghezze);
     SetStatusBarPane(RIQUADRO_MESSAGGIO);
     SetStatusText(TESTO_MESSAGGIO_INATTIVO, RIQUADRO_MESSAGGIO);
@@ -400,7 +421,9 @@ wxString CMainFrame::TestoSelezione()
     const COggetto* pOggetto = g_pView ? g_pView->GetOggettoSelezionato() : nullptr;
     if (!pOggetto)
         return TestoRiquadroSelezione();
-    return wxString::Format("Oggetto selezionato: %s", NomeInTesto(pOggetto->GetNome()));
+    // Where it stands too, which follows it while it is dragged or moved with the keys.
+    return "Oggetto selezionato: " + NomeInTesto(pOggetto->GetNome()) +
+           wxString::FromUTF8((" \xE2\x80\x94 " + TestoPosizione(*pOggetto)).c_str());
 }
 
 void CMainFrame::OnUpdateSelezione(wxUpdateUIEvent& event)

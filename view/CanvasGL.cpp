@@ -57,7 +57,7 @@ void CCanvasGL::OnSize(wxSizeEvent& event)
 
 void CCanvasGL::OnMouse(wxMouseEvent& event)
 {
-    // The view's keys work once the pointer has been used on it.
+    // A click gives the window the keys: the plan's moves, the 3D camera's.
     if (event.ButtonDown() && !HasFocus())
         SetFocus();
     if (m_pView)

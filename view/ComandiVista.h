@@ -34,3 +34,10 @@ enum : int
 {
     ID_VISTA_INTERNO = IdComando(32860),
 };
+
+// Precision in the plan: distances and names, and the walls' magnet.
+enum : int
+{
+    ID_VISTA_QUOTE = IdComando(32840),
+    ID_VISTA_CALAMITA = IdComando(32841),
+};

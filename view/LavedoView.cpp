@@ -33,6 +33,7 @@ const CRetinatura s_Retinatura;
 CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
 {
     Bind(wxEVT_TIMER, &CLavedoView::OnTimer, this, ID_TIMER_ROTAZIONE);
+    CollegaComandiPiantina();
 }
 
 CLavedoView::~CLavedoView()
@@ -292,6 +293,8 @@ void CLavedoView::DisegnaPiantinaScena()
 {
     if (!g_pDoc)
         return;
+    if (m_bQuote)
+        m_Quote.Prepara(m_fLarghezzaFinestra, m_fAltezzaFinestra);
     glEnable(GL_BLEND);
     g_pDoc->m_Stanza.DisegnaPiantina();
 
@@ -317,6 +320,12 @@ void CLavedoView::DisegnaPiantinaScena()
         if (bSelezionato)
             glDisable(GL_POLYGON_STIPPLE);
         oggetti.GetSuccessivo(m_pCorrente);
+    }
+    if (m_bQuote)
+    {
+        m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), m_fScala,
+                        m_fLarghezzaFinestra, m_fAltezzaFinestra);
+        m_Quote.Disegna(*g_pDoc, m_fScala);
     }
     glDisable(GL_BLEND);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "view/Quote.h"
 #include "view/StatoVista.h"
 
 #include <wx/docview.h>
@@ -38,9 +39,13 @@ public:
     void OnSize(int cx, int cy);
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost();
-    // Keys on the GL window: the plan's or the 3D view's, by mode; keys
-    // neither handles go on to the frame.
+    // A key pressed in the GL window: the plan's keys or the 3D view's;
+    // what neither handles goes on to the frame.
     void OnKeyDown(wxKeyEvent& event);
+    bool TastoPiantina(wxKeyEvent& event);
+    bool Tasto3D(wxKeyEvent& event);
+    // The overlay of the last plan paint.
+    const CQuote& GetQuote() const { return m_Quote; }
 
     // Mouse buttons and motion in client pixels, y downwards.
     void OnLButtonDown(int x, int y);
@@ -95,11 +100,16 @@ private:
     void SpostaOggetto(COggetto& oggetto, int x, int y);
     void CatturaMouse();
     void RilasciaMouse();
-    // Keys (view/TastiVista.cpp); true when the key was used.
-    bool TastoPiantina(wxKeyEvent& event);
-    bool Tasto3D(wxKeyEvent& event);
     // Ends the drags of the given buttons and records what they changed.
     void TerminaTrascinamento(bool bSinistro, bool bDestro);
+    // The magnet acts on drags and keys unless Alt holds it off.
+    bool IsCalamitaAttiva() const { return m_bCalamita && !m_bAltPremuto; }
+    // The plan's measuring commands and their settings (view/TastiPiantina.cpp).
+    void CollegaComandiPiantina();
+    void OnQuote(wxCommandEvent& event);
+    void OnCalamita(wxCommandEvent& event);
+    void OnUpdateQuote(wxUpdateUIEvent& event);
+    void OnUpdateCalamita(wxUpdateUIEvent& event);
     // Hit resolution of a pick (view/Selezione.cpp).
     void RisolviColpi();
 
@@ -134,6 +144,12 @@ private:
     bool m_bGLPronto = false;
     const int* m_pTassello = nullptr;  // the part of a larger picture being drawn
     wxTimer m_Timer;
+    CQuote m_Quote;
+    bool m_bAltPremuto = false;
+    // The last key move, to join a run of presses into one undo step.
+    const COggetto* m_pUltimoTasto = nullptr;
+    int m_nUltimoTasto = 0;
+    long long m_nTempoUltimoTasto = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,5 +1,6 @@
 // Mouse and timer handlers of the view: the camera in 3D, the selected
 // object in the plan.
+#include "model/Ingombro.h"
 #include "model/Limiti.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -23,6 +24,7 @@ void CLavedoView::OnMouse(wxMouseEvent& event)
 {
     const int x = event.GetX(), y = event.GetY();
     const wxEventType tipo = event.GetEventType();
+    m_bAltPremuto = event.AltDown();
     // A quick second click arrives as a double click: it is a press too.
     if (tipo == wxEVT_LEFT_DOWN || tipo == wxEVT_LEFT_DCLICK)
         OnLButtonDown(x, y);
@@ -153,6 +155,7 @@ void CLavedoView::RuotaOggetto(COggetto& oggetto, int x)
 {
     if (g_pDoc)
         g_pDoc->SetModificato();
+    const float fPrima = oggetto.GetRotazione();
     // Two and a half pixels of horizontal motion turn it by one degree.
     oggetto.SetRotazione(static_cast<float>(oggetto.GetRotazione() - (m_ptSinistro.x - x) / 2.5));
     const float fAngolo = oggetto.GetRotazione();
@@ -160,6 +163,8 @@ void CLavedoView::RuotaOggetto(COggetto& oggetto, int x)
         oggetto.SetRotazione(360.0f);
     else if (fAngolo > 360.0f)
         oggetto.SetRotazione(0.0f);
+    if (IsCalamitaAttiva())
+        oggetto.SetRotazione(AttiraAngolo(fPrima, oggetto.GetRotazione()));
 }
 
 void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
@@ -172,6 +177,7 @@ void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
     const float k = m_bScalaDaProfondita ? D / m_fAltezzaFinestra : W / m_fLarghezzaFinestra;
     const float dy = static_cast<float>(m_ptDestro.y - y) * k;
     const float dx = static_cast<float>(m_ptDestro.x - x) * k;
+    const CRiquadro prima = RiquadroImpronta(oggetto, W, D);
 
     if (oggetto.GetCategoria() == CATEGORIA_PORTE_FINESTRE)
     {
@@ -190,6 +196,8 @@ void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
         oggetto.SetX(oggetto.GetX() - dx);
     }
     PortaNeiLimiti(oggetto, LimitiNellaStanza(oggetto, W, D));
+    if (IsCalamitaAttiva())
+        AttiraAiMuri(oggetto, prima, W, D);
 }
 
 void CLavedoView::OnTimer(wxTimerEvent&)

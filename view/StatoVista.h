@@ -111,6 +111,9 @@ public:
     // Set by "Vista dall'interno"; cleared by the commands that put the
     // camera back outside and when another room is loaded.
     bool m_bVistaInterna = false;
+    // The plan's distances, names and front marks; the walls' magnet.
+    bool m_bQuote = true;
+    bool m_bCalamita = false;
 };
 
 // The camera of the view from inside, in metres.

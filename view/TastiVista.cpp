@@ -19,9 +19,6 @@ void CLavedoView::OnKeyDown(wxKeyEvent& event)
         event.Skip();
 }
 
-// The plan's keys are not written yet.
-bool CLavedoView::TastoPiantina(wxKeyEvent&) { return false; }
-
 bool CLavedoView::Tasto3D(wxKeyEvent& event)
 {
     // Ctrl and Alt combinations belong to the menus.

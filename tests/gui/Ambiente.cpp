@@ -84,6 +84,10 @@ void Ripristina(int w, int h)
     v.m_bWireframe = false;
     v.m_bAntialiasing = false;
     v.m_nModoRender = MODO_RENDER;
+    // The plan's pixels without the measuring overlay, dragging without the
+    // magnet: the tests of those turn them on.
+    v.m_bQuote = false;
+    v.m_bCalamita = false;
     ImpostaClient(w, h);
     v.RendiCorrente();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

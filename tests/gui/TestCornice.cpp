@@ -85,7 +85,7 @@ TEST(CorniceMenu, VociEScorciatoie)
                   ID_MODIFICA_LUCE, 0, ID_IMPOSTAZIONI});
     VerificaMenu(*barra.GetMenu(3), {ID_VISTA_3D, ID_VISTA_PIANTINA, ID_VISTA_INTERNO, 0,
                                      ID_VISTA_WIREFRAMES, ID_VISTA_ANTIALIASING, ID_VISTA_TEXTURES, 0,
-                                     ID_BARRA_STRUMENTI, ID_BARRA_STATO});
+                                     ID_VISTA_QUOTE, ID_VISTA_CALAMITA, 0, ID_BARRA_STRUMENTI, ID_BARRA_STATO});
     VerificaMenu(*barra.GetMenu(4), {ID_GUIDA_ARGOMENTI, 0, wxID_ABOUT});
     // Accented prompts reach the status bar intact.
     EXPECT_EQ(barra.GetMenu(2)->FindItem(ID_MODIFICA_LUCE)->GetHelp(),
@@ -243,8 +243,8 @@ TEST(CorniceStato, RiquadriETesti)
     // Names are Windows-1252 bytes in the objects.
     const Caso aCasi[] = {
         {nullptr, nullptr},
-        {"Sedia di pap\xE0", "Oggetto selezionato: Sedia di papà"},
-        {"", "Oggetto selezionato: "},
+        {"Sedia di pap\xE0", "Oggetto selezionato: Sedia di papà — x 2.00 m, y 2.00 m, 0°"},
+        {"", "Oggetto selezionato:  — x 2.00 m, y 2.00 m, 0°"},
     };
     for (const Caso& c : aCasi)
     {
@@ -265,7 +265,8 @@ TEST(CorniceStato, RiquadriETesti)
     // While idle the pane follows by itself.
     Seleziona(Aggiungi(CATEGORIA_SEDIE, 0, "Sgabello", 2.0f, 2.0f, 0.5f, 0.5f));
     wxTheApp->ProcessIdle();
-    EXPECT_EQ(barra.GetStatusText(1), "Oggetto selezionato: Sgabello");
+    EXPECT_EQ(barra.GetStatusText(1),
+              wxString::FromUTF8("Oggetto selezionato: Sgabello — x 2.00 m, y 2.00 m, 0°"));
     for (int i = 2; i < 5; ++i)
     {
         const wxString testo = barra.GetStatusText(i);

@@ -266,7 +266,7 @@ TEST(SelezioneFinestra, ClicVeroSelezionaEMostraIlNome)
     auto& cornice = dynamic_cast<CMainFrame&>(Cornice());
     cornice.AggiornaBarraStato();
     EXPECT_EQ(cornice.m_wndStatusBar->GetStatusText(1),
-              wxString::FromUTF8("Oggetto selezionato: Sedia di papà"));
+              wxString::FromUTF8("Oggetto selezionato: Sedia di papà — x 2.00 m, y 2.00 m, 0°"));
 }
 
 namespace
