@@ -138,8 +138,3 @@ void CScena::Scambia(CScena& altra)
     m_Oggetti.Scambia(altra.m_Oggetti);
     m_Luci.Scambia(altra.m_Luci);
 }
-
-void CScena::RegistraPasso(const char*, bool)
-{
-    SetModificato();
-}
