@@ -167,6 +167,26 @@ const CPrimoAvvio& PrimoAvvio()
     return s_PrimoAvvio;
 }
 
+namespace
+{
+int s_nDialoghiAttesi = 0;
+}
+
+CDialogoAtteso::CDialogoAtteso()
+{
+    ++s_nDialoghiAttesi;
+}
+
+CDialogoAtteso::~CDialogoAtteso()
+{
+    --s_nDialoghiAttesi;
+}
+
+bool CDialogoAtteso::IsAtteso()
+{
+    return s_nDialoghiAttesi > 0;
+}
+
 std::vector<std::uint8_t> BytePredefiniti()
 {
     CScena s(false);

@@ -70,6 +70,17 @@ struct CPrimoAvvio
 };
 void RegistraPrimoAvvio();
 const CPrimoAvvio& PrimoAvvio();
+// While alive, a modal dialog the test shows itself runs for real instead
+// of failing the test as unexpected.
+class CDialogoAtteso
+{
+public:
+    CDialogoAtteso();
+    ~CDialogoAtteso();
+    CDialogoAtteso(const CDialogoAtteso&) = delete;
+    CDialogoAtteso& operator=(const CDialogoAtteso&) = delete;
+    static bool IsAtteso();
+};
 // The bytes of a document holding the default room and nothing else.
 std::vector<std::uint8_t> BytePredefiniti();
 }  // namespace ambiente

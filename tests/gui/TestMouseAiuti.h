@@ -98,6 +98,18 @@ inline wxPoint SulloSchermo(int x, int y)
     return ambiente::Vista().GetCanvas()->ClientToScreen(wxPoint(x, y));
 }
 
+// One key press to the view; true when the view let it go on.
+inline bool Tasto(int nCodice, bool bMaiusc = false)
+{
+    wxKeyEvent evento(wxEVT_KEY_DOWN);
+    evento.m_keyCode = nCodice;
+    evento.SetShiftDown(bMaiusc);
+    evento.m_isRepeat = false;  // wxKeyEvent leaves it unset
+    evento.SetEventObject(ambiente::Vista().GetCanvas());
+    ambiente::Vista().OnKeyDown(evento);
+    return evento.GetSkipped();
+}
+
 inline void Attendi(int nMillisecondi)
 {
     const wxLongLong fine = wxGetLocalTimeMillis() + nMillisecondi;

@@ -82,6 +82,9 @@ TEST(Storia, OgniModificaSiAnnullaESiRipeteAlByte)
         {"eliminazione", ConDialogo<CConfermaEliminaDlg>(ID_VISTA_ELIMINA)},
         {"spostamento", [] { Trascina(false, 300, 250, 350, 290); }},
         {"rotazione", [] { Trascina(true, 300, 250, 330, 250); }},
+        // A run of key presses is one step.
+        {"spostamento", [] { Tasto(WXK_RIGHT), Tasto(WXK_RIGHT, true), Tasto(WXK_UP); }},
+        {"rotazione", [] { Tasto(WXK_PAGEUP), Tasto(WXK_PAGEUP, true); }},
         {"luce", ConDialogo<CNuovaLuceDlg>(ID_INSERISCI_LUCE)},
         {"impostazioni", ConDialogo<CImpostazioniDlg>(ID_IMPOSTAZIONI, "IDC_LARGHEZZA", "9")},
         {"taglio", [] { Comando(ID_MODIFICA_TAGLIA); }},
