@@ -25,6 +25,7 @@ constexpr float TACCA = 4.0f;          // half the end ticks of a dimension line
 constexpr int CELLA_X = 16, CELLA_Y = 20, ORIGINE_X = 2, ORIGINE_Y = 5;
 constexpr int LATO_X = 256, LATO_Y = 512;
 constexpr float VUOTO_S = 8.0f / LATO_X, VUOTO_T = 10.0f / LATO_Y;
+constexpr int LATO_NOMI = 1024;  // the names' texture, square
 
 // Where a label may go when its own place is taken: beside the footprint,
 // in the direction that does not put the piece between label and line.
@@ -241,7 +242,8 @@ void CQuote::Prepara(float w, float h)
         glutBitmapCharacter(CARATTERE, c);
         m_aAvanzamento[c] = static_cast<float>(glutBitmapWidth(CARATTERE, c));
     }
-    std::vector<unsigned char> aTexel(static_cast<size_t>(LATO_X) * LATO_Y, 0);
+    std::vector<unsigned char>& aTexel = m_aGlifi;
+    aTexel.assign(static_cast<size_t>(LATO_X) * LATO_Y, 0);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -253,6 +255,12 @@ void CQuote::Prepara(float w, float h)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, LATO_X, LATO_Y, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
                  aTexel.data());
+    glGenTextures(1, &m_nNomi);
+    glBindTexture(GL_TEXTURE_2D, m_nNomi);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, LATO_NOMI, LATO_NOMI, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                 nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopClientAttrib();
     glClear(GL_COLOR_BUFFER_BIT);
@@ -286,6 +294,76 @@ void CQuote::Etichetta(const CRettangolo& r, const char* pTesto) const
         x += fAvanzamento;
     }
     striscia(x, std::max(x + 3.0f, std::floor(r.x1 + 0.5f)), VUOTO_S, VUOTO_S, VUOTO_T, VUOTO_T);
+}
+
+bool CQuote::EtichettaNome(const CRettangolo& r, const char* pTesto) const
+{
+    // The pixels Etichetta would give the label, in one quad: the same
+    // extent, and each column the texels its glyph strip would take.
+    const unsigned char* pInizio = reinterpret_cast<const unsigned char*>(pTesto);
+    int nTesto = 0;
+    for (const unsigned char* p = pInizio; *p; ++p)
+        if (*p >= 32)
+            nTesto += static_cast<int>(m_aAvanzamento[*p]);
+    const float x0 = std::floor(r.x0 + 0.5f), y0 = std::floor(r.y0 + 0.5f);
+    const float x = x0 + 3.0f + static_cast<float>(nTesto);
+    const float x1 = std::max(x + 3.0f, std::floor(r.x1 + 0.5f));
+    const int nLarghezza = static_cast<int>(x1 - x0);
+    m_sChiave.assign(pTesto);
+    auto it = m_Posti.find(m_sChiave);
+    if (it == m_Posti.end())
+    {
+        // Two columns more than the text needs: the box's right edge may
+        // round to one pixel further.
+        const int w = nTesto + 8, h = static_cast<int>(ALTEZZA_ETICHETTA);
+        if (w > LATO_NOMI)
+            return false;
+        if (m_nLiberoX + w > LATO_NOMI)
+        {
+            m_nLiberoX = 0;
+            m_nLiberoY += h;
+        }
+        if (m_nLiberoY + h > LATO_NOMI)
+        {
+            m_bPieno = true;  // the labels already in this paint's batch stay valid
+            return false;
+        }
+        const unsigned char nVuoto = m_aGlifi[10 * LATO_X + 8];
+        m_aRiga.assign(static_cast<size_t>(w) * h, nVuoto);
+        int c = 3;
+        for (const unsigned char* p = pInizio; *p; ++p)
+        {
+            if (*p < 32)
+                continue;
+            const int i = *p - 32, n = static_cast<int>(m_aAvanzamento[*p]);
+            const int cx = i % 16 * CELLA_X + ORIGINE_X, cy = i / 16 * CELLA_Y + ORIGINE_Y - 4;
+            if (cx + n > LATO_X)
+                return false;  // a strip would wrap round the glyph texture
+            for (int y = 0; y < h; ++y)
+                std::memcpy(&m_aRiga[static_cast<size_t>(y) * w + c],
+                            &m_aGlifi[static_cast<size_t>(cy + y) * LATO_X + cx], static_cast<size_t>(n));
+            c += n;
+        }
+        glBindTexture(GL_TEXTURE_2D, m_nNomi);
+        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, m_nLiberoX, m_nLiberoY, w, h, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                        m_aRiga.data());
+        glPopClientAttrib();
+        it = m_Posti.emplace(m_sChiave, CPosto{m_nLiberoX, m_nLiberoY, w}).first;
+        m_nLiberoX += w;
+    }
+    const CPosto& posto = it->second;
+    if (nLarghezza > posto.w)
+        return false;
+    const float sa = static_cast<float>(posto.x) / LATO_NOMI;
+    const float sb = static_cast<float>(posto.x + nLarghezza) / LATO_NOMI;
+    const float ta = static_cast<float>(posto.y) / LATO_NOMI;
+    const float tb = static_cast<float>(posto.y) / LATO_NOMI + ALTEZZA_ETICHETTA / LATO_NOMI;
+    const float y1 = y0 + ALTEZZA_ETICHETTA;
+    const float aQuadrato[16] = {sa, ta, x0, y0, sb, ta, x1, y0, sb, tb, x1, y1, sa, tb, x0, y1};
+    m_aVerticiNomi.insert(m_aVerticiNomi.end(), aQuadrato, aQuadrato + 16);
+    return true;
 }
 
 void CQuote::ComponiNomi(CScena& scena, const COggetto* pSelezionato, float s)
@@ -402,19 +480,34 @@ void CQuote::Disegna(CScena& scena, float s) const
     glBindTexture(GL_TEXTURE_2D, m_nTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
     glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, aColoreTesto);
-    // Gathered into one array: thousands of glyph quads in one call.
+    // The names whole from their own texture, the rest glyph by glyph: a
+    // quad a glyph costs the software rasteriser far more than its pixels.
+    if (m_bPieno)
+    {
+        m_Posti.clear();
+        m_nLiberoX = m_nLiberoY = 0;
+        m_bPieno = false;
+    }
     m_aVertici.clear();
+    m_aVerticiNomi.clear();
     for (const CNome& n : m_aNomi)
-        Etichetta(n.etichetta, n.pNome);
+        if (!EtichettaNome(n.etichetta, n.pNome))
+            Etichetta(n.etichetta, n.pNome);
     for (const CQuota& q : m_aQuote)
         Etichetta(q.etichetta, q.aTesto);
     glColor3fv(aSfondo);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), m_aVertici.data());
-    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), m_aVertici.data() + 2);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(m_aVertici.size() / 4));
+    for (const std::vector<float>* pVertici : {&m_aVerticiNomi, &m_aVertici})
+    {
+        if (pVertici->empty())
+            continue;
+        glBindTexture(GL_TEXTURE_2D, pVertici == &m_aVertici ? m_nTexture : m_nNomi);
+        glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), pVertici->data());
+        glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), pVertici->data() + 2);
+        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(pVertici->size() / 4));
+    }
     glPopClientAttrib();
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopAttrib();

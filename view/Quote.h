@@ -3,6 +3,8 @@
 // the walls and of its own size, the room's size along its outline, every
 // piece's name and a mark on its front. Drawn over the plan after the
 // furniture, never in a pick.
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class CScena;
@@ -52,6 +54,10 @@ private:
     // One label's quads (texture s, t and window x, y per corner) into the
     // batch of the paint.
     void Etichetta(const CRettangolo& r, const char* pTesto) const;
+    // A name's label as one quad of the names' texture, where each text is
+    // composed once from the glyphs the first time it is drawn; false when
+    // it does not fit there (it is then drawn glyph by glyph).
+    bool EtichettaNome(const CRettangolo& r, const char* pTesto) const;
     // The names' labels, the selected piece's first; none over another.
     void ComponiNomi(CScena& scena, const COggetto* pSelezionato, float fScala);
     void Aggiungi(float x0, float y0, float x1, float y1, float fMetri, float ax, float ay);
@@ -65,6 +71,20 @@ private:
     std::vector<CQuota> m_aQuote;
     std::vector<CNome> m_aNomi;
     mutable std::vector<float> m_aVertici;  // kept between paints: no allocation
+    mutable std::vector<float> m_aVerticiNomi;
+    // The names' texture: labels in rows of ALTEZZA_ETICHETTA texels, found
+    // by their text; emptied at the start of the paint after it fills up.
+    struct CPosto
+    {
+        int x, y, w;
+    };
+    mutable std::unordered_map<std::string, CPosto> m_Posti;
+    mutable std::string m_sChiave;
+    mutable std::vector<unsigned char> m_aRiga;
+    mutable int m_nLiberoX = 0, m_nLiberoY = 0;
+    mutable bool m_bPieno = false;
+    std::vector<unsigned char> m_aGlifi;  // the glyph texture's coverage
+    unsigned int m_nNomi = 0;
     CRettangolo m_Impronta = {0, 0, 0, 0};
     bool m_bSelezione = false;
     float m_fW = 0.0f, m_fH = 0.0f;

@@ -6,9 +6,13 @@
 #include "model/Ingombro.h"
 #include "view/ComandiVista.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <wx/config.h>
 #include <wx/uiaction.h>
+
+#include <cstdio>
+#include <vector>
 
 using namespace ambiente;
 using namespace aiuti;
@@ -248,4 +252,40 @@ TEST(Calamita, TrascinamentiETastiConESenza)
         EXPECT_NEAR(p->GetX(), c.xAtteso, 1e-4);
         EXPECT_NEAR(p->GetRotazione(), c.fAngoloAtteso, 1e-4);
     }
+}
+
+// The names' labels are kept whole between paints: after enough other
+// names to fill that store and start it again, the plan looks as before,
+// and without names it looks different.
+TEST(QuotePiantina, NomiUgualiDopoMoltiAltri)
+{
+    Ripristina(W_CLIENT, H_CLIENT);
+    Vista().m_bQuote = true;
+    const char* aNomi[] = {"Armadio", "Tavolo tondo", "Sedia 2"};
+    COggetto* aPezzi[3];
+    for (int i = 0; i < 3; ++i)
+        aPezzi[i] = Aggiungi(CATEGORIA_ARMADI, 0, aNomi[i], 1.0f + 3.5f * i, 2.0f + 3.0f * i, 1, 1);
+    auto fotogramma = [] {
+        Pixel(0, 0);  // paints
+        std::vector<std::uint8_t> a(static_cast<size_t>(W_CLIENT) * H_CLIENT * 3);
+        glReadPixels(0, 0, W_CLIENT, H_CLIENT, GL_RGB, GL_UNSIGNED_BYTE, a.data());
+        return a;
+    };
+    const std::vector<std::uint8_t> aPrima = fotogramma();
+    char aNome[64];
+    for (int n = 0; n < 150; ++n)
+    {
+        for (int i = 0; i < 3; ++i)
+        {
+            std::snprintf(aNome, sizeof aNome, "Un nome lungo fra molti altri, numero %d-%d", n, i);
+            aPezzi[i]->SetNome(aNome);
+        }
+        Pixel(0, 0);
+    }
+    for (int i = 0; i < 3; ++i)
+        aPezzi[i]->SetNome(aNomi[i]);
+    EXPECT_TRUE(fotogramma() == aPrima);
+    for (COggetto* p : aPezzi)
+        p->SetNome("");
+    EXPECT_FALSE(fotogramma() == aPrima);
 }
