@@ -249,7 +249,13 @@ void CLavedoView::RenderizzaImmagine(int w, int h, const int aTassello[4],
     m_pTassello = nullptr;
     if (pPianta && m_nVista == VISTA_PIANTINA)
         glTranslatef(pPianta[1], pPianta[2], 0.0f);
+    // The measuring overlay is an aid on screen, and its glyph textures
+    // live in the window's context: pictures, plans on paper and previews
+    // are drawn without it.
+    const bool bQuote = m_bQuote;
+    m_bQuote = false;
     Renderizza();
+    m_bQuote = bQuote;
     glLoadIdentity();
     m_fLarghezzaFinestra = fLarghezza;
     m_fAltezzaFinestra = fAltezza;

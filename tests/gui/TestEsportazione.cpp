@@ -143,6 +143,28 @@ TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
 // 1000 / N mm per metre apart in the PDF's own coordinates, the texts (names
 // with accents, brackets and ampersands included) readable, the SVG well
 // formed; a room that does not fit is refused naming the next scale.
+// The measuring overlay stays on screen: with it on, and drawn in the
+// window first, a picture of the plan is the one drawn without it.
+TEST(Esportazione, LeQuoteRestanoSulloSchermo)
+{
+    CCartella cartella;
+    std::string aImmagini[2];
+    for (const bool bQuote : {false, true})
+    {
+        Prepara(VISTA_PIANTINA);
+        Vista().m_bQuote = bQuote;
+        Pixel(0, 0);  // the window paints first, with the overlay when on
+        const std::string percorso = cartella / (bQuote ? "con.png" : "senza.png");
+        wxString errore;
+        ASSERT_TRUE(esportazione::EsportaImmagine(Vista(), percorso, VISTA_PIANTINA, 400, 300, errore))
+            << errore;
+        aImmagini[bQuote] = Leggi(percorso);
+    }
+    Vista().m_bQuote = false;
+    EXPECT_FALSE(aImmagini[0].empty());
+    EXPECT_EQ(aImmagini[0], aImmagini[1]);
+}
+
 TEST(Esportazione, PiantinaInScalaMisurataSulFoglio)
 {
     struct Caso { const char* pFile; bool bA3, bOrizzontale; int nScala; const char* pPagina, *pRifiuto; };
