@@ -21,6 +21,18 @@ void Pompa()
     }
 }
 
+bool AspettaChe(const std::function<bool()>& bFatto, int nMillisecondi)
+{
+    const wxLongLong fine = wxGetLocalTimeMillis() + nMillisecondi;
+    Pompa();
+    while (!bFatto() && wxGetLocalTimeMillis() < fine)
+    {
+        wxMilliSleep(2);
+        Pompa();
+    }
+    return bFatto();
+}
+
 CLavedoView& Vista()
 {
     return *GetLavedoView();

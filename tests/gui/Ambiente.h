@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ namespace ambiente
 {
 // Processes pending window events (after each simulated input).
 void Pompa();
+// Pumps events until bFatto() holds or nMillisecondi pass, and says whether
+// it holds: real input goes round the X server and arrives when it arrives.
+bool AspettaChe(const std::function<bool()>& bFatto, int nMillisecondi = 3000);
 CLavedoView& Vista();
 CLavedoDoc& Documento();
 wxFrame& Cornice();

@@ -45,9 +45,9 @@ void PremiTasto(int nTasto, int nModificatori = wxMOD_NONE)
     wxUIActionSimulator simulatore;
     simulatore.MouseMove(SulloSchermo(50, 50));
     Vista().GetCanvas()->SetFocus();
-    Pompa();
+    AspettaChe([] { return wxWindow::FindFocus() == Vista().GetCanvas(); });
     simulatore.Char(nTasto, nModificatori);
-    Pompa();
+    InputArrivato(simulatore);
 }
 }  // namespace
 
@@ -312,7 +312,7 @@ TEST(CorniceTasti, AiutoNuovoETastiDiModificaInerti)
         Pompa();
     }
 
-    // The editing keys do nothing at all.
+    // With nothing selected, copied or done yet, the editing keys change nothing.
     Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f);
     Documento().SetModificato();
     const int aTasti[][2] = {{'C', wxMOD_CONTROL}, {'X', wxMOD_CONTROL}, {'V', wxMOD_CONTROL},

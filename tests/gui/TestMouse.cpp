@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace ambiente;
 using namespace aiuti;
 
@@ -303,16 +305,18 @@ TEST(MouseFinestra, OrbitaTrascinandoNellaFinestra)
     simulatore.MouseMove(SulloSchermo(200, 200));
     Pompa();
     simulatore.MouseDown(wxMOUSE_BTN_LEFT);
-    Pompa();
+    ASSERT_TRUE(AspettaChe([] { return Vista().m_bTrascinaSinistro == 1; }));
+    // Each step waits for its own motion: the toolkit may merge motions
+    // still queued, never lose one.
     for (int i = 1; i <= 5; ++i)
     {
         simulatore.MouseMove(SulloSchermo(200 + 6 * i, 200));
-        Pompa();
+        EXPECT_TRUE(AspettaChe([i] { return std::fabs(Vista().m_fRotY - 2.0f * i) < 1e-4f; }))
+            << i << ": " << Vista().m_fRotY;
     }
     simulatore.MouseUp(wxMOUSE_BTN_LEFT);
-    Pompa();
+    EXPECT_TRUE(AspettaChe([] { return Vista().m_bTrascinaSinistro == 0; }));
     EXPECT_NEAR(Vista().m_fRotY, 10.0f, 1e-4);
-    EXPECT_EQ(Vista().m_bTrascinaSinistro, 0);
 }
 
 TEST(MouseFinestra, RilascioFuoriDallaFinestraChiudeIlTrascinamento)
@@ -323,19 +327,16 @@ TEST(MouseFinestra, RilascioFuoriDallaFinestraChiudeIlTrascinamento)
     simulatore.MouseMove(SulloSchermo(300, 250));
     Pompa();
     simulatore.MouseDown(wxMOUSE_BTN_RIGHT);
-    Pompa();
-    ASSERT_EQ(Vista().m_bTrascinaDestro, 1);
+    ASSERT_TRUE(AspettaChe([] { return Vista().m_bTrascinaDestro == 1; }));
     // Well outside the frame, then released there.
     const wxRect cornice = Cornice().GetScreenRect();
     simulatore.MouseMove(cornice.GetRight() + 40, cornice.GetBottom() + 40);
-    Pompa();
     simulatore.MouseUp(wxMOUSE_BTN_RIGHT);
-    Pompa();
-    EXPECT_EQ(Vista().m_bTrascinaDestro, 0);
+    EXPECT_TRUE(AspettaChe([] { return Vista().m_bTrascinaDestro == 0; }));
     EXPECT_FALSE(Vista().GetCanvas()->HasCapture());
     // Moving back over the window no longer moves the camera.
     const float fTraslZ = Vista().m_fTraslZ;
     simulatore.MouseMove(SulloSchermo(300, 100));
-    Pompa();
+    EXPECT_TRUE(InputArrivato(simulatore));
     EXPECT_FLOAT_EQ(Vista().m_fTraslZ, fTraslZ);
 }

@@ -9,6 +9,7 @@
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
 
+#include <wx/eventfilter.h>
 #include <wx/uiaction.h>
 
 namespace aiuti
@@ -96,6 +97,58 @@ inline void Seleziona(COggetto* p)
 inline wxPoint SulloSchermo(int x, int y)
 {
     return ambiente::Vista().GetCanvas()->ClientToScreen(wxPoint(x, y));
+}
+
+// Sends the pointer to a mark and waits until one of the program's windows
+// sees it move there: input reaches the program in the order it was sent,
+// so everything sent before has been handled too.
+class CSegnale : public wxEventFilter
+{
+public:
+    explicit CSegnale(const wxPoint& schermo) : m_schermo(schermo) { wxEvtHandler::AddFilter(this); }
+    ~CSegnale() override { wxEvtHandler::RemoveFilter(this); }
+    CSegnale(const CSegnale&) = delete;
+    CSegnale& operator=(const CSegnale&) = delete;
+    int FilterEvent(wxEvent& evento) override
+    {
+        if (evento.GetEventType() != wxEVT_MOTION)
+            return Event_Skip;
+        auto* pFinestra = dynamic_cast<wxWindow*>(evento.GetEventObject());
+        if (pFinestra && pFinestra->ClientToScreen(static_cast<wxMouseEvent&>(evento).GetPosition()) == m_schermo)
+            m_bVisto = true;
+        return Event_Skip;
+    }
+    bool IsVisto() const { return m_bVisto; }
+
+private:
+    wxPoint m_schermo;
+    bool m_bVisto = false;
+};
+
+// A motion that comes while the toolkit waits on the clipboard can be
+// dropped: after a while the mark is sent again.
+inline bool InputArrivato(wxUIActionSimulator& simulatore)
+{
+    static int nSegnale = 0;
+    for (int nProva = 0; nProva < 5; ++nProva)
+    {
+        const wxPoint schermo = SulloSchermo(3 + (++nSegnale % 2), 3);
+        CSegnale segnale(schermo);
+        simulatore.MouseMove(schermo);
+        if (ambiente::AspettaChe([&] { return segnale.IsVisto(); }, 500))
+            return true;
+    }
+    return false;
+}
+
+// A real click on the GL window, returning once the window has the focus
+// that keys sent next must reach.
+inline bool ClicSullaVista(wxUIActionSimulator& simulatore, int x, int y)
+{
+    simulatore.MouseMove(SulloSchermo(x, y));
+    ambiente::Pompa();
+    simulatore.MouseClick(wxMOUSE_BTN_LEFT);
+    return ambiente::AspettaChe([] { return wxWindow::FindFocus() == ambiente::Vista().GetCanvas(); });
 }
 
 // One key press to the view; true when the view let it go on.

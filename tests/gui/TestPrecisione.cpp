@@ -138,13 +138,10 @@ TEST(TastiPiantina, DopoUnClicLeFrecceArrivano)
     COggetto* p = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 5, 5, 0.5f, 0.5f);
     Seleziona(p);
     wxUIActionSimulator simulatore;
-    simulatore.MouseMove(SulloSchermo(50, 50));
-    Pompa();
-    simulatore.MouseClick(wxMOUSE_BTN_LEFT);
-    Pompa();
+    ASSERT_TRUE(ClicSullaVista(simulatore, 50, 50));
     simulatore.Char(WXK_RIGHT);
     simulatore.Char(WXK_DOWN, wxMOD_SHIFT);
-    Attendi(100);
+    EXPECT_TRUE(InputArrivato(simulatore));
     EXPECT_NEAR(p->GetX(), 5.01f, 1e-4);
     EXPECT_NEAR(p->GetY(), 5.1f, 1e-4);
 }

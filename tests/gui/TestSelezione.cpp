@@ -260,7 +260,7 @@ TEST(SelezioneFinestra, ClicVeroSelezionaEMostraIlNome)
     simulatore.MouseMove(SulloSchermo(125, 125));
     Pompa();
     simulatore.MouseClick(wxMOUSE_BTN_LEFT);
-    Pompa();
+    EXPECT_TRUE(InputArrivato(simulatore));
     EXPECT_EQ(Vista().GetOggettoSelezionato(), pSedia);
     EXPECT_EQ(Vista().m_nModoRender, MODO_RENDER);
     auto& cornice = dynamic_cast<CMainFrame&>(Cornice());

@@ -130,13 +130,10 @@ TEST(Telecamera, TastiVeriDopoUnClic)
     wxWindowPtr<wxTextCtrl> pAltro(new wxTextCtrl(&Cornice(), wxID_ANY));
     pAltro->SetFocus();
     wxUIActionSimulator simulatore;
-    simulatore.MouseMove(SulloSchermo(300, 250));
-    Pompa();
-    simulatore.MouseClick(wxMOUSE_BTN_LEFT);
-    Pompa();
+    ASSERT_TRUE(ClicSullaVista(simulatore, 300, 250));
     simulatore.Char(WXK_RIGHT);
     simulatore.Char(WXK_PAGEUP);
-    Attendi(100);
+    EXPECT_TRUE(InputArrivato(simulatore));
     EXPECT_NEAR(Vista().m_fRotY, 5.0f, 1e-4);
     EXPECT_NEAR(Vista().m_fTraslZ, -14.75f, 1e-5);
 }
