@@ -83,8 +83,7 @@ TEST(MouseCamera, LaRotazioneGiraDaSolaFinoAlloStop)
     InVista3D();
     Comando(ID_VISTA_ROTAZIONE);
     EXPECT_TRUE(Vista().IsRotazioneAttiva());
-    Attendi(150);
-    EXPECT_GT(Vista().m_fRotY, 0.0f);
+    EXPECT_TRUE(AspettaChe([] { return Vista().m_fRotY > 0.0f; }));
     Comando(ID_VISTA_ROTAZIONE);
     EXPECT_FALSE(Vista().IsRotazioneAttiva());
     const float fFerma = Vista().m_fRotY;
