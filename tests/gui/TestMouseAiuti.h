@@ -105,7 +105,10 @@ inline wxPoint SulloSchermo(int x, int y)
 class CSegnale : public wxEventFilter
 {
 public:
-    explicit CSegnale(const wxPoint& schermo) : m_schermo(schermo) { wxEvtHandler::AddFilter(this); }
+    explicit CSegnale(const wxPoint& schermo) : m_schermo(schermo)
+    {
+        wxEvtHandler::AddFilter(this);
+    }
     ~CSegnale() override { wxEvtHandler::RemoveFilter(this); }
     CSegnale(const CSegnale&) = delete;
     CSegnale& operator=(const CSegnale&) = delete;
@@ -114,7 +117,8 @@ public:
         if (evento.GetEventType() != wxEVT_MOTION)
             return Event_Skip;
         auto* pFinestra = dynamic_cast<wxWindow*>(evento.GetEventObject());
-        if (pFinestra && pFinestra->ClientToScreen(static_cast<wxMouseEvent&>(evento).GetPosition()) == m_schermo)
+        const wxPoint punto = static_cast<wxMouseEvent&>(evento).GetPosition();
+        if (pFinestra && pFinestra->ClientToScreen(punto) == m_schermo)
             m_bVisto = true;
         return Event_Skip;
     }
@@ -148,7 +152,8 @@ inline bool ClicSullaVista(wxUIActionSimulator& simulatore, int x, int y)
     simulatore.MouseMove(SulloSchermo(x, y));
     ambiente::Pompa();
     simulatore.MouseClick(wxMOUSE_BTN_LEFT);
-    return ambiente::AspettaChe([] { return wxWindow::FindFocus() == ambiente::Vista().GetCanvas(); });
+    return ambiente::AspettaChe(
+        [] { return wxWindow::FindFocus() == ambiente::Vista().GetCanvas(); });
 }
 
 // One key press to the view; true when the view let it go on.
