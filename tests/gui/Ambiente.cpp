@@ -6,6 +6,7 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
+#include <wx/filehistory.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -61,6 +62,14 @@ void ImpostaClient(int w, int h)
     }
     Pompa();
     Vista().OnSize(w, h);
+}
+
+void TogliDaiRecenti(const std::string& cartella)
+{
+    wxFileHistory* pStoria = Documento().GetDocumentManager()->GetFileHistory();
+    for (std::size_t i = pStoria->GetCount(); i-- > 0;)
+        if (pStoria->GetHistoryFile(i).StartsWith(wxString(cartella)))
+            pStoria->RemoveFileFromHistory(i);
 }
 
 std::array<std::uint8_t, 3> Pixel(int x, int y)

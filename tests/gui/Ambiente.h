@@ -25,6 +25,9 @@ CLavedoDoc& Documento();
 wxFrame& Cornice();
 // Resizes the GL window's client area and lets the view take the size.
 void ImpostaClient(int w, int h);
+// Takes the files under a test's folder out of the recent-files list, which
+// is the user's own.
+void TogliDaiRecenti(const std::string& cartella);
 // Paints into the back buffer and reads pixel (x, y), origin bottom left.
 std::array<std::uint8_t, 3> Pixel(int x, int y);
 // Reads pixel (x, y) of the last paint without painting again.

@@ -1,6 +1,7 @@
 // Open, save and the recent files through the real window and document.
 #include "../model/TestFormatoAMano.h"
 #include "Ambiente.h"
+#include "CartellaTemporanea.h"
 #include "Risposte.h"
 #include "app/Comandi.h"
 #include "ScenaDiProva.h"
@@ -17,7 +18,6 @@
 #include <wx/menu.h>
 
 #include <cstdio>
-#include <dirent.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,12 +65,11 @@ struct CRisposteFile
     wxString aprire, salvare;
     int nAperture = 0, nSalvataggi = 0;
     std::vector<wxString> errori;
-    std::string cartella;
+    CCartellaTemporanea temporanea{"lavedo-doc"};
+    const std::string& cartella = temporanea.Percorso();
 
     CRisposteFile()
     {
-        char a[] = "/tmp/lavedo-doc-XXXXXX";
-        cartella = mkdtemp(a);
         scelta_file::g_fnAprire = [this] { ++nAperture; return aprire; };
         scelta_file::g_fnSalvare = [this](const wxString&) { ++nSalvataggi; return salvare; };
         scelta_file::g_fnErrore = [this](const wxString& m) { errori.push_back(m); };
@@ -80,26 +79,10 @@ struct CRisposteFile
         scelta_file::g_fnAprire = nullptr;
         scelta_file::g_fnSalvare = nullptr;
         scelta_file::g_fnErrore = nullptr;
-        if (DIR* d = opendir(cartella.c_str()))
-        {
-            while (dirent* e = readdir(d))
-                if (e->d_name[0] != '.' || (e->d_name[1] && e->d_name[1] != '.'))
-                {
-                    const std::string p = cartella + "/" + e->d_name;
-                    if (rmdir(p.c_str()) != 0)
-                        unlink(p.c_str());
-                }
-            closedir(d);
-        }
-        rmdir(cartella.c_str());
-        // Files of this test do not stay in the user's recent list.
-        wxFileHistory* pStoria = Documento().GetDocumentManager()->GetFileHistory();
-        for (std::size_t i = pStoria->GetCount(); i-- > 0;)
-            if (pStoria->GetHistoryFile(i).StartsWith(wxString(cartella)))
-                pStoria->RemoveFileFromHistory(i);
+        TogliDaiRecenti(cartella);
         Documento().AggiornaMenuFile();
     }
-    std::string File(const char* pNome) const { return cartella + "/" + pNome; }
+    std::string File(const char* pNome) const { return temporanea.File(pNome); }
 };
 
 // A visible change, as a dialog would make it.

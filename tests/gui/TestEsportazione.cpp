@@ -1,6 +1,7 @@
 // Pictures drawn off screen, the plan to scale in PDF and SVG, and the File
 // menu's export commands, through the real view, GL and document.
 #include "Ambiente.h"
+#include "CartellaTemporanea.h"
 #include "Dialoghi.h"
 #include "ScenaDiProva.h"
 #include "app/Comandi.h"
@@ -30,16 +31,10 @@ using namespace ambiente;
 
 namespace
 {
-struct CCartella
+struct CCartella : CCartellaTemporanea
 {
-    std::string s;
-    CCartella()
-    {
-        char a[] = "/tmp/lavedo-esporta-XXXXXX";
-        s = mkdtemp(a);
-    }
-    ~CCartella() { std::system(("rm -rf '" + s + "'").c_str()); }
-    std::string operator/(const std::string& nome) const { return s + "/" + nome; }
+    CCartella() : CCartellaTemporanea("lavedo-esporta") {}
+    std::string operator/(const std::string& nome) const { return File(nome); }
 };
 
 std::string Uscita(const std::string& comando)

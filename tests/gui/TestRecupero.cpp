@@ -2,6 +2,7 @@
 // document: what the user sees of them, file by file.
 #include "Ambiente.h"
 #include "Risposte.h"
+#include "CartellaTemporanea.h"
 #include "ScenaDiProva.h"
 #include "app/LavedoDoc.h"
 #include "app/Recupero.h"
@@ -25,26 +26,21 @@ using Byte = std::vector<std::uint8_t>;
 // A folder for the test's rooms; its files leave the recent list with it.
 struct CCartellaStanze
 {
-    std::string percorso;
+    CCartellaTemporanea cartella{"lavedo-rec"};
+    const std::string& percorso = cartella.Percorso();
     std::vector<wxString> errori;
     CCartellaStanze()
     {
-        char a[] = "/tmp/lavedo-rec-XXXXXX";
-        percorso = mkdtemp(a);
         scelta_file::g_fnErrore = [this](const wxString& m) { errori.push_back(m); };
     }
     ~CCartellaStanze()
     {
         scelta_file::g_fnErrore = nullptr;
         scelta_file::g_fnSalvare = nullptr;
-        std::filesystem::remove_all(percorso);
-        wxFileHistory* pStoria = Documento().GetDocumentManager()->GetFileHistory();
-        for (std::size_t i = pStoria->GetCount(); i-- > 0;)
-            if (pStoria->GetHistoryFile(i).StartsWith(wxString(percorso)))
-                pStoria->RemoveFileFromHistory(i);
+        TogliDaiRecenti(percorso);
         Documento().m_bModificato = false;
     }
-    std::string File(const char* pNome) const { return percorso + "/" + pNome; }
+    std::string File(const char* pNome) const { return cartella.File(pNome); }
 };
 
 Byte Leggi(const std::string& p)

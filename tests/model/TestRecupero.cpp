@@ -1,11 +1,11 @@
 // Recovery copies between processes: a live editor's copy is never offered
 // or removed by another, a killed one's is, with the bytes it wrote.
+#include "CartellaTemporanea.h"
 #include "model/CopiaRecupero.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
 #include <filesystem>
 #include <set>
 #include <sys/wait.h>
@@ -17,13 +17,8 @@ using Byte = std::vector<std::uint8_t>;
 
 struct CCartellaRecupero
 {
-    std::string percorso;
-    CCartellaRecupero()
-    {
-        char a[] = "/tmp/lavedo-recupero-XXXXXX";
-        percorso = mkdtemp(a);
-    }
-    ~CCartellaRecupero() { std::filesystem::remove_all(percorso); }
+    CCartellaTemporanea cartella{"lavedo-recupero"};
+    const std::string& percorso = cartella.Percorso();
     std::set<std::string> Estensioni() const
     {
         std::set<std::string> s;
