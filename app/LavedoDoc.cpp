@@ -293,6 +293,12 @@ void CLavedoDoc::AzzeraStoria()
     AggiornaVociStoria();
 }
 
+bool CLavedoDoc::IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const
+{
+    // A restored room has no saved state in its history at all.
+    return !m_Salvato || stato != *m_Salvato;
+}
+
 void CLavedoDoc::RegistraPasso(const char* szNome, bool bUnisci)
 {
     auto dopo = std::make_shared<const std::vector<std::uint8_t>>(Scrivi());
@@ -310,7 +316,7 @@ void CLavedoDoc::RegistraPasso(const char* szNome, bool bUnisci)
     else
         storia.Store(new CPasso(*this, szNome, m_Corrente, dopo));
     m_Corrente = dopo;
-    m_bModificato = *dopo != *m_Salvato;
+    m_bModificato = IsDiversoDalSalvato(*dopo);
     AggiornaVociStoria();
 }
 
@@ -376,7 +382,7 @@ bool CLavedoDoc::Installa(const CStato& stato)
         ApplicaLuci();
     }
     m_Corrente = stato;
-    m_bModificato = !m_Salvato || *stato != *m_Salvato;
+    m_bModificato = IsDiversoDalSalvato(*stato);
     if (g_pView)
         g_pView->Ridisegna();
     UpdateAllViews();

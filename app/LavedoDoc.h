@@ -93,6 +93,8 @@ private:
     // copy must give back the room exactly as it was.
     bool Carica(const wxString& percorso, bool bOrdineScritto = false);
     void AggiornaTitolo();
+    // Whether a state of the room differs from the one last saved or opened.
+    bool IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const;
     // Makes the view's context current; false while there is none yet.
     bool RendiGLCorrente();
     void AggiungiARecenti(const wxString& percorso);

@@ -4,6 +4,7 @@
 #include "Risposte.h"
 #include "CartellaTemporanea.h"
 #include "ScenaDiProva.h"
+#include "app/Comandi.h"
 #include "app/LavedoDoc.h"
 #include "app/Recupero.h"
 #include "app/SceltaFile.h"
@@ -94,6 +95,41 @@ std::string Titolo()
     return std::string(Cornice().GetTitle().utf8_str());
 }
 
+// A room's bytes as the editor writes them after opening them.
+Byte Letta(const Byte& dati)
+{
+    CScena scena(false);
+    std::string errore;
+    EXPECT_TRUE(scena.Leggi(dati.data(), dati.size(), errore)) << errore;
+    return scena.Scrivi();
+}
+
+// The bytes with Cambia's chair added.
+Byte ConSedia(const Byte& dati)
+{
+    CScena scena(false);
+    std::string errore;
+    EXPECT_TRUE(scena.LeggiNellOrdine(dati.data(), dati.size(), errore)) << errore;
+    scena.m_Oggetti.Aggiungi(scena_di_prova::Mobile(CATEGORIA_SEDIE, 0, "Sedia", 3, 3));
+    return scena.Scrivi();
+}
+
+// Another editor wrote a copy of the room of file p (none when empty) and
+// ended without removing it.
+void LasciaCopia(const Byte& copia, const std::string& p)
+{
+    const std::string cartella = CRecupero::Get()->GetCartella();
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        CCopiaRecupero altro(cartella);
+        _exit(altro.ScriviOra(copia, p, IdentitaFile(p)).bRiuscito ? 0 : 1);
+    }
+    int nStato = 0;
+    waitpid(pid, &nStato, 0);
+    ASSERT_EQ(nStato, 0);
+}
+
 // The answer to a dialog that may or may not come: counts it and presses
 // one of its buttons.
 class CRisposta : public wxModalDialogHook
@@ -173,17 +209,8 @@ TEST(Recupero, LaCopiaDiUnEditorFinitoSiRipristinaEliminaORimanda)
         const std::string p = c.File("soggiorno.lav");
         Scrivi(p, Dimostrativa(0));
         const Byte copia = Dimostrativa(2);
-        // Another editor wrote a copy and ended without removing it.
+        LasciaCopia(copia, p);
         const std::string cartella = CRecupero::Get()->GetCartella();
-        const pid_t pid = fork();
-        if (pid == 0)
-        {
-            CCopiaRecupero altro(cartella);
-            _exit(altro.ScriviOra(copia, p, IdentitaFile(p)).bRiuscito ? 0 : 1);
-        }
-        int nStato = 0;
-        waitpid(pid, &nStato, 0);
-        ASSERT_EQ(nStato, 0);
 
         wxTEST_DIALOG(CRecupero::Get()->OffriCopie(), CPremiPulsante<CRipristinoDlg>(k.nPulsante));
         EXPECT_EQ(CCopiaRecupero::Abbandonate(cartella).size(), k.bRimane ? 1u : 0u);
@@ -248,5 +275,92 @@ TEST(Documento, UnFileCambiatoDaAltriNonSiSovrascriveSenzaChiedere)
         EXPECT_EQ(Leggi(altro), k.bNostroInAltro ? nostro : Byte());
         EXPECT_EQ(Documento().m_bModificato, !k.bNostroNelFile && !k.bNostroInAltro);
         EXPECT_TRUE(c.errori.empty());
+    }
+}
+
+// A restored room is a modified room with no saved state in its history:
+// every command after the restore works on it, none crashes, and the copy
+// on disk goes with a save or a discard, never before.
+TEST(Recupero, DopoIlRipristinoOgniComandoTrattaLaStanzaComeModificata)
+{
+    enum Attesa { RIPRISTINATA, CON_SEDIA, PREDEFINITA, ALTRO_FILE, SECONDA_COPIA, ORIGINALE, ESTERNA };
+    const auto Modifica = [] {
+        Cambia();
+        Documento().RegistraPasso("inserimento");
+    };
+    const struct
+    {
+        const char* pCaso;
+        std::function<void(CCartellaStanze&)> azione;
+        int nRisposta;  // to any dialog the command opens
+        int nDomande;
+        Attesa attesa;
+        bool bModificato;
+        std::size_t nCopie;  // on disk afterwards, ours included
+        Attesa nelFile = ORIGINALE;
+    } aCasi[] = {
+        {"modifica", [&](CCartellaStanze&) { Modifica(); }, wxID_CANCEL, 0, CON_SEDIA, true, 1},
+        {"annulla oltre il ripristino",
+         [&](CCartellaStanze&) { Modifica(), Comando(ID_MODIFICA_ANNULLA), Comando(ID_MODIFICA_ANNULLA); },
+         wxID_CANCEL, 0, RIPRISTINATA, true, 1},
+        {"ripeti",
+         [&](CCartellaStanze&) { Modifica(), Comando(ID_MODIFICA_ANNULLA), Comando(ID_MODIFICA_RIPETI); },
+         wxID_CANCEL, 0, CON_SEDIA, true, 1},
+        {"salva", [&](CCartellaStanze&) { Modifica(), Comando(wxID_SAVE); }, wxID_CANCEL, 0, CON_SEDIA,
+         false, 0, CON_SEDIA},
+        {"salva con nome", [](CCartellaStanze&) { Comando(wxID_SAVEAS); }, wxID_CANCEL, 0, RIPRISTINATA,
+         false, 0},
+        {"nuovo annullato", [](CCartellaStanze&) { Comando(wxID_NEW); }, wxID_CANCEL, 1, RIPRISTINATA,
+         true, 1},
+        {"nuovo", [](CCartellaStanze&) { Comando(wxID_NEW); }, wxID_OK, 1, PREDEFINITA, false, 0},
+        {"apri", [](CCartellaStanze& c) { Documento().Apri(c.File("altro.lav")); }, wxID_OK, 1,
+         ALTRO_FILE, false, 0},
+        {"uscita annullata", [](CCartellaStanze&) { EXPECT_FALSE(Documento().OnSaveModified()); },
+         wxID_CANCEL, 1, RIPRISTINATA, true, 1},
+        {"uscita",
+         [](CCartellaStanze&) {
+             EXPECT_TRUE(Documento().OnSaveModified());
+             Documento().OnCloseDocument();
+         },
+         wxID_OK, 1, RIPRISTINATA, false, 0},
+        {"un altro ripristino",
+         [](CCartellaStanze& c) {
+             LasciaCopia(Dimostrativa(3), c.File("soggiorno.lav"));
+             CRecupero::Get()->OffriCopie();
+         },
+         wxID_OK, 2, SECONDA_COPIA, true, 1},
+        // The original changed after the copy was made: saving asks first.
+        {"originale cambiato da altri",
+         [](CCartellaStanze& c) { Scrivi(c.File("soggiorno.lav"), Dimostrativa(4)), Comando(wxID_SAVE); },
+         wxID_CANCEL, 1, RIPRISTINATA, true, 1, ESTERNA},
+    };
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.pCaso);
+        Ripristina();
+        CCartellaStanze c;
+        const std::string p = c.File("soggiorno.lav");
+        scelta_file::g_fnSalvare = [&c](const wxString&) { return wxString(c.File("altro.lav")); };
+        Scrivi(p, Dimostrativa(0));
+        Scrivi(c.File("altro.lav"), Dimostrativa(5));
+        LasciaCopia(Dimostrativa(2), p);
+        wxTEST_DIALOG(CRecupero::Get()->OffriCopie(), CPremiPulsante<CRipristinoDlg>(wxID_OK));
+        const Byte ripristinata = Documento().Scrivi();
+        ASSERT_EQ(ripristinata, Dimostrativa(2));
+
+        CRisposta risposta(k.nRisposta);
+        k.azione(c);
+        EXPECT_EQ(risposta.m_nVolte, k.nDomande);
+        const Byte attese[] = {ripristinata,    ConSedia(ripristinata), BytePredefiniti(),
+                               Letta(Dimostrativa(5)), Dimostrativa(3), Dimostrativa(0),
+                               Dimostrativa(4)};
+        EXPECT_EQ(Documento().Scrivi(), attese[k.attesa]);
+        EXPECT_EQ(Leggi(p), attese[k.nelFile]);
+        EXPECT_EQ(Documento().m_bModificato, k.bModificato);
+        EXPECT_EQ(CopieSulDisco().size(), k.nCopie);
+        EXPECT_TRUE(CCopiaRecupero::Abbandonate(CRecupero::Get()->GetCartella()).empty())
+            << "the crashed editor's copy is gone: nothing is offered at the next start";
+        EXPECT_TRUE(c.errori.empty());
+        CRecupero::Dimentica();
     }
 }
