@@ -56,14 +56,20 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bench_*; do echo "== $$b"; (cd resources && $(XVFB) ../$$b) || exit 1; done
 
+# Each target in turn for FUZZ_SECONDS, from its committed seeds; what
+# libFuzzer finds stays in build-fuzz, so the committed corpora stay small.
 fuzz: deps
 	@CXX=clang++-14 cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DLAVEDO_FUZZ=ON -DLAVEDO_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_caricamento
-	mkdir -p $(BUILD_FUZZ)/corpus
-	cp fuzz/corpus/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	$(BUILD_FUZZ)/fuzz_caricamento -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
-		-artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_caricamento fuzz_appunti fuzz_recupero
+	@set -e; for t in caricamento:corpus:$(FUZZ_MAX_LEN) appunti:corpus-appunti:256 \
+		recupero:corpus-recupero:4096; do \
+		nome=$${t%%:*}; resto=$${t#*:}; seme=$${resto%%:*}; lungo=$${resto#*:}; \
+		mkdir -p $(BUILD_FUZZ)/$$seme; cp fuzz/$$seme/* $(BUILD_FUZZ)/$$seme/ 2>/dev/null || true; \
+		echo "== fuzz_$$nome ($(FUZZ_SECONDS) s)"; \
+		$(BUILD_FUZZ)/fuzz_$$nome -max_total_time=$(FUZZ_SECONDS) -max_len=$$lungo \
+			-artifact_prefix=$(BUILD_FUZZ)/$$nome- $(BUILD_FUZZ)/$$seme; \
+	done
 
 # The program, its data folder, launcher, icon and MIME type under PREFIX
 # (inside DESTDIR when staging a package).

@@ -49,7 +49,12 @@ bool CLavedoDoc::Incolla(const std::vector<std::uint8_t>& dati, const char* szPa
 {
     std::string errore;
     std::unique_ptr<COggetto> pCopia = DecodificaOggetto(dati.data(), dati.size(), errore);
-    if (!pCopia)
+    if (pCopia && m_Oggetti.GetNumero() >= CContenitori::MASSIMO_ELEMENTI)
+    {
+        Avvisa(CAttributiDlg::TestoStanzaPiena());
+        return false;
+    }
+    if (!pCopia || !SpostaCopia(*pCopia, m_Stanza.GetLarghezza(), m_Stanza.GetProfondita(), errore))
     {
         Avvisa(wxString::FromUTF8(("Impossibile incollare: gli Appunti contengono un oggetto di "
                                    "Lavedo98 danneggiato (" +
@@ -57,12 +62,6 @@ bool CLavedoDoc::Incolla(const std::vector<std::uint8_t>& dati, const char* szPa
                                       .c_str()));
         return false;
     }
-    if (m_Oggetti.GetNumero() >= CContenitori::MASSIMO_ELEMENTI)
-    {
-        Avvisa(CAttributiDlg::TestoStanzaPiena());
-        return false;
-    }
-    SpostaCopia(*pCopia, m_Stanza.GetLarghezza(), m_Stanza.GetProfondita());
     COggetto* pNuovo = pCopia.release();
     m_Oggetti.Aggiungi(pNuovo);
     if (g_pView)

@@ -94,10 +94,12 @@ void CImpostazioniDlg::OnColoreSoffitto(wxCommandEvent&)
 
 bool CImpostazioniDlg::LeggiDimensioni(float aDimensioni[3]) const
 {
-    // A room of no size cannot be drawn or furnished.
+    // A room of no size cannot be drawn or furnished, nor one whose walls
+    // lie beyond any distance the drawing can resolve.
     const wxTextCtrl* aEdit[3] = {m_pLarghezza, m_pAltezza, m_pProfondita};
     for (int i = 0; i < 3; ++i)
-        if (!LeggiNumero(aEdit[i], aDimensioni[i]) || !(aDimensioni[i] > 0.0f))
+        if (!LeggiNumero(aEdit[i], aDimensioni[i]) || !(aDimensioni[i] > 0.0f) ||
+            aDimensioni[i] > LATO_MASSIMO_STANZA)
             return false;
     return true;
 }

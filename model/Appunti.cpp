@@ -4,8 +4,47 @@
 #include "model/Contenitori.h"
 #include "model/Limiti.h"
 #include "model/Oggetto.h"
+#include "model/Stanza.h"
 
 #include <cmath>
+
+namespace
+{
+// A size of the piece that no room could hold, or "" when all fit.
+std::string MisuraFuoriScala(const COggetto& o)
+{
+    const struct
+    {
+        const char* pNome;
+        float f;
+    } aMisure[] = {{"la larghezza", o.GetLarghezza()},
+                   {"l'altezza", o.GetAltezza()},
+                   {"la profondit\u00e0", o.GetProfondita()}};
+    for (const auto& m : aMisure)
+    {
+        if (m.f < 0.0f)
+            return FormattaTesto("%s dell'oggetto \u00e8 negativa (%g m)", m.pNome, m.f);
+        if (m.f > LATO_MASSIMO_STANZA)
+            return FormattaTesto("%s dell'oggetto (%g m) supera i %g m della stanza pi\u00f9 grande",
+                                 m.pNome, m.f, LATO_MASSIMO_STANZA);
+    }
+    // A window's height above the floor is a length too.
+    if (std::fabs(o.GetZ()) > LATO_MASSIMO_STANZA)
+        return FormattaTesto("l'altezza dal pavimento dell'oggetto (%g m) supera i %g m della "
+                             "stanza pi\u00f9 grande",
+                             o.GetZ(), LATO_MASSIMO_STANZA);
+    return {};
+}
+
+// The same turn within [0, 360).
+float AngoloRidotto(float fAngolo)
+{
+    float r = std::fmod(fAngolo, 360.0f);
+    if (r < 0.0f)
+        r += 360.0f;
+    return r >= 360.0f ? 0.0f : r;  // -1e-9 + 360 rounds to 360
+}
+}  // namespace
 
 std::vector<std::uint8_t> CodificaOggetto(COggetto& oggetto)
 {
@@ -64,11 +103,15 @@ std::unique_ptr<COggetto> DecodificaOggetto(const std::uint8_t* pDati, std::size
             errore = "una misura o la posizione dell'oggetto non \u00e8 un numero";
             return nullptr;
         }
+    errore = MisuraFuoriScala(*pOggetto);
+    if (!errore.empty())
+        return nullptr;
+    pOggetto->SetRotazione(AngoloRidotto(pOggetto->GetRotazione()));
     pOggetto->Deseleziona();
     return pOggetto;
 }
 
-void SpostaCopia(COggetto& copia, float W, float D)
+bool SpostaCopia(COggetto& copia, float W, float D, std::string& errore)
 {
     constexpr float SCOSTAMENTO = 0.25f;
     if (copia.GetCategoria() == CATEGORIA_PORTE_FINESTRE)
@@ -84,4 +127,8 @@ void SpostaCopia(COggetto& copia, float W, float D)
         copia.SetY(copia.GetY() + SCOSTAMENTO);
     }
     PortaNeiLimiti(copia, LimitiNellaStanza(copia, W, D));
+    if (std::isfinite(copia.GetX()) && std::isfinite(copia.GetY()))
+        return true;
+    errore = "la posizione della copia nella stanza non \u00e8 un numero";
+    return false;
 }

@@ -43,37 +43,11 @@ std::string Base()
     return pCasa && pCasa[0] == '/' ? pCasa : "/";
 }
 
-std::string Informazioni(const std::string& percorso, const CIdentitaFile& id)
-{
-    std::ostringstream s;
-    s << INTESTAZIONE << "\nprocesso " << getpid() << "\nora " << std::time(nullptr)
-      << "\nidentita " << (id.bEsiste ? 1 : 0) << ' ' << id.nDispositivo << ' ' << id.nInode
-      << ' ' << id.nDimensione << ' ' << id.nModificaNs << "\npercorso " << percorso;
-    return s.str();
-}
-
-bool LeggiInformazioni(const std::string& file, CCopiaAbbandonata& copia)
+bool LeggiFileDescrizione(const std::string& file, CCopiaAbbandonata& copia)
 {
     std::vector<std::uint8_t> dati;
-    if (!LeggiFileIntero(file, 1 << 16, dati).bRiuscito)
-        return false;
-    const std::string testo(dati.begin(), dati.end());
-    const std::size_t nPercorso = testo.find("\npercorso ");
-    if (testo.rfind(INTESTAZIONE, 0) != 0 || nPercorso == std::string::npos)
-        return false;
-    std::istringstream s(testo.substr(0, nPercorso));
-    std::string riga, chiave;
-    std::getline(s, riga);
-    int nEsiste = 0;
-    if (!(s >> chiave >> copia.nProcesso) || chiave != "processo" || !(s >> chiave >> copia.nOra) ||
-        chiave != "ora" ||
-        !(s >> chiave >> nEsiste >> copia.identita.nDispositivo >> copia.identita.nInode >>
-          copia.identita.nDimensione >> copia.identita.nModificaNs) ||
-        chiave != "identita")
-        return false;
-    copia.identita.bEsiste = nEsiste != 0;
-    copia.percorsoDocumento = testo.substr(nPercorso + 10);
-    return true;
+    return LeggiFileIntero(file, 1 << 16, dati).bRiuscito &&
+           CCopiaRecupero::LeggiDescrizione(std::string(dati.begin(), dati.end()), copia);
 }
 
 // Opens a copy's lock and takes it: false while its editor runs. A copy
@@ -158,7 +132,7 @@ CEsitoFile CCopiaRecupero::ScriviOra(const std::vector<std::uint8_t>& dati,
     esito = SalvaFileSicuro(m_sBase + ".lav", dati.data(), dati.size());
     if (!esito.bRiuscito)
         return esito;
-    const std::string info = Informazioni(percorsoDocumento, identita);
+    const std::string info = Descrizione(percorsoDocumento, identita, getpid(), std::time(nullptr));
     return SalvaFileSicuro(m_sBase + ".info", reinterpret_cast<const std::uint8_t*>(info.data()),
                            info.size());
 }
@@ -219,6 +193,47 @@ void CCopiaRecupero::Rimuovi()
     unlink((m_sBase + ".lav").c_str());
 }
 
+std::string CCopiaRecupero::Descrizione(const std::string& percorso, const CIdentitaFile& id,
+                                        long nProcesso, std::int64_t nOra)
+{
+    std::ostringstream s;
+    s << INTESTAZIONE << "\nprocesso " << nProcesso << "\nora " << nOra << "\nidentita "
+      << (id.bEsiste ? 1 : 0) << ' ' << id.nDispositivo << ' ' << id.nInode << ' '
+      << id.nDimensione << ' ' << id.nModificaNs << "\npercorso " << percorso;
+    return s.str();
+}
+
+bool CCopiaRecupero::LeggiDescrizione(const std::string& testo, CCopiaAbbandonata& copia)
+{
+    // Up to 31 December 9999: any later time is no date a calendar shows.
+    constexpr std::int64_t ORA_MASSIMA = 253402300799;
+    const std::size_t nPercorso = testo.find("\npercorso ");
+    if (testo.rfind(INTESTAZIONE, 0) != 0 || nPercorso == std::string::npos)
+        return false;
+    std::istringstream s(testo.substr(0, nPercorso));
+    std::string riga, chiave;
+    std::getline(s, riga);
+    int nEsiste = 0;
+    CCopiaAbbandonata letta = copia;
+    if (riga != INTESTAZIONE || !(s >> chiave >> letta.nProcesso) || chiave != "processo" ||
+        !(s >> chiave >> letta.nOra) || chiave != "ora" ||
+        !(s >> chiave >> nEsiste >> letta.identita.nDispositivo >> letta.identita.nInode >>
+          letta.identita.nDimensione >> letta.identita.nModificaNs) ||
+        chiave != "identita" || (s >> std::ws, !s.eof()))
+        return false;
+    letta.identita.bEsiste = nEsiste != 0;
+    letta.percorsoDocumento = testo.substr(nPercorso + 10);
+    // The room is saved back where the path leads: never relative to
+    // wherever the editor was started, never cut short at a NUL.
+    const std::string& p = letta.percorsoDocumento;
+    if (letta.nProcesso <= 0 || letta.nOra < 0 || letta.nOra > ORA_MASSIMA ||
+        (nEsiste != 0 && nEsiste != 1) || (!p.empty() && p[0] != '/') ||
+        p.find('\0') != std::string::npos)
+        return false;
+    copia = letta;
+    return true;
+}
+
 std::vector<CCopiaAbbandonata> CCopiaRecupero::Abbandonate(const std::string& cartella)
 {
     std::vector<CCopiaAbbandonata> copie;
@@ -236,7 +251,7 @@ std::vector<CCopiaAbbandonata> CCopiaRecupero::Abbandonate(const std::string& ca
         bool bLibero = false;
         const int fd = PrendiBlocco(copia.base, bLibero);
         if (bLibero && access(copia.FileStanza().c_str(), R_OK) == 0 &&
-            LeggiInformazioni(copia.base + ".info", copia))
+            LeggiFileDescrizione(copia.base + ".info", copia))
             copie.push_back(copia);
         if (fd >= 0)
             close(fd);

@@ -53,6 +53,15 @@ public:
     // Called on the writing thread after each write.
     std::function<void(const CEsitoFile&)> m_fnEsito;
 
+    // The description of a copy ("<id>.info"): what the room belongs to,
+    // and when and by which process it was written.
+    static std::string Descrizione(const std::string& percorsoDocumento,
+                                   const CIdentitaFile& identita, long nProcesso,
+                                   std::int64_t nOra);
+    // Reads a description back into copia; false for a damaged one (any
+    // other text, a time before 1970 or after 9999, a relative path or one
+    // with a NUL byte), which is then never offered.
+    static bool LeggiDescrizione(const std::string& testo, CCopiaAbbandonata& copia);
     // Copies of editors no longer running, oldest first.
     static std::vector<CCopiaAbbandonata> Abbandonate(const std::string& cartella);
     // Removes a copy, unless its editor turns out to be running.

@@ -11,6 +11,10 @@ enum : int
     PARETI_TUTTE = 2
 };
 
+// The longest side the settings take for a room, in metres; a pasted piece
+// is no larger either.
+constexpr float LATO_MASSIMO_STANZA = 1000.0f;
+
 // The room: a box W wide (GL x), D deep (GL z) and H high (GL y) with its
 // colours, wall and floor textures and the filters of the texture set.
 // Sizes are written into the corner table, which the floor and the getters

@@ -92,7 +92,7 @@ TEST_F(Impostazioni, UnaMisuraRifiutataOAnnullaLascianoLaStanzaComEra)
     CStanza& stanza = g_pDoc->m_Stanza;
     const Colore pareti = ColoreDi(stanza.GetColorePareti());
     for (const char* pLarghezza :
-         {"0", "-2", "", "10,5", "1e3", "99999999999999999999999999999999999999999"})
+         {"0", "-2", "", "10,5", "1e3", "1000.5", "99999999999999999999999999999999999999999"})
     {
         SCOPED_TRACE(pLarghezza);
         wxTEST_DIALOG(aiuti::Comando(ID_IMPOSTAZIONI),

@@ -4,7 +4,9 @@
 // the committed files are what the builders make, and load and save back as
 // they were.
 #include "ScenaDiProva.h"
+#include "model/Appunti.h"
 #include "model/Contenitori.h"
+#include "model/CopiaRecupero.h"
 #include "model/Limiti.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -195,6 +197,34 @@ void Scrivi(const std::string& percorso, const Byte& b)
 }
 }  // namespace
 
+namespace
+{
+// Seeds of the clipboard's and the recovery descriptions' fuzz targets:
+// every piece of the demonstration room as it is copied, and descriptions
+// of a saved room and of one never saved.
+void ScriviSemiAppuntiERecupero()
+{
+    CScena scena(false);
+    scena_di_prova::Dimostrativa(scena);
+    int n = 0;
+    COggetto* p = nullptr;
+    for (scena.m_Oggetti.GetElemento(1, p); p; scena.m_Oggetti.GetSuccessivo(p))
+        Scrivi("../fuzz/corpus-appunti/pezzo" + std::to_string(++n), CodificaOggetto(*p));
+    CIdentitaFile identita;
+    identita.bEsiste = true;
+    identita.nDispositivo = 2049;
+    identita.nInode = 1234567;
+    identita.nDimensione = 1814;
+    identita.nModificaNs = 1796794354702383477;
+    for (const char* pPercorso : {"/home/anna/soggiorno.lav", ""})
+    {
+        const std::string testo = CCopiaRecupero::Descrizione(pPercorso, identita, 13217, 1796794354);
+        Scrivi("../fuzz/corpus-recupero/" + std::string(*pPercorso ? "salvata" : "nuova"),
+               Byte(testo.begin(), testo.end()));
+    }
+}
+}  // namespace
+
 TEST(Esempi, SiApronoETornanoIdenticiDopoDueSalvataggi)
 {
     if (std::getenv("LAVEDO_GENERA_ESEMPI"))
@@ -207,6 +237,7 @@ TEST(Esempi, SiApronoETornanoIdenticiDopoDueSalvataggi)
         CScena vuota(false);
         Scrivi("../fuzz/corpus/vuota.lav", vuota.Scrivi());
         Scrivi("../fuzz/corpus/dimostrativa.lav", Costruisci(scena_di_prova::Dimostrativa));
+        ScriviSemiAppuntiERecupero();
     }
     for (const CEsempio& e : s_aEsempi)
     {

@@ -165,3 +165,40 @@ TEST(Recupero, LaCopiaVaEVieneSenzaLasciareNulla)
     EXPECT_NE(esiti[0].messaggio.find("copia di recupero"), std::string::npos)
         << esiti[0].messaggio;
 }
+
+// A description read at start-up is offered only whole and sound: a damaged
+// one is skipped, never read into a room saved somewhere else.
+TEST(Recupero, DescrizioniDanneggiateNonSiOffrono)
+{
+    CIdentitaFile id;
+    id.bEsiste = true;
+    id.nInode = 42;
+    const std::string buona = CCopiaRecupero::Descrizione("/casa/sala.lav", id, 77, 1796794354);
+    const auto Con = [&buona](const char* pVecchio, const std::string& nuovo) {
+        std::string t = buona;
+        return t.replace(t.find(pVecchio), std::string(pVecchio).size(), nuovo);
+    };
+    const struct
+    {
+        const char* pCaso;
+        std::string testo;
+    } aCasi[] = {
+        {"relative path", Con("/casa", "casa")},
+        {"NUL in the path", Con("sala", std::string("sa\0la", 5))},
+        {"after the year 9999", Con("1796794354", "253402300800")},
+        {"before 1970", Con("1796794354", "-1")},
+        {"no process", Con("77", "0")},
+        {"a word among the numbers", Con("identita 1", "identita 1 x")},
+        {"other header", Con("recupero 1", "recupero 2")},
+    };
+    CCopiaAbbandonata copia;
+    ASSERT_TRUE(CCopiaRecupero::LeggiDescrizione(buona, copia));
+    EXPECT_EQ(copia.percorsoDocumento, "/casa/sala.lav");
+    EXPECT_EQ(copia.identita, id);
+    EXPECT_EQ(copia.nOra, 1796794354);
+    for (const auto& k : aCasi)
+    {
+        SCOPED_TRACE(k.pCaso);
+        EXPECT_FALSE(CCopiaRecupero::LeggiDescrizione(k.testo, copia));
+    }
+}
