@@ -24,10 +24,11 @@ int FineTitoli(wxTreeCtrl& albero, const wxTreeItemId& voce, int xTesto)
     if (albero.GetBoundingRect(voce, r, true))
         xTesto = r.x;
     int nFine = xTesto + albero.GetTextExtent(albero.GetItemText(voce)).x;
+    const int xFigli = xTesto + static_cast<int>(albero.GetIndent());
     wxTreeItemIdValue cookie;
     for (wxTreeItemId figlio = albero.GetFirstChild(voce, cookie); figlio.IsOk();
          figlio = albero.GetNextChild(voce, cookie))
-        nFine = std::max(nFine, FineTitoli(albero, figlio, xTesto + static_cast<int>(albero.GetIndent())));
+        nFine = std::max(nFine, FineTitoli(albero, figlio, xFigli));
     return nFine;
 }
 }  // namespace

@@ -272,9 +272,10 @@ TEST(Attributi, IlSelettoreDiColoreConservaOgniSceltaConfermata)
                               XRCCTRL(dlg, "IDC_COLORE1", wxButton)->GetBitmap().ConvertToImage();
                           ASSERT_TRUE(campione.IsOk());
                           const int x = campione.GetWidth() / 3, y = campione.GetHeight() / 2;
-                          EXPECT_EQ(wxString::Format("%d,%d,%d", campione.GetRed(x, y),
-                                                     campione.GetGreen(x, y), campione.GetBlue(x, y)),
-                                    wxString(aAttesi[i]).BeforeLast(','));
+                          const wxString mostrato =
+                              wxString::Format("%d,%d,%d", campione.GetRed(x, y),
+                                               campione.GetGreen(x, y), campione.GetBlue(x, y));
+                          EXPECT_EQ(mostrato, wxString(aAttesi[i]).BeforeLast(','));
                           Premi(dlg, wxID_OK);
                       }));
         scelta_colore::g_fnScegli = nullptr;
