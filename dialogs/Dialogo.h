@@ -83,8 +83,8 @@ protected:
 
     // Tells the user a number text was refused ("Errore di immissione");
     // the calling dialog stays open with the user's texts, and the focus
-    // goes to the field refused (when given) with its text selected.
-    static void SegnalaErroreImmissione(wxWindow* pCampo = nullptr);
+    // goes to the field refused with its text selected.
+    static void SegnalaErroreImmissione(wxWindow* pCampo);
     // The type label of the choice dialogs: the type name of pOggetto, left
     // as it is for an object of no known type.
     void MostraTipoOggetto(wxStaticText* pEtichetta, const COggetto* pOggetto);
