@@ -3,6 +3,7 @@
 #include "app/Comandi.h"
 
 #include <wx/tipwin.h>
+#include <dlfcn.h>
 
 namespace
 {
@@ -69,10 +70,28 @@ const char* const AIUTO_BARRA_STATO =
     "dell'oggetto selezionato e gli indicatori di Bloc Maiusc (MA), Bloc Num (NUM) e Bloc "
     "Scorr (BS).";
 
+CAiutoContesto::CAiutoContesto()
+{
+    wxEvtHandler::AddFilter(this);
+}
+
 CAiutoContesto::~CAiutoContesto()
 {
+    wxEvtHandler::RemoveFilter(this);
     if (m_pSuggerimento)
         m_pSuggerimento->SetTipWindowPtr(nullptr);
+}
+
+int CAiutoContesto::FilterEvent(wxEvent& event)
+{
+    const wxEventType tipo = event.GetEventType();
+    if (m_pSuggerimento && (tipo == wxEVT_CHAR_HOOK || tipo == wxEVT_KEY_DOWN) &&
+        static_cast<wxKeyEvent&>(event).GetKeyCode() == WXK_ESCAPE)
+    {
+        ChiudiSuggerimento();
+        return Event_Processed;
+    }
+    return Event_Skip;
 }
 
 CAiutoContesto* CAiutoContesto::Get()
@@ -89,6 +108,14 @@ bool CAiutoContesto::ShowHelp(wxWindowBase* pFinestra)
     ChiudiSuggerimento();
     m_pSuggerimento = new wxTipWindow(static_cast<wxWindow*>(pFinestra), testo, 320,
                                       &m_pSuggerimento);
+    // The tip takes every key from the toolkit while it is open, and hears
+    // none itself: the keys go back to the window, where Escape closes it.
+    // It keeps the mouse, so a click anywhere still closes it too.
+    using FRilascia = void (*)(void*);
+    static const auto fnRilascia =
+        reinterpret_cast<FRilascia>(dlsym(RTLD_DEFAULT, "gtk_grab_remove"));
+    if (fnRilascia)
+        fnRilascia(m_pSuggerimento->GetHandle());
     return true;
 }
 

@@ -2,13 +2,18 @@
 // Context help: after Shift+F1 a click on a window or a toolbar button
 // shows its help in a small tip window.
 #include <wx/cshelp.h>
+#include <wx/eventfilter.h>
 
 class wxTipWindow;
 
-class CAiutoContesto : public wxSimpleHelpProvider
+// Escape closes the tip, wherever the keyboard focus is.
+class CAiutoContesto : public wxSimpleHelpProvider, public wxEventFilter
 {
 public:
+    CAiutoContesto();
     ~CAiutoContesto() override;
+
+    int FilterEvent(wxEvent& event) override;
 
     bool ShowHelp(wxWindowBase* pFinestra) override;
 
@@ -16,6 +21,7 @@ public:
     const wxString& GetUltimoAiuto() const { return m_ultimo; }
     // Closes the tip window, if one is open.
     void ChiudiSuggerimento();
+    bool IsSuggerimentoAperto() const { return m_pSuggerimento != nullptr; }
 
     // The application's provider, or null before start-up sets it.
     static CAiutoContesto* Get();

@@ -6,6 +6,7 @@
 #include "dialogs/AttributiDlg.h"
 #include "model/Appunti.h"
 #include "model/Contenitori.h"
+#include "model/NomeLibero.h"
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 
@@ -62,6 +63,11 @@ bool CLavedoDoc::Incolla(const std::vector<std::uint8_t>& dati, const char* szPa
                                       .c_str()));
         return false;
     }
+    // "Sedia 1" pasted beside itself becomes "Sedia 2": the choice list
+    // never shows two pieces of one name.
+    const std::string nome = NomeLibero(pCopia->GetNome(), m_Oggetti);
+    if (nome != pCopia->GetNome())
+        pCopia->SetNome(nome.c_str());
     COggetto* pNuovo = pCopia.release();
     m_Oggetti.Aggiungi(pNuovo);
     if (g_pView)

@@ -7,7 +7,9 @@
 #include <wx/translation.h>
 #include <wx/wfstream.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace
@@ -47,9 +49,17 @@ wxConfigBase* CreaConfigurazione(const wxString& applicazione, const wxString& f
 
 void CaricaTraduzioni()
 {
-    // The toolkit's own texts (stock buttons, its file chooser) follow the
-    // language list too, where the system has an Italian catalogue of them.
+    // The toolkit's own texts (file and colour choosers, stock buttons)
+    // follow the language list, which the C library ignores while messages
+    // are in the "C" locale: they take an Italian locale, or the built-in
+    // C.UTF-8 where none is installed. Only messages: numbers keep being
+    // read and written with the point.
     setenv("LANGUAGE", "it", 1);
+    const char* pMessaggi = std::setlocale(LC_MESSAGES, nullptr);
+    if (!pMessaggi || std::strcmp(pMessaggi, "C") == 0 || std::strcmp(pMessaggi, "POSIX") == 0)
+        for (const char* pLocale : {"it_IT.UTF-8", "it_IT.utf8", "C.UTF-8", "C.utf8"})
+            if (std::setlocale(LC_MESSAGES, pLocale))
+                break;
     auto* pTraduzioni = new wxTranslations;
     pTraduzioni->SetLanguage(wxLANGUAGE_ITALIAN);
     {

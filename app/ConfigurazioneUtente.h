@@ -11,7 +11,7 @@ class wxConfigBase;
 wxConfigBase* CreaConfigurazione(const wxString& applicazione, const wxString& fornitore,
                                  wxString& messaggio);
 
-// The framework's own texts (help browser, message boxes, the dialogs it
-// draws itself) in Italian, whatever the user's language; numbers are read
-// and written as before, as no locale is set.
+// The framework's and the toolkit's own texts (help browser, message boxes,
+// file and colour choosers) in Italian, whatever the user's language;
+// numbers are read and written as before, with the point.
 void CaricaTraduzioni();

@@ -6,7 +6,32 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
 #include <wx/msgdlg.h>
+#include <wx/splitter.h>
+#include <wx/treectrl.h>
+
+#include <algorithm>
+
+namespace
+{
+// The right end of the widest title under voce, voce's own included, in
+// the tree's client pixels; xTesto is where voce's text starts when the
+// tree does not show it (a closed book).
+int FineTitoli(wxTreeCtrl& albero, const wxTreeItemId& voce, int xTesto)
+{
+    wxRect r;
+    if (albero.GetBoundingRect(voce, r, true))
+        xTesto = r.x;
+    int nFine = xTesto + albero.GetTextExtent(albero.GetItemText(voce)).x;
+    const int xFigli = xTesto + static_cast<int>(albero.GetIndent());
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId figlio = albero.GetFirstChild(voce, cookie); figlio.IsOk();
+         figlio = albero.GetNextChild(voce, cookie))
+        nFine = std::max(nFine, FineTitoli(albero, figlio, xFigli));
+    return nFine;
+}
+}  // namespace
 
 CGuida::CGuida(wxWindow* pGenitore, const wxString& file)
     : m_pGenitore(pGenitore),
@@ -64,5 +89,23 @@ bool CGuida::Dimensiona(bool bMostrata)
         pFinestra->SetSize(pFinestra->FromDIP(wxSize(960, 720)));
         pFinestra->CentreOnParent();
     }
+    AllargaSommario();
     return true;
+}
+
+void CGuida::AllargaSommario()
+{
+    // The contents are as wide as their longest title, within half the window.
+    wxHtmlHelpWindow* pAiuto = m_pController->GetHelpWindow();
+    wxTreeCtrl* pAlbero = pAiuto ? pAiuto->GetTreeCtrl() : nullptr;
+    wxSplitterWindow* pDivisore = pAiuto ? pAiuto->GetSplitterWindow() : nullptr;
+    if (!pAlbero || !pDivisore || !pDivisore->IsSplit() || !pAlbero->GetRootItem().IsOk())
+        return;
+    pAiuto->Layout();
+    const int nMargine = pAlbero->FromDIP(12);
+    const int nManca = FineTitoli(*pAlbero, pAlbero->GetRootItem(), 0) + nMargine -
+                       pAlbero->GetClientSize().x;
+    if (nManca > 0)
+        pDivisore->SetSashPosition(
+            std::min(pDivisore->GetSashPosition() + nManca, pDivisore->GetClientSize().x / 2));
 }

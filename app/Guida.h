@@ -25,6 +25,7 @@ public:
 
 private:
     bool Dimensiona(bool bMostrata);
+    void AllargaSommario();
 
     wxWindow* m_pGenitore;
     wxString m_file;

@@ -149,21 +149,14 @@ void CLavedoApp::CreaDocumento()
 bool CLavedoApp::AvviaRigaComando()
 {
     m_bRigaComando = true;
-    COpzioniRiga opzioni;
-    wxString errore;
     wxArrayString argomenti = argv.GetArguments();
     argomenti.RemoveAt(0);
-    if (!LeggiRigaComando(argomenti, opzioni, errore))
-    {
-        std::fprintf(stderr, "lavedo: %s\n", static_cast<const char*>(errore.utf8_str()));
-        m_nUscita = 2;
+    if (RispondiSenzaFinestre(argomenti, m_nUscita))
         return true;
-    }
-    if (opzioni.nModo == COpzioniRiga::AIUTO)
-    {
-        std::fputs(TESTO_AIUTO, stdout);
-        return true;
-    }
+    // A line it could not use was answered above.
+    COpzioniRiga opzioni;
+    wxString errore;
+    LeggiRigaComando(argomenti, opzioni, errore);
     // Settings and recent files stay as they are: nothing is written there.
     wxConfigBase::DontCreateOnDemand();
     InizializzaRisorse();

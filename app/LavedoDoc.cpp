@@ -78,6 +78,10 @@ bool CLavedoDoc::ConfermaPerdita()
         return true;
     CConfermaNuovoDlg dlg;
     dlg.ShowModal();
+    // Saved (a new room asks for its name) the room may go; a save that
+    // failed or was cancelled keeps it.
+    if (dlg.m_bSalva)
+        return Save();
     return dlg.m_bConfermato;
 }
 

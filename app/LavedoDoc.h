@@ -36,7 +36,7 @@ public:
     bool SaveAs() override;
 
     // Runs the discard confirmation when the scene is modified; true when
-    // the caller may go on.
+    // the caller may go on: the user discarded the changes, or saved them.
     bool ConfermaPerdita();
 
     // Reads a file into the document. The file is read whole into a scene

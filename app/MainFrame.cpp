@@ -239,9 +239,9 @@ void CMainFrame::CreaMenu()
     voce(m_pMenuFile, ID_FILE_ESPORTA_IMMAGINE, "Esporta &immagine...");
     voce(m_pMenuFile, ID_FILE_ESPORTA_PIANTINA, "Esporta &piantina...");
     m_pMenuFile->AppendSeparator();
-    voce(m_pMenuFile, ID_FILE_STAMPA, "&Stampa...\tCtrl+P");
+    voce(m_pMenuFile, ID_FILE_STAMPA, "Sta&mpa...\tCtrl+P");
     voce(m_pMenuFile, ID_FILE_ANTEPRIMA, "Anteprima di s&tampa");
-    voce(m_pMenuFile, ID_FILE_IMPOSTA_PAGINA, "&Imposta pagina...");
+    voce(m_pMenuFile, ID_FILE_IMPOSTA_PAGINA, "Imposta pa&gina...");
     m_pMenuFile->AppendSeparator();
     // Place of the recent-file list, greyed while the list is empty.
     voce(m_pMenuFile, wxID_FILE1, "Ultimo file usato")->Enable(false);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <wx/filename.h>
 
 const char* const TESTO_AIUTO =
@@ -153,6 +154,49 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
         return false;
     }
     return true;
+}
+
+bool RispondiSenzaFinestre(const wxArrayString& argomenti, int& nUscita)
+{
+    COpzioniRiga opzioni;
+    wxString errore;
+    if (!LeggiRigaComando(argomenti, opzioni, errore))
+    {
+        std::fprintf(stderr, "lavedo: %s\n", static_cast<const char*>(errore.utf8_str()));
+        nUscita = 2;
+        return true;
+    }
+    if (opzioni.nModo == COpzioniRiga::AIUTO)
+    {
+        std::fputs(TESTO_AIUTO, stdout);
+        nUscita = 0;
+        return true;
+    }
+    const char* pX = std::getenv("DISPLAY");
+    const char* pWayland = std::getenv("WAYLAND_DISPLAY");
+    if ((pX && *pX) || (pWayland && *pWayland))
+        return false;
+    std::fputs(opzioni.nModo == COpzioniRiga::NESSUNO
+                   ? "lavedo: nessun display (DISPLAY non \u00e8 impostato): l'editor si apre "
+                     "solo in una sessione grafica.\n"
+                   : "lavedo: per disegnare serve un display X; su una macchina senza, usare "
+                     "xvfb-run lavedo ...\n",
+               stderr);
+    nUscita = 1;
+    return true;
+}
+
+wxArrayString Argomenti(int argc, char** argv)
+{
+    wxArrayString argomenti;
+    for (int i = 1; i < argc; ++i)
+    {
+        wxString a = wxString::FromUTF8(argv[i]);
+        if (a.empty())
+            a = wxString(argv[i], wxConvISO8859_1);
+        argomenti.Add(a);
+    }
+    return argomenti;
 }
 
 int EseguiRigaComando(const COpzioniRiga& o)

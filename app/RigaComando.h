@@ -28,6 +28,16 @@ bool LeggiRigaComando(const wxArrayString& argomenti, COpzioniRiga& opzioni, wxS
 // What `lavedo --help` prints.
 extern const char* const TESTO_AIUTO;
 
+// The answers that need no window, given before the toolkit starts (which
+// would stop, in English, without a display): --help, a command line it
+// cannot use (one Italian line on standard error, status 2), and a display
+// missing for anything else (status 1). True, with the exit status, when it
+// answered; false when the program goes on.
+bool RispondiSenzaFinestre(const wxArrayString& argomenti, int& nUscita);
+// The program's own arguments (without its name), in UTF-8 or, failing
+// that, Latin-1: a file name the locale cannot convert still reads.
+wxArrayString Argomenti(int argc, char** argv);
+
 // Loads the room into the document and writes the output: 0 on success;
 // otherwise one line on standard error, exit status 1, and no output file
 // (nor a changed one). Needs the document and its view.

@@ -8,6 +8,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
 
 namespace scelta_file
 {
@@ -32,6 +33,37 @@ void RicordaCartella(const wxString& percorso)
     pConfig->Flush();
 }
 }  // namespace
+
+namespace
+{
+// A folder's absolute path, ending in the separator.
+wxString Percorso(const wxString& cartella)
+{
+    wxFileName f = wxFileName::DirName(cartella);
+    f.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    return f.GetPath(wxPATH_GET_SEPARATOR);
+}
+
+// Whether cartella is the program's data folder or lies inside it.
+bool IsCartellaDelProgramma(const wxString& cartella)
+{
+    for (const wxString& dati : {CartellaDati(), CartellaEsempi()})
+        if (!dati.empty() && Percorso(cartella).StartsWith(Percorso(dati)))
+            return true;
+    return false;
+}
+}  // namespace
+
+wxString CartellaSalvataggio()
+{
+    wxString cartella;
+    if (wxConfigBase* pConfig = wxConfigBase::Get())
+        pConfig->Read(CHIAVE_CARTELLA, &cartella);
+    if (!cartella.empty() && wxFileName::DirExists(cartella) && !IsCartellaDelProgramma(cartella))
+        return cartella;
+    const wxString documenti = wxStandardPaths::Get().GetDocumentsDir();
+    return wxFileName::DirExists(documenti) ? documenti : wxFileName::GetHomeDir();
+}
 
 wxString CartellaIniziale()
 {
@@ -71,7 +103,7 @@ wxString ScegliFileDaSalvare(const wxString& nomeProposto)
         // no extension of their own.
         const wxFileName proposto(nomeProposto);
         const wxString cartella =
-            proposto.IsAbsolute() ? proposto.GetPath() : CartellaIniziale();
+            proposto.IsAbsolute() ? proposto.GetPath() : CartellaSalvataggio();
         wxFileDialog dlg(wxTheApp->GetTopWindow(), "Salva con nome", cartella,
                          proposto.GetFullName(), FILTRO_FILE,
                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
@@ -87,7 +119,7 @@ wxString ScegliFileDaEsportare(const wxString& titolo, const wxString& filtro,
 {
     if (scelta_file::g_fnEsportare)
         return scelta_file::g_fnEsportare(titolo, filtro, nomeProposto);
-    wxFileDialog dlg(wxTheApp->GetTopWindow(), titolo, CartellaIniziale(), nomeProposto, filtro,
+    wxFileDialog dlg(wxTheApp->GetTopWindow(), titolo, CartellaSalvataggio(), nomeProposto, filtro,
                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dlg.ShowModal() != wxID_OK)
         return wxEmptyString;

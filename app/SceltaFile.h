@@ -24,6 +24,10 @@ extern const char* const FILTRO_FILE;
 // Where the file dialogs open: the folder of the last file chosen (kept
 // under the settings key), else the sample rooms' folder.
 wxString CartellaIniziale();
+// Where a file is first offered to be written (a room never saved, a
+// picture, a plan): the folder last used, unless it is the program's own
+// data folder (the sample rooms'), else the user's documents folder.
+wxString CartellaSalvataggio();
 // "Apri": an existing file, or empty when cancelled. Its folder is
 // remembered.
 wxString ScegliFileDaAprire();

@@ -1,6 +1,17 @@
 #include "app/LavedoApp.h"
+#include "app/RigaComando.h"
 
-wxIMPLEMENT_APP(CLavedoApp);
+wxIMPLEMENT_APP_NO_MAIN(CLavedoApp);
+
+int main(int argc, char** argv)
+{
+    // --help, a command line it cannot use and a missing display are
+    // answered here, in Italian, before the toolkit needs a display.
+    int nUscita = 0;
+    if (RispondiSenzaFinestre(Argomenti(argc, argv), nUscita))
+        return nUscita;
+    return wxEntry(argc, argv);
+}
 
 #if defined(__SANITIZE_ADDRESS__)
 // In the sanitizer build the leak check at exit should speak of our own

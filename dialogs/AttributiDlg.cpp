@@ -4,6 +4,7 @@
 #include "dialogs/SceltaColore.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Contenitori.h"
+#include "model/Ingombro.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
 #include "view/StatoVista.h"
@@ -11,7 +12,12 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -19,7 +25,8 @@ constexpr unsigned char ALFA_COLORE = 170;
 constexpr int NUMERO_PARETI = 4;
 constexpr int NUMERO_TEXTURE = 38;
 
-// What each kind of furnishing lets the user set.
+// What each kind of furnishing lets the user set, and the sizes a new one
+// starts with (metres): a piece of no size could not be seen or picked.
 struct CRigaTipo
 {
     const char* pColore2;  // caption of the second colour button
@@ -29,34 +36,46 @@ struct CRigaTipo
     bool bY;
     bool bTexture;
     bool bColore2;
+    float fAltezza, fProfondita, fLarghezza, fAltezzaDalPavimento;
 };
 
 // [family][kind], as the type names.
 const CRigaTipo s_aTipi[4][2] = {
-    {{"Colore maniglie", true, false, false, true, true, true},
-     {"Colore maniglie", true, false, false, true, false, true}},
-    {{"Colore cornice", false, false, true, false, true, true},
-     {"Colore cornice", false, true, true, false, false, true}},
-    {{"Colore gambe", true, false, false, true, false, true},
-     {"Colore gambe", true, false, false, true, false, false}},
-    {{"Colore gambe", false, false, false, true, true, true},
-     {"Colore gambe", true, false, false, true, false, true}},
+    {{"Colore maniglie", true, false, false, true, true, true, 0.9f, 0.45f, 0.8f, 0.0f},
+     {"Colore maniglie", true, false, false, true, false, true, 2.2f, 0.6f, 1.0f, 0.0f}},
+    {{"Colore cornice", false, false, true, false, true, true, 2.1f, 0.0f, 0.8f, 0.0f},
+     {"Colore cornice", false, true, true, false, false, true, 1.2f, 0.0f, 1.2f, 0.9f}},
+    {{"Colore gambe", true, false, false, true, false, true, 0.9f, 0.5f, 0.45f, 0.0f},
+     {"Colore gambe", true, false, false, true, false, false, 0.9f, 0.85f, 0.85f, 0.0f}},
+    {{"Colore gambe", false, false, false, true, true, true, 0.75f, 0.0f, 1.0f, 0.0f},
+     {"Colore gambe", true, false, false, true, false, true, 0.75f, 0.8f, 1.2f, 0.0f}},
 };
 
-// A caption set after the template was fitted may need more room: the
-// button widens about its centre (the colour box leaves space either side).
+// The corner an opening's x counts from, by wall: the position runs
+// clockwise round the room.
+const char* const s_aAngoliParete[4] = {"nord-ovest", "nord-est", "sud-est", "sud-ovest"};
+
+// A caption set after the template was fitted may need more room.
 void MostraDidascalia(wxButton* pPulsante, const char* pTesto)
 {
     pPulsante->SetLabel(pTesto);
-    const wxRect r = pPulsante->GetRect();
-    const int nLarghezza = pPulsante->GetBestSize().x;
-    if (nLarghezza > r.width)
-        pPulsante->SetSize(r.x - (nLarghezza - r.width + 1) / 2, r.y, nLarghezza, r.height);
+    AllargaAlCentro(pPulsante);
 }
 
 bool IsTipoValido(int nCategoria, int nTipo)
 {
     return NomeTipo(nCategoria, nTipo) != nullptr;
+}
+
+// Which point x and y place, for a kind (and an opening's wall, 0 to 3).
+wxString TestoPunto(int nCategoria, int nTipo, int nParete)
+{
+    if (nCategoria == CATEGORIA_PORTE_FINESTRE)
+        return wxString::Format("x: dall'angolo %s,\nlungo la parete",
+                                s_aAngoliParete[nParete >= 0 && nParete < 4 ? nParete : 0]);
+    if (nCategoria == CATEGORIA_TAVOLI && nTipo == 0)
+        return "x, y: il centro del tavolo";
+    return "x, y: l'angolo nord-ovest\ndel pezzo non ruotato";
 }
 
 // The view's selected object when it is a furnishing the document holds;
@@ -76,11 +95,13 @@ COggetto* OggettoDaModificare()
     return nullptr;
 }
 
+// The stored colour as it is, alpha included, so that an OK without a new
+// colour writes back what the file held; white for a new piece.
 void ImpostaColore(unsigned char* pColore, const unsigned char* pOrigine)
 {
     for (int i = 0; i < 3; ++i)
         pColore[i] = pOrigine ? pOrigine[i] : 255;
-    pColore[3] = ALFA_COLORE;
+    pColore[3] = pOrigine ? pOrigine[3] : ALFA_COLORE;
 }
 }  // namespace
 
@@ -95,6 +116,7 @@ CAttributiDlg::CAttributiDlg()
     Bind(wxEVT_BUTTON, &CAttributiDlg::OnColore2, this, XRCID("IDC_COLORE2"));
     Bind(wxEVT_BUTTON, &CAttributiDlg::OnElimina, this, XRCID("IDC_ELIMINA"));
     Bind(wxEVT_CHOICE, &CAttributiDlg::OnSelchangeTipo, this, XRCID("IDC_TIPO"));
+    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { MostraPunto(); }, XRCID("IDC_PARETE"));
     PreparaCampoNome(m_pNome);
     Inizializza();
 }
@@ -118,6 +140,8 @@ void CAttributiDlg::TrovaControlli()
     m_pAltezzaDalPavimento = Controllo<wxTextCtrl>("IDC_ALTEZZA_PAVIMENTO");
     m_pX = Controllo<wxTextCtrl>("IDC_X");
     m_pY = Controllo<wxTextCtrl>("IDC_Y");
+    m_pAngolo = Controllo<wxTextCtrl>("IDC_ANGOLO");
+    m_pPunto = Controllo<wxStaticText>("IDC_PUNTO");
     m_pElimina = Controllo<wxButton>("IDC_ELIMINA");
 }
 
@@ -126,7 +150,7 @@ void CAttributiDlg::Inizializza()
     const wxWindow* aControlli[] = {
         m_pNome,    m_pTipo,    m_pAltezza, m_pProfondita, m_pLarghezza,
         m_pColore1, m_pColore2, m_pTexture, m_pParete,     m_pAltezzaDalPavimento,
-        m_pX,       m_pY,       m_pElimina};
+        m_pX,       m_pY,       m_pAngolo,  m_pPunto,      m_pElimina};
     for (const wxWindow* p : aControlli)
         if (!p)
             return;  // a template that does not match the code
@@ -158,9 +182,9 @@ void CAttributiDlg::Inizializza()
         m_pElimina->Disable();
         ImpostaColore(m_Colore1, nullptr);
         ImpostaColore(m_Colore2, nullptr);
-        for (wxTextCtrl* pEdit :
-             {m_pAltezza, m_pProfondita, m_pLarghezza, m_pAltezzaDalPavimento, m_pX, m_pY})
+        for (wxTextCtrl* pEdit : {m_pX, m_pY, m_pAngolo})
             pEdit->ChangeValue("0.0");
+        MostraMisureTipiche(0);
         m_pTexture->SetSelection(0);
         m_pParete->SetSelection(0);
         m_pTipo->Append(NomeInTesto(NomeTipo(m_nCategoria, 0)));
@@ -178,13 +202,14 @@ void CAttributiDlg::MostraOggetto(const COggetto& oggetto)
 {
     ImpostaColore(m_Colore1, oggetto.GetColore1());
     ImpostaColore(m_Colore2, oggetto.GetColore2());
-    m_pNome->ChangeValue(NomeInTesto(oggetto.GetNome()));
+    MostraNome(m_pNome, oggetto.GetNome());
     MostraNumero(m_pAltezza, oggetto.GetAltezza());
     MostraNumero(m_pProfondita, oggetto.GetProfondita());
     MostraNumero(m_pLarghezza, oggetto.GetLarghezza());
     MostraNumero(m_pAltezzaDalPavimento, oggetto.GetZ());
     MostraNumero(m_pX, oggetto.GetX());
     MostraNumero(m_pY, oggetto.GetY());
+    MostraNumero(m_pAngolo, oggetto.GetRotazione());
     // A value outside a list leaves it unselected, and an unselected list
     // writes nothing back.
     const int nTexture = oggetto.GetTexture() + 1;
@@ -212,13 +237,48 @@ void CAttributiDlg::ApplicaTipo(int nCategoria, int nTipo)
     m_pY->Enable(riga.bY);
     m_pTexture->Enable(riga.bTexture);
     m_pColore2->Enable(riga.bColore2);
+    // Openings stand in their wall and do not turn.
+    m_pAngolo->Enable(nCategoria != CATEGORIA_PORTE_FINESTRE);
+    m_nTipoMostrato = nTipo;
+    MostraPunto();
+    MostraColori();
+}
+
+void CAttributiDlg::MostraPunto()
+{
+    MostraTesto(m_pPunto, TestoPunto(m_nCategoria, m_nTipoMostrato, m_pParete->GetSelection()));
+}
+
+void CAttributiDlg::MostraColori()
+{
+    MostraCampione(m_pColore1, m_Colore1[0], m_Colore1[1], m_Colore1[2]);
+    MostraCampione(m_pColore2, m_Colore2[0], m_Colore2[1], m_Colore2[2]);
+}
+
+void CAttributiDlg::MostraMisureTipiche(int nTipo)
+{
+    // A size the user typed stays; one still showing the last kind's
+    // typical value takes the new kind's.
+    const CRigaTipo& riga = s_aTipi[m_nCategoria][nTipo];
+    const std::pair<wxTextCtrl*, float> aMisure[] = {
+        {m_pAltezza, riga.fAltezza},
+        {m_pProfondita, riga.fProfondita},
+        {m_pLarghezza, riga.fLarghezza},
+        {m_pAltezzaDalPavimento, riga.fAltezzaDalPavimento},
+    };
+    for (const auto& [pEdit, fValore] : aMisure)
+        if (!IsModificato(pEdit) || pEdit->GetValue().empty())
+            MostraNumero(pEdit, fValore);
 }
 
 void CAttributiDlg::OnSelchangeTipo(wxCommandEvent&)
 {
     // Only a creation offers a choice: an edited object keeps its kind.
-    if (m_bNuovo)
-        ApplicaTipo(m_nCategoria, m_pTipo->GetSelection());
+    const int nTipo = m_pTipo->GetSelection();
+    if (!m_bNuovo || !IsTipoValido(m_nCategoria, nTipo))
+        return;
+    MostraMisureTipiche(nTipo);
+    ApplicaTipo(m_nCategoria, nTipo);
 }
 
 void CAttributiDlg::CambiaColore(unsigned char* pColore, const unsigned char* pMemorizzato)
@@ -235,6 +295,7 @@ void CAttributiDlg::CambiaColore(unsigned char* pColore, const unsigned char* pM
     pColore[1] = static_cast<unsigned char>((nScelto >> 8) & 0xFF);
     pColore[2] = static_cast<unsigned char>((nScelto >> 16) & 0xFF);
     pColore[3] = ALFA_COLORE;
+    MostraColori();
 }
 
 void CAttributiDlg::OnColore1(wxCommandEvent&)
@@ -247,28 +308,50 @@ void CAttributiDlg::OnColore2(wxCommandEvent&)
     CambiaColore(m_Colore2, m_pOggetto ? m_pOggetto->GetColore2() : nullptr);
 }
 
-bool CAttributiDlg::LeggiSeAbilitato(const wxTextCtrl* pEdit, float& fValore)
+bool CAttributiDlg::LeggiValori(CValori& v)
 {
-    // A disabled edit counts as 0, whatever it shows.
-    fValore = 0.0f;
-    return !pEdit->IsEnabled() || LeggiNumero(pEdit, fValore);
+    // Every text is checked before anything is stored, in the order the
+    // fields show; a disabled edit counts as 0, whatever it shows.
+    std::vector<std::pair<wxTextCtrl*, float*>> campi = {
+        {m_pAltezza, &v.fAltezza},   {m_pProfondita, &v.fProfondita},
+        {m_pLarghezza, &v.fLarghezza}, {m_pAltezzaDalPavimento, &v.fAltezzaDalPavimento},
+        {m_pX, &v.fX},               {m_pY, &v.fY},
+        {m_pAngolo, &v.fAngolo},
+    };
+    campi.erase(std::remove_if(campi.begin(), campi.end(),
+                               [](const auto& c) { return !c.first->IsEnabled(); }),
+                campi.end());
+    if (!LeggiNumeri(campi))
+        return false;
+    // A piece of no size cannot be seen, nor picked again to mend it.
+    const struct
+    {
+        wxTextCtrl* pEdit;
+        float fValore;
+        const char* pCampo;
+        const char* pMisura;
+    } aMisure[] = {
+        {m_pAltezza, v.fAltezza, "L'altezza massima", "altezza"},
+        {m_pProfondita, v.fProfondita, "La profondit\u00e0 massima", "profondit\u00e0"},
+        {m_pLarghezza, v.fLarghezza, "La larghezza massima", "larghezza"},
+    };
+    for (const auto& m : aMisure)
+        if (m.pEdit->IsEnabled() && m.fValore == 0.0f)
+        {
+            wxMessageBox(wxString::Format(TestoMisuraNulla(), wxString::FromUTF8(m.pCampo),
+                                          wxString::FromUTF8(m.pMisura)),
+                         "Lavedo98", wxOK | wxICON_EXCLAMATION, this);
+            DaiFuoco(m.pEdit);
+            return false;
+        }
+    return true;
 }
 
-bool CAttributiDlg::LeggiValori(CValori& v) const
+wxString CAttributiDlg::TestoMisuraNulla()
 {
-    // Every text is checked before anything is stored.
-    const bool aLetti[] = {
-        LeggiNumero(m_pAltezza, v.fAltezza),
-        LeggiNumero(m_pLarghezza, v.fLarghezza),
-        LeggiNumero(m_pX, v.fX),
-        LeggiSeAbilitato(m_pProfondita, v.fProfondita),
-        LeggiSeAbilitato(m_pAltezzaDalPavimento, v.fAltezzaDalPavimento),
-        LeggiSeAbilitato(m_pY, v.fY),
-    };
-    for (bool bLetto : aLetti)
-        if (!bLetto)
-            return false;
-    return true;
+    return wxString::FromUTF8("%s non pu\u00f2 essere 0: un oggetto senza %s non si vede e non "
+                              "si potrebbe pi\u00f9 selezionare. Scrivere la misura in metri, "
+                              "per esempio 0.45.");
 }
 
 wxString CAttributiDlg::TestoStanzaPiena()
@@ -307,13 +390,21 @@ void CAttributiDlg::Applica(COggetto& o, const CValori& v) const
 {
     o.SetLarghezza(v.fLarghezza);
     o.SetAltezza(v.fAltezza);
-    o.SetProfondita(v.fProfondita);
+    // A depth the kind has not (a round table's) is 0 on a new piece, as it
+    // always was; an edited piece keeps its own, whatever a file gave it.
+    if (m_pProfondita->IsEnabled() || m_bNuovo)
+        o.SetProfondita(v.fProfondita);
     if (m_pAltezzaDalPavimento->IsEnabled())
         o.SetZ(v.fAltezzaDalPavimento);
     if (m_pY->IsEnabled())
         o.SetY(v.fY);
     o.SetX(v.fX);
-    o.SetNome(TestoInNome(m_pNome->GetValue()).c_str());
+    // An angle typed is brought into [0, 360), as turning with the mouse keeps it.
+    if (m_pAngolo->IsEnabled())
+        o.SetRotazione(IsModificato(m_pAngolo) ? AngoloNormale(v.fAngolo) : v.fAngolo);
+    // A name left as shown keeps its bytes, even those the window cannot show.
+    if (IsModificato(m_pNome))
+        o.SetNome(TestoInNome(m_pNome->GetValue()).c_str());
     if (m_pTexture->IsEnabled() && m_pTexture->GetSelection() != wxNOT_FOUND)
         o.SetTexture(m_pTexture->GetSelection() - 1);
     if (m_pParete->IsEnabled() && m_pParete->GetSelection() != wxNOT_FOUND)
@@ -326,17 +417,16 @@ void CAttributiDlg::OnOK(wxCommandEvent&)
 {
     CValori valori;
     if (!LeggiValori(valori))
-    {
-        SegnalaErroreImmissione();
         return;
-    }
     COggetto* pOggetto = m_bNuovo ? CreaNuovo(valori) : m_pOggetto;
     if (!pOggetto)
         return;
     Applica(*pOggetto, valori);
     if (m_bNuovo)
     {
+        // Drawn as the selection, as a pasted piece is.
         g_pView->m_pOggettoSelezionato = pOggetto;
+        pOggetto->Seleziona();
         g_pDoc->m_Oggetti.Aggiungi(pOggetto);  // room was checked on creation
     }
     Termina(wxID_OK);

@@ -4,6 +4,7 @@
 class COggetto;
 class wxButton;
 class wxChoice;
+class wxStaticText;
 class wxTextCtrl;
 
 // "Attributi": creates a furnishing of the family the view asks for, or
@@ -21,6 +22,9 @@ public:
     // The refusal of a piece beyond the 255 a room holds; pasting says the
     // same.
     static wxString TestoStanzaPiena();
+    // The refusal of a size of 0: "%s" the field ("La larghezza massima"),
+    // then the size ("larghezza").
+    static wxString TestoMisuraNulla();
 
 private:
     struct CValori
@@ -31,6 +35,7 @@ private:
         float fAltezzaDalPavimento = 0.0f;
         float fX = 0.0f;
         float fY = 0.0f;
+        float fAngolo = 0.0f;
     };
 
     void TrovaControlli();
@@ -38,8 +43,15 @@ private:
     void MostraOggetto(const COggetto& oggetto);
     // Captions and enabled states of the controls for one kind.
     void ApplicaTipo(int nCategoria, int nTipo);
-    static bool LeggiSeAbilitato(const wxTextCtrl* pEdit, float& fValore);
-    bool LeggiValori(CValori& valori) const;
+    // The typical sizes of kind nTipo in the fields the user did not change.
+    void MostraMisureTipiche(int nTipo);
+    // Which point x and y place, for the kind shown and the wall chosen.
+    void MostraPunto();
+    // The working colours on their buttons.
+    void MostraColori();
+    // False, with the user told why and the focus on the field, for a text
+    // that is not a number or a size of 0.
+    bool LeggiValori(CValori& valori);
     void Applica(COggetto& oggetto, const CValori& valori) const;
     COggetto* CreaNuovo(CValori& valori);
     void CambiaColore(unsigned char* pColore, const unsigned char* pMemorizzato);
@@ -54,6 +66,7 @@ private:
     bool m_bPronto = false;
     bool m_bNuovo = false;
     int m_nCategoria = 0;
+    int m_nTipoMostrato = 0;
     COggetto* m_pOggetto = nullptr;  // the object edited (null when creating)
     unsigned char m_Colore1[4] = {};
     unsigned char m_Colore2[4] = {};
@@ -70,5 +83,7 @@ private:
     wxTextCtrl* m_pAltezzaDalPavimento = nullptr;
     wxTextCtrl* m_pX = nullptr;
     wxTextCtrl* m_pY = nullptr;
+    wxTextCtrl* m_pAngolo = nullptr;
+    wxStaticText* m_pPunto = nullptr;
     wxButton* m_pElimina = nullptr;
 };

@@ -7,8 +7,16 @@ CConfermaNuovoDlg::CConfermaNuovoDlg()
     // focus; OK discards only when chosen.
     if (wxWindow* pAnnulla = FindWindow(wxID_CANCEL))
         pAnnulla->SetFocus();
+    Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnSalva, this, XRCID("IDC_SALVA"));
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnOK, this, wxID_OK);
     Bind(wxEVT_BUTTON, &CConfermaNuovoDlg::OnCancel, this, wxID_CANCEL);
+}
+
+void CConfermaNuovoDlg::OnSalva(wxCommandEvent&)
+{
+    m_bSalva = true;
+    m_bConfermato = false;
+    Termina(wxID_SAVE);
 }
 
 void CConfermaNuovoDlg::OnOK(wxCommandEvent&)

@@ -2,6 +2,7 @@
 
 #include "dialogs/Nomi.h"
 #include "dialogs/ErroreImmissioneDlg.h"
+#include "dialogs/SceltaColoreFloat.h"
 #include "model/Oggetto.h"
 #include "model/Testi.h"
 
@@ -10,6 +11,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/image.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
@@ -77,14 +79,96 @@ wxChar Mnemonico(const wxString& etichetta)
     }
     return 0;
 }
+}  // namespace
 
 void DaiFuoco(wxWindow* p)
 {
+    if (!p)
+        return;
     p->SetFocus();
     if (auto* pEdit = dynamic_cast<wxTextCtrl*>(p))
         pEdit->SelectAll();
 }
+
+namespace
+{
+// Presses button nId of dlg as a click would, when it exists and is enabled.
+bool Premi(wxWindow& dlg, int nId)
+{
+    auto* pPulsante = dynamic_cast<wxButton*>(dlg.FindWindow(nId));
+    if (!pPulsante || !pPulsante->IsEnabled())
+        return false;
+    wxCommandEvent evento(wxEVT_BUTTON, nId);
+    evento.SetEventObject(pPulsante);
+    pPulsante->GetEventHandler()->ProcessEvent(evento);
+    return true;
+}
+
+// True when Enter was the key and it pressed the default button.
+bool InvioSulPredefinito(wxDialog& dlg, const wxKeyEvent& event)
+{
+    const int nTasto = event.GetKeyCode();
+    if (nTasto != WXK_RETURN && nTasto != WXK_NUMPAD_ENTER)
+        return false;
+    // A focused button takes Enter itself.
+    if (dynamic_cast<wxButton*>(wxWindow::FindFocus()))
+        return false;
+    const auto* pPredefinito = dynamic_cast<wxButton*>(dlg.GetDefaultItem());
+    Premi(dlg, pPredefinito ? pPredefinito->GetId() : static_cast<int>(wxID_OK));
+    return true;
+}
 }  // namespace
+
+void MostraCampione(wxButton* pPulsante, unsigned char r, unsigned char g, unsigned char b)
+{
+    if (!pPulsante)
+        return;
+    // A dark edge, so that a white or a pale colour shows too, and a clear
+    // strip on the right between the swatch and the caption.
+    const wxSize lato = pPulsante->FromDIP(wxSize(20, 12));
+    const int nSpazio = pPulsante->FromDIP(4);
+    wxImage campione(lato.x + nSpazio, lato.y);
+    campione.InitAlpha();
+    for (int x = 0; x < campione.GetWidth(); ++x)
+        for (int y = 0; y < lato.y; ++y)
+        {
+            const bool bBordo = x == 0 || y == 0 || x == lato.x - 1 || y == lato.y - 1;
+            if (bBordo)
+                campione.SetRGB(x, y, 64, 64, 64);
+            else
+                campione.SetRGB(x, y, r, g, b);
+            campione.SetAlpha(x, y, x < lato.x ? 255 : 0);
+        }
+    pPulsante->SetBitmap(wxBitmap(campione), wxLEFT);
+    AllargaAlCentro(pPulsante);
+}
+
+void MostraCampione(wxButton* pPulsante, const float* pColore)
+{
+    if (pColore)
+        MostraCampione(pPulsante, static_cast<unsigned char>(ComponenteInByte(pColore[0])),
+                       static_cast<unsigned char>(ComponenteInByte(pColore[1])),
+                       static_cast<unsigned char>(ComponenteInByte(pColore[2])));
+}
+
+void AllargaAlCentro(wxButton* pPulsante)
+{
+    pPulsante->InvalidateBestSize();
+    const wxRect r = pPulsante->GetRect();
+    const int nLarghezza = pPulsante->GetBestSize().x;
+    if (nLarghezza > r.width)
+        pPulsante->SetSize(r.x - (nLarghezza - r.width + 1) / 2, r.y, nLarghezza, r.height);
+}
+
+void InvioPremeIlPredefinito(wxDialog& dlg)
+{
+    // Caught before the focused control: a drop-down list would open on
+    // Enter, a spinner would only take its text.
+    dlg.Bind(wxEVT_CHAR_HOOK, [&dlg](wxKeyEvent& event) {
+        if (!InvioSulPredefinito(dlg, event))
+            event.Skip();
+    });
+}
 
 bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
 {
@@ -99,7 +183,7 @@ bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
         SegnalaModelloMancante(pNome);
         return false;
     }
-    MostraTestiPulsanti();
+    MostraTestiPulsanti(*this);
     AdattaAlTesto(nLarghezza, nAltezza);
     CreaScorciatoieRiquadri();
     Bind(wxEVT_CHAR_HOOK, &CDialogo::OnTasto, this);
@@ -111,13 +195,13 @@ bool CDialogo::CaricaModello(const char* pNome, int nLarghezza, int nAltezza)
     return true;
 }
 
-void CDialogo::MostraTestiPulsanti()
+void MostraTestiPulsanti(wxWindow& finestra)
 {
     // With the framework's Italian texts loaded, "&Annulla" reads as its
     // stock label for Cancel, and the framework hands the button to the
     // toolkit's stock item, which speaks the system's language ("Cancel").
     // The template's own text, with its mnemonic, is what the user reads.
-    for (wxWindow* p : GetChildren())
+    for (wxWindow* p : finestra.GetChildren())
     {
         auto* pPulsante = dynamic_cast<wxButton*>(p);
         if (!pPulsante || !wxIsStockID(pPulsante->GetId()))
@@ -234,26 +318,13 @@ void CDialogo::CreaScorciatoieRiquadri()
 
 void CDialogo::OnTasto(wxKeyEvent& event)
 {
-    switch (event.GetKeyCode())
+    if (event.GetKeyCode() == WXK_ESCAPE)
     {
-    case WXK_ESCAPE:
         Annulla();
         return;
-    case WXK_RETURN:
-    case WXK_NUMPAD_ENTER:
-        // A focused button takes Enter itself; anywhere else Enter presses
-        // the default button (OK unless the dialog says otherwise).
-        if (!dynamic_cast<wxButton*>(FindFocus()))
-        {
-            const auto* pPredefinito = dynamic_cast<wxButton*>(GetDefaultItem());
-            PremiPulsante(pPredefinito ? pPredefinito->GetId() : static_cast<int>(wxID_OK));
-            return;
-        }
-        break;
-    default:
-        break;
     }
-    event.Skip();
+    if (!InvioSulPredefinito(*this, event))
+        event.Skip();
 }
 
 void CDialogo::OnChiudi(wxCloseEvent&)
@@ -271,13 +342,7 @@ void CDialogo::Annulla()
 
 bool CDialogo::PremiPulsante(int nId)
 {
-    auto* pPulsante = dynamic_cast<wxButton*>(FindWindow(nId));
-    if (!pPulsante || !pPulsante->IsEnabled())
-        return false;
-    wxCommandEvent evento(wxEVT_BUTTON, nId);
-    evento.SetEventObject(pPulsante);
-    pPulsante->GetEventHandler()->ProcessEvent(evento);
-    return true;
+    return Premi(*this, nId);
 }
 
 void CDialogo::Termina(int nCodice)
@@ -288,10 +353,13 @@ void CDialogo::Termina(int nCodice)
         SetReturnCode(nCodice);
 }
 
-void CDialogo::SegnalaErroreImmissione()
+void CDialogo::SegnalaErroreImmissione(wxWindow* pCampo)
 {
-    CErroreImmissioneDlg errore;
-    errore.ShowModal();
+    {
+        CErroreImmissioneDlg errore;
+        errore.ShowModal();
+    }
+    DaiFuoco(pCampo);
 }
 
 void CDialogo::MostraTipoOggetto(wxStaticText* pEtichetta, const COggetto* pOggetto)
@@ -324,12 +392,31 @@ void CDialogo::MostraTesto(wxStaticText* pEtichetta, const wxString& testo)
     }
 }
 
-bool CDialogo::LeggiNumero(const wxTextCtrl* pEdit, float& fValore)
+bool CDialogo::LeggiNumero(const wxTextCtrl* pEdit, float& fValore) const
 {
     if (!pEdit)
         return false;
     const wxString testo = pEdit->GetValue();
+    // What the user did not touch keeps its value: a size shown cut to
+    // three decimals is not stored cut.
+    const auto it = m_Mostrati.find(pEdit);
+    if (it != m_Mostrati.end() && it->second.testo == testo)
+    {
+        fValore = it->second.fValore;
+        return true;
+    }
     return testo.IsAscii() && NumeroDaTesto(testo.ToAscii().data(), fValore);
+}
+
+bool CDialogo::LeggiNumeri(const std::vector<std::pair<wxTextCtrl*, float*>>& campi)
+{
+    for (const auto& [pEdit, pValore] : campi)
+        if (!LeggiNumero(pEdit, *pValore))
+        {
+            SegnalaErroreImmissione(pEdit);
+            return false;
+        }
+    return true;
 }
 
 void CDialogo::MostraNumero(wxTextCtrl* pEdit, float fValore)
@@ -338,6 +425,21 @@ void CDialogo::MostraNumero(wxTextCtrl* pEdit, float fValore)
         return;
     const std::unique_ptr<char[]> pTesto(FloatInStringa(fValore));
     pEdit->ChangeValue(pTesto.get());
+    m_Mostrati[pEdit] = {pEdit->GetValue(), fValore};
+}
+
+void CDialogo::MostraNome(wxTextCtrl* pEdit, const char* pNome)
+{
+    if (!pEdit)
+        return;
+    pEdit->ChangeValue(NomeInTesto(pNome));
+    m_Mostrati[pEdit] = {pEdit->GetValue(), 0.0f};
+}
+
+bool CDialogo::IsModificato(const wxTextCtrl* pEdit) const
+{
+    const auto it = m_Mostrati.find(pEdit);
+    return !pEdit || it == m_Mostrati.end() || it->second.testo != pEdit->GetValue();
 }
 
 void CDialogo::PreparaCampoNome(wxTextCtrl* pEdit)

@@ -3,10 +3,34 @@
 #include <wx/xrc/xmlres.h>
 
 #include <functional>
+#include <map>
+#include <utility>
+#include <vector>
 
 class COggetto;
+class wxButton;
 class wxStaticText;
 class wxTextCtrl;
+
+// The keyboard of the dialogs' home platform, for the dialogs built in
+// code too: Enter anywhere but on a button presses the default button
+// (OK unless the dialog says otherwise), even in a list or a number spinner.
+void InvioPremeIlPredefinito(wxDialog& dlg);
+// Buttons of stock ids (OK, Cancel) show their own text with its
+// mnemonic, never the toolkit's stock text in the system's language.
+void MostraTestiPulsanti(wxWindow& finestra);
+// A colour button shows the colour it chooses, as a swatch before its
+// caption.
+void MostraCampione(wxButton* pPulsante, unsigned char r, unsigned char g, unsigned char b);
+// The same for a colour of four floats from 0 to 1.
+void MostraCampione(wxButton* pPulsante, const float* pColore);
+// A button whose caption or picture changed after the template was fitted
+// widens about its centre when it needs more room (the templates leave
+// space either side of such buttons).
+void AllargaAlCentro(wxButton* pPulsante);
+// Gives the keyboard focus to a control, selecting the whole text of an
+// edit so that typing replaces it.
+void DaiFuoco(wxWindow* p);
 
 // Base of the program's modal dialogs: loads a template compiled from
 // resources/, fits it to this platform's font, centres it on the main
@@ -37,18 +61,30 @@ protected:
     bool PremiPulsante(int nId);
 
     // The text of a number edit as a single-precision number; false for a
-    // text that is not a plain decimal number or does not fit in a float.
-    static bool LeggiNumero(const wxTextCtrl* pEdit, float& fValore);
+    // text that is not a plain decimal number (a decimal comma is one) or
+    // does not fit in a float. An edit still showing what MostraNumero put
+    // there gives back the very value it was shown from, bit for bit.
+    bool LeggiNumero(const wxTextCtrl* pEdit, float& fValore) const;
+    // Reads each edit into its number in turn; at the first one refused the
+    // user is told ("Errore di immissione") and the focus goes to it.
+    bool LeggiNumeri(const std::vector<std::pair<wxTextCtrl*, float*>>& campi);
     // Shows a number as the dialogs do: three decimals, truncated.
-    static void MostraNumero(wxTextCtrl* pEdit, float fValore);
+    void MostraNumero(wxTextCtrl* pEdit, float fValore);
+    // Shows a name read from a piece or a light.
+    void MostraNome(wxTextCtrl* pEdit, const char* pNome);
+    // Whether the user changed the text of an edit since MostraNumero or
+    // MostraNome filled it (always true for an edit they never filled):
+    // what the user did not touch is not written back.
+    bool IsModificato(const wxTextCtrl* pEdit) const;
     // A name edit takes at most the 49 characters a name holds, and only
     // characters the file's code page can hold ('?' for any other), so
     // what the user sees is what the file keeps.
     void PreparaCampoNome(wxTextCtrl* pEdit);
 
     // Tells the user a number text was refused ("Errore di immissione");
-    // the calling dialog stays open with the user's texts.
-    static void SegnalaErroreImmissione();
+    // the calling dialog stays open with the user's texts, and the focus
+    // goes to the field refused with its text selected.
+    static void SegnalaErroreImmissione(wxWindow* pCampo);
     // The type label of the choice dialogs: the type name of pOggetto, left
     // as it is for an object of no known type.
     void MostraTipoOggetto(wxStaticText* pEtichetta, const COggetto* pOggetto);
@@ -64,7 +100,6 @@ protected:
     }
 
 private:
-    void MostraTestiPulsanti();
     void AdattaAlTesto(int nLarghezza, int nAltezza);
     void CreaScorciatoieRiquadri();
     void OnTasto(wxKeyEvent& event);
@@ -72,4 +107,11 @@ private:
     void Annulla();
 
     bool m_bModelloCaricato = false;
+    // What MostraNumero and MostraNome put in each edit, and the value shown.
+    struct CMostrato
+    {
+        wxString testo;
+        float fValore;
+    };
+    std::map<const wxTextCtrl*, CMostrato> m_Mostrati;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/EsportaImmagineDlg.h"
 
+#include "dialogs/Dialogo.h"
 #include "view/FuoriSchermo.h"
 #include "view/StatoVista.h"
 
@@ -13,11 +14,12 @@
 wxSizer* PulsantiOKAnnulla(wxWindow* pDialogo)
 {
     auto* pPulsanti = new wxStdDialogButtonSizer;
-    auto* pOK = new wxButton(pDialogo, wxID_OK, "OK");
+    auto* pOK = new wxButton(pDialogo, wxID_OK, "&OK");
     pOK->SetDefault();
     pPulsanti->AddButton(pOK);
-    pPulsanti->AddButton(new wxButton(pDialogo, wxID_CANCEL, "Annulla"));
+    pPulsanti->AddButton(new wxButton(pDialogo, wxID_CANCEL, "&Annulla"));
     pPulsanti->Realize();
+    MostraTestiPulsanti(*pDialogo);
     return pPulsanti;
 }
 
@@ -43,12 +45,13 @@ CEsportaImmagineDlg::CEsportaImmagineDlg(wxWindow* pPadre, int nVistaCorrente, i
         return p;
     };
     m_pLarghezza = lato("&Larghezza (pixel):", w);
-    m_pAltezza = lato("&Altezza (pixel):", h);
+    m_pAltezza = lato("Al&tezza (pixel):", h);
 
     auto* pColonna = new wxBoxSizer(wxVERTICAL);
     pColonna->Add(pGriglia, 1, wxEXPAND | wxALL, 10);
     pColonna->Add(PulsantiOKAnnulla(this), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(pColonna);
+    InvioPremeIlPredefinito(*this);
     CentreOnParent();
 }
 

@@ -26,6 +26,6 @@ private:
     int m_aVisteInOrdine[2];
 };
 
-// OK (the default button) and "Annulla", in the platform's order, for the
-// export dialogs.
+// "&OK" (the default button) and "&Annulla", in the platform's order, for
+// the export dialogs.
 wxSizer* PulsantiOKAnnulla(wxWindow* pDialogo);

@@ -1,5 +1,6 @@
 #include "dialogs/EsportaPiantinaDlg.h"
 
+#include "dialogs/Dialogo.h"
 #include "dialogs/EsportaImmagineDlg.h"
 
 #include <wx/button.h>
@@ -30,7 +31,7 @@ CEsportaPiantinaDlg::CEsportaPiantinaDlg(wxWindow* pPadre, bool bStampa)
     if (!bStampa)
     {
         m_pFoglio = scelta("&Foglio:", wxArrayString(2, s_aFogli));
-        m_pOrientamento = scelta("&Orientamento:", wxArrayString(2, s_aOrientamenti));
+        m_pOrientamento = scelta("O&rientamento:", wxArrayString(2, s_aOrientamenti));
     }
     m_pScala = scelta("&Scala:", wxArrayString(4, s_aTestiScale));
     m_pScala->SetSelection(1);
@@ -44,6 +45,7 @@ CEsportaPiantinaDlg::CEsportaPiantinaDlg(wxWindow* pPadre, bool bStampa)
     }
     pColonna->Add(PulsantiOKAnnulla(this), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(pColonna);
+    InvioPremeIlPredefinito(*this);
     CentreOnParent();
 }
 

@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
@@ -72,35 +73,51 @@ void CImpostazioniDlg::Inizializza()
     std::copy_n(stanza.GetColoreSoffitto(), 4, m_ColoreSoffitto);
     std::copy_n(stanza.GetColorePavimento(), 4, m_ColorePavimento);
     std::copy_n(stanza.GetColorePareti(), 4, m_ColorePareti);
+    MostraColori();
+}
+
+void CImpostazioniDlg::MostraColori()
+{
+    MostraCampione(Controllo<wxButton>("IDC_COLORE_PARETI"), m_ColorePareti);
+    MostraCampione(Controllo<wxButton>("IDC_COLORE_PAVIMENTO"), m_ColorePavimento);
+    MostraCampione(Controllo<wxButton>("IDC_COLORE_SOFFITTO"), m_ColoreSoffitto);
 }
 
 void CImpostazioniDlg::OnColorePareti(wxCommandEvent&)
 {
     if (g_pDoc)
         ScegliColoreFloat(this, g_pDoc->m_Stanza.GetColorePareti(), 1.0f, m_ColorePareti);
+    MostraColori();
 }
 
 void CImpostazioniDlg::OnColorePavimento(wxCommandEvent&)
 {
     if (g_pDoc)
         ScegliColoreFloat(this, g_pDoc->m_Stanza.GetColorePavimento(), 1.0f, m_ColorePavimento);
+    MostraColori();
 }
 
 void CImpostazioniDlg::OnColoreSoffitto(wxCommandEvent&)
 {
     if (g_pDoc)
         ScegliColoreFloat(this, g_pDoc->m_Stanza.GetColoreSoffitto(), 1.0f, m_ColoreSoffitto);
+    MostraColori();
 }
 
-bool CImpostazioniDlg::LeggiDimensioni(float aDimensioni[3]) const
+bool CImpostazioniDlg::LeggiDimensioni(float aDimensioni[3])
 {
+    wxTextCtrl* aEdit[3] = {m_pLarghezza, m_pAltezza, m_pProfondita};
+    if (!LeggiNumeri({{aEdit[0], &aDimensioni[0]}, {aEdit[1], &aDimensioni[1]},
+                      {aEdit[2], &aDimensioni[2]}}))
+        return false;
     // A room of no size cannot be drawn or furnished, nor one whose walls
     // lie beyond any distance the drawing can resolve.
-    const wxTextCtrl* aEdit[3] = {m_pLarghezza, m_pAltezza, m_pProfondita};
     for (int i = 0; i < 3; ++i)
-        if (!LeggiNumero(aEdit[i], aDimensioni[i]) || !(aDimensioni[i] > 0.0f) ||
-            aDimensioni[i] > LATO_MASSIMO_STANZA)
+        if (!(aDimensioni[i] > 0.0f) || aDimensioni[i] > LATO_MASSIMO_STANZA)
+        {
+            SegnalaErroreImmissione(aEdit[i]);
             return false;
+        }
     return true;
 }
 
@@ -110,9 +127,13 @@ void CImpostazioniDlg::ApplicaAllaStanza(const float aDimensioni[3])
     stanza.SetColoreSoffitto(m_ColoreSoffitto);
     stanza.SetColorePavimento(m_ColorePavimento);
     stanza.SetColorePareti(m_ColorePareti);
-    stanza.SetLarghezza(aDimensioni[0]);
-    stanza.SetAltezza(aDimensioni[1]);
-    stanza.SetProfondita(aDimensioni[2]);
+    // A size left as shown is not set again: the room keeps its bytes.
+    if (IsModificato(m_pLarghezza))
+        stanza.SetLarghezza(aDimensioni[0]);
+    if (IsModificato(m_pAltezza))
+        stanza.SetAltezza(aDimensioni[1]);
+    if (IsModificato(m_pProfondita))
+        stanza.SetProfondita(aDimensioni[2]);
     if (Posizione(m_pTexturePareti) != wxNOT_FOUND)
         stanza.SetTexturePareti(Posizione(m_pTexturePareti) - 1);
     if (Posizione(m_pTexturePavimento) != wxNOT_FOUND)
@@ -132,10 +153,7 @@ void CImpostazioniDlg::OnOK(wxCommandEvent&)
 {
     float aDimensioni[3] = {};
     if (!LeggiDimensioni(aDimensioni))
-    {
-        SegnalaErroreImmissione();
         return;
-    }
     if (g_pDoc)
     {
         ApplicaAllaStanza(aDimensioni);

@@ -15,9 +15,11 @@ public:
 
 private:
     void Inizializza();
-    // The three sizes (width, height, depth); false unless each is a
-    // finite number greater than 0.
-    bool LeggiDimensioni(float aDimensioni[3]) const;
+    // The three sizes (width, height, depth); false, with the user told and
+    // the focus on the field, unless each is a finite number greater than 0.
+    bool LeggiDimensioni(float aDimensioni[3]);
+    // The working colours on their buttons.
+    void MostraColori();
     void ApplicaAllaStanza(const float aDimensioni[3]);
 
     void OnColorePareti(wxCommandEvent& event);

@@ -7,6 +7,7 @@
 #include "view/StatoVista.h"
 
 #include <algorithm>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -70,7 +71,7 @@ void CLuciDlg::Inizializza()
     m_pLuce = g_pView->m_pLuceCorrente;
     m_nLuceGL = g_pDoc->m_Luci.GetNumero() - p;
     if (m_pNome)
-        m_pNome->ChangeValue(NomeInTesto(m_pLuce->GetNome()));
+        MostraNome(m_pNome, m_pLuce->GetNome());
     m_bDisattivaAmbiente = m_pLuce->GetDisattivaAmbiente();
     m_bDisattivaDiffusa = m_pLuce->GetDisattivaDiffusa();
     m_bDisattivaSpeculare = m_pLuce->GetDisattivaSpeculare();
@@ -96,24 +97,35 @@ void CLuciDlg::Inizializza()
     std::copy_n(m_pLuce->GetAmbiente(), 4, m_Ambiente);
     std::copy_n(m_pLuce->GetDiffusa(), 4, m_Diffusa);
     std::copy_n(m_pLuce->GetSpeculare(), 4, m_Speculare);
+    MostraColori();
+}
+
+void CLuciDlg::MostraColori()
+{
+    MostraCampione(Controllo<wxButton>("IDC_AMBIENTE"), m_Ambiente);
+    MostraCampione(Controllo<wxButton>("IDC_DIFFUSA"), m_Diffusa);
+    MostraCampione(Controllo<wxButton>("IDC_SPECULARE"), m_Speculare);
 }
 
 void CLuciDlg::OnAmbiente(wxCommandEvent&)
 {
     if (m_pLuce)
         ScegliColoreFloat(this, m_pLuce->GetAmbiente(), ALFA_COMPONENTE, m_Ambiente);
+    MostraColori();
 }
 
 void CLuciDlg::OnDiffusa(wxCommandEvent&)
 {
     if (m_pLuce)
         ScegliColoreFloat(this, m_pLuce->GetDiffusa(), ALFA_COMPONENTE, m_Diffusa);
+    MostraColori();
 }
 
 void CLuciDlg::OnSpeculare(wxCommandEvent&)
 {
     if (m_pLuce)
         ScegliColoreFloat(this, m_pLuce->GetSpeculare(), ALFA_COMPONENTE, m_Speculare);
+    MostraColori();
 }
 
 void CLuciDlg::OnDirezionale(wxCommandEvent&)
@@ -129,11 +141,8 @@ void CLuciDlg::OnPosizionale(wxCommandEvent&)
 void CLuciDlg::OnOK(wxCommandEvent&)
 {
     float x = 0.0f, y = 0.0f, z = 0.0f;
-    if (!LeggiNumero(m_pX, x) || !LeggiNumero(m_pY, y) || !LeggiNumero(m_pZ, z))
-    {
-        SegnalaErroreImmissione();
+    if (!LeggiNumeri({{m_pX, &x}, {m_pY, &y}, {m_pZ, &z}}))
         return;
-    }
     // The light may have gone while the dialog was open.
     if (!m_pLuce || PosizioneLuce(m_pLuce) == 0)
     {
@@ -150,7 +159,8 @@ void CLuciDlg::OnOK(wxCommandEvent&)
     m_pLuce->SetDisattivaDiffusa(m_bDisattivaDiffusa);
     m_pLuce->SetDisattivaSpeculare(m_bDisattivaSpeculare);
     m_pLuce->SetAccesa(m_bAccesa);
-    m_pLuce->SetNome(TestoInNome(m_pNome ? m_pNome->GetValue() : wxString()).c_str());
+    if (m_pNome && IsModificato(m_pNome))
+        m_pLuce->SetNome(TestoInNome(m_pNome->GetValue()).c_str());
     m_pLuce->SetDirezionale(m_bDirezionale);
     m_pLuce->SetFissa(m_bFissa);
     if (g_pView && g_pView->RendiGLCorrente())

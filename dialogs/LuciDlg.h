@@ -17,6 +17,9 @@ private:
     // Binds a check box to the flag it keeps equal to its tick.
     void CollegaCasella(const char* pNome, bool& bFlag);
 
+    // The working colours on their buttons.
+    void MostraColori();
+
     void OnAmbiente(wxCommandEvent& event);
     void OnDiffusa(wxCommandEvent& event);
     void OnSpeculare(wxCommandEvent& event);

@@ -48,11 +48,8 @@ void CNuovaLuceDlg::OnPosizionale(wxCommandEvent&)
 void CNuovaLuceDlg::OnOK(wxCommandEvent&)
 {
     float x = 0.0f, y = 0.0f, z = 0.0f;
-    if (!LeggiNumero(m_pX, x) || !LeggiNumero(m_pY, y) || !LeggiNumero(m_pZ, z))
-    {
-        SegnalaErroreImmissione();
+    if (!LeggiNumeri({{m_pX, &x}, {m_pY, &y}, {m_pZ, &z}}))
         return;
-    }
     if (!g_pDoc)
     {
         Termina(wxID_CANCEL);

@@ -60,6 +60,7 @@ float Attrazione(float d0, float d1, float p0, float p1)
         return -d0;
     return b1 ? d1 : 0.0f;
 }
+}  // namespace
 
 float AngoloNormale(float f)
 {
@@ -68,7 +69,6 @@ float AngoloNormale(float f)
         f += 360.0f;
     return f >= 360.0f ? 0.0f : f;
 }
-}  // namespace
 
 CRiquadro RiquadroImpronta(const COggetto& o, float W, float D)
 {

@@ -40,6 +40,9 @@ bool SpostaNellaStanza(COggetto& oggetto, float dx, float dy, float W, float D);
 // do not turn. True when it changed.
 bool RuotaSulCentro(COggetto& oggetto, float fGradi, float W, float D);
 
+// An angle in degrees brought into [0, 360).
+float AngoloNormale(float fGradi);
+
 // The magnet after a move from the footprint box prima: a side of the box
 // that came within CALAMITA_MURO of a wall without moving away from it
 // ends flush against that wall.

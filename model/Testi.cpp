@@ -1,6 +1,7 @@
 #include "model/Testi.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -30,9 +31,17 @@ bool ControllaNumero(const char* pTesto)
 
 bool NumeroDaTesto(const char* pTesto, float& fValore)
 {
-    if (!ControllaNumero(pTesto))
+    if (!pTesto)
         return false;
-    const double d = std::atof(pTesto);
+    // Italian users write a decimal comma: one comma reads as the point,
+    // unless the text has a point already.
+    std::string testo(pTesto);
+    const std::size_t nVirgola = testo.find(',');
+    if (nVirgola != std::string::npos && testo.find('.') == std::string::npos)
+        testo[nVirgola] = '.';
+    if (!ControllaNumero(testo.c_str()))
+        return false;
+    const double d = std::atof(testo.c_str());
     if (!std::isfinite(d) || std::fabs(d) > FLT_MAX)
         return false;
     fValore = static_cast<float>(d);
@@ -46,26 +55,40 @@ char CifraInCarattere(int n)
 
 char* FloatInStringa(float x)
 {
-    std::string testo;
-    if (std::signbit(x) && x != 0.0f)
-        testo += '-';
-    // Extended precision from the single-precision value, as the dialogs
-    // expect: the float nearest 2.3 shows as 2.299.
-    long double v = std::fabs(static_cast<long double>(x));
-    if (!std::isfinite(v))
-        v = 0.0L;
-    const long double i = std::trunc(v);
-    const long double f = std::trunc(v * 1000.0L - i * 1000.0L);
+    // From the shortest digits that read back as the same float: 0.9f is
+    // 9e-01, not the 0.89999998 it holds, so it shows as ".900" and an OK
+    // stores it unchanged. Then three decimals, truncated.
+    const float v = std::isfinite(x) ? std::fabs(x) : 0.0f;
+    char aBreve[32];
+    const std::to_chars_result r =
+        std::to_chars(aBreve, aBreve + sizeof aBreve, v, std::chars_format::scientific);
+    const std::string breve(aBreve, r.ec == std::errc() ? r.ptr : aBreve);
+    const std::size_t nE = breve.find('e');
+    std::string cifre = "0";
+    int nInteri = 1;  // digits before the point
+    if (nE != std::string::npos && nE > 0)
+    {
+        cifre = breve.substr(0, 1) + (nE > 2 ? breve.substr(2, nE - 2) : "");
+        nInteri = std::atoi(breve.c_str() + nE + 1) + 1;
+    }
+    if (nInteri <= 0)
+    {
+        cifre.insert(0, static_cast<std::size_t>(-nInteri), '0');
+        nInteri = 0;
+    }
+    if (cifre.size() < static_cast<std::size_t>(nInteri) + 3)
+        cifre.resize(static_cast<std::size_t>(nInteri) + 3, '0');
+    std::string intero = cifre.substr(0, static_cast<std::size_t>(nInteri));
+    // No digit before the point below 1.
+    if (intero == "0")
+        intero.clear();
 
-    std::string cifre;
-    for (long double r = i; r >= 1.0L; r = std::trunc(r / 10.0L))
-        cifre.insert(cifre.begin(), CifraInCarattere(static_cast<int>(std::fmod(r, 10.0L))));
-    testo += cifre;
+    std::string testo;
+    if (x < 0.0f)
+        testo += '-';
+    testo += intero;
     testo += '.';
-    const int nFrazione = static_cast<int>(f) % 1000;
-    testo += CifraInCarattere(nFrazione / 100);
-    testo += CifraInCarattere(nFrazione / 10 % 10);
-    testo += CifraInCarattere(nFrazione % 10);
+    testo += cifre.substr(static_cast<std::size_t>(nInteri), 3);
 
     char* pRisultato = new char[testo.size() + 1];
     std::memcpy(pRisultato, testo.c_str(), testo.size() + 1);

@@ -9,12 +9,14 @@
 bool ControllaNumero(const char* pTesto);
 
 // The number a dialog stores for a text: false unless the text passes
-// ControllaNumero and its value fits a finite single-precision float (fifty
-// nines do not). The empty text, "-" and "." read as 0.
+// ControllaNumero, with one decimal comma taken as the point ("0,45"), and
+// its value fits a finite single-precision float (fifty nines do not). The
+// empty text, "-" and "." read as 0.
 bool NumeroDaTesto(const char* pTesto, float& fValore);
 
-// The number with three decimals, truncated: 12 -> "12.000", 0.5 -> ".500",
-// -0.25 -> "-.250", the float nearest 2.3 -> "2.299".
+// The number with three decimals, truncated from the shortest text that
+// reads back as the same float: 12 -> "12.000", 0.5 -> ".500", -0.25 ->
+// "-.250", the float nearest 2.3 -> "2.300", 1.9999 -> "1.999".
 char* FloatInStringa(float x);
 
 // The two-digit number of a texture file: 7 -> "07".

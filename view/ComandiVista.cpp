@@ -6,6 +6,35 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/statusbr.h>
+
+const char* const TESTO_NESSUNA_LUCE =
+    "Nella stanza non c'\u00e8 nessuna luce: per aggiungerne una scegliere Inserisci > "
+    "Illuminazione...";
+
+namespace
+{
+// Whether the hint of TESTO_NESSUNA_LUCE is on the status bar.
+bool s_bAvvisoLuci = false;
+
+// Lighting with no light leaves the room dark: the status bar says how to
+// add one, for as long as that holds (a light added, lighting off, a new
+// room), then gives back the text it covered.
+void AggiornaAvvisoLuci(bool bLuci)
+{
+    const bool bAvviso = bLuci && g_pDoc && g_pDoc->m_Luci.GetNumero() == 0;
+    auto* pCornice = dynamic_cast<wxFrame*>(wxTheApp ? wxTheApp->GetTopWindow() : nullptr);
+    if (bAvviso == s_bAvvisoLuci || !pCornice || !pCornice->GetStatusBar())
+        return;
+    if (bAvviso)
+        pCornice->PushStatusText(wxString::FromUTF8(TESTO_NESSUNA_LUCE));
+    else
+        pCornice->PopStatusText();
+    s_bAvvisoLuci = bAvviso;
+}
+}  // namespace
 
 wxBEGIN_EVENT_TABLE(CLavedoView, wxView)
     EVT_MENU(ID_VISTA_3D, CLavedoView::OnVista3D)
@@ -122,6 +151,7 @@ void CLavedoView::OnLuci(wxCommandEvent&)
         else
             glDisable(GL_LIGHTING);
     }
+    AggiornaAvvisoLuci(m_bLuci);
     Ridisegna();
 }
 
@@ -227,6 +257,8 @@ void CLavedoView::OnUpdateTextures(wxUpdateUIEvent& event)
 
 void CLavedoView::OnUpdateLuci(wxUpdateUIEvent& event)
 {
+    // Asked while idle: the hint goes as soon as it no longer holds.
+    AggiornaAvvisoLuci(m_bLuci);
     event.Enable(m_nVista != VISTA_PIANTINA);
     event.Check(m_bLuci);
 }

@@ -41,3 +41,6 @@ enum : int
     ID_VISTA_QUOTE = IdComando(32840),
     ID_VISTA_CALAMITA = IdComando(32841),
 };
+
+// The status bar's hint when lighting goes on in a room with no light (UTF-8).
+extern const char* const TESTO_NESSUNA_LUCE;

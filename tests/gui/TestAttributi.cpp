@@ -13,6 +13,7 @@
 #include "dialogs/SelezioneDlg.h"
 
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
@@ -106,7 +107,7 @@ TEST(Attributi, InserireOgniFamigliaRispettaLaTabellaDeiTipi)
         {ID_INSERISCI_PORTA_FINESTRA, 0, "1,5", "2", "1,5", 0, 0, "1/0 x0 y0 z0 p0 t-1 w1"},
         {ID_INSERISCI_PORTA_FINESTRA, 1, "2", "1.1", "7", 3, 3, "1/1 x0 y0 z1.1 p0 t0 w4"},
         {ID_INSERISCI_MOBILE, 1, "-.5", "1,5", "2", 9, 0, "0/1 x0 y2 z0 p-0.5 t0 w0"},
-        {ID_INSERISCI_SEDIA, 1, "0", "x", "1", 2, 0, "2/1 x0 y1 z0 p0 t0 w0"},
+        {ID_INSERISCI_SEDIA, 1, "0,7", "x", "1", 2, 0, "2/1 x0 y1 z0 p0.7 t0 w0"},
     };
     for (const Caso& c : aCasi)
     {
@@ -123,11 +124,62 @@ TEST(Attributi, InserireOgniFamigliaRispettaLaTabellaDeiTipi)
         EXPECT_EQ(Descrivi(*p), std::string(c.pAtteso) + " 255,255,255,170 255,255,255,170");
         EXPECT_STREQ(p->GetNome(), "Pezzo");
         EXPECT_FLOAT_EQ(p->GetLarghezza(), 1.2f) << c.pAtteso;
-        // Selected in the view but not marked; the document modified.
+        // Selected and drawn so, as a pasted piece; the document modified.
         EXPECT_EQ(Vista().GetOggettoSelezionato(), p) << c.pAtteso;
-        EXPECT_FALSE(p->IsSelezionato()) << c.pAtteso;
+        EXPECT_TRUE(p->IsSelezionato()) << c.pAtteso;
         EXPECT_TRUE(Documento().m_bModificato) << c.pAtteso;
     }
+}
+
+// Confirmed without a size typed, a new piece of any kind has sizes to be
+// seen and picked by; the dialog says which point x and y place, and a
+// typed angle turns the piece (not an opening, which stays in its wall).
+TEST(Attributi, UnPezzoNuovoHaLeSueMisureEDiceDoveSiTrova)
+{
+    struct Caso
+    {
+        int nComando, nTipo, nParete;
+        const char *pAngolo, *pPunto;
+        float fAngolo;
+    } aCasi[] = {
+        {ID_INSERISCI_SEDIA, 0, 0, "450", "del pezzo", 90},
+        {ID_INSERISCI_SEDIA, 1, 0, "-30", "del pezzo", 330},
+        {ID_INSERISCI_TAVOLO, 0, 0, "15,5", "centro", 15.5f},
+        {ID_INSERISCI_TAVOLO, 1, 0, "0", "del pezzo", 0},
+        {ID_INSERISCI_MOBILE, 0, 0, "180", "del pezzo", 180},
+        {ID_INSERISCI_MOBILE, 1, 0, "90", "del pezzo", 90},
+        {ID_INSERISCI_PORTA_FINESTRA, 0, 2, "45", "sud-est", 0},
+        {ID_INSERISCI_PORTA_FINESTRA, 1, 3, "45", "sud-ovest", 0},
+    };
+    for (const Caso& c : aCasi)
+    {
+        SCOPED_TRACE(testing::Message() << c.nComando << "/" << c.nTipo);
+        Ripristina();
+        wxString punto;
+        bool bProfondita = false;
+        COggetto* p = Inserisci(c.nComando, [&](CAttributiDlg& dlg) {
+            Scegli(dlg, "IDC_TIPO", c.nTipo);
+            Scegli(dlg, "IDC_PARETE", c.nParete);
+            Scrivi(dlg, {{"IDC_ANGOLO", c.pAngolo}});
+            punto = XRCCTRL(dlg, "IDC_PUNTO", wxStaticText)->GetLabel();
+            bProfondita = Edit(dlg, "IDC_PROFONDITA")->IsEnabled();
+        });
+        ASSERT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+        EXPECT_NE(punto.find(c.pPunto), wxString::npos) << punto;
+        EXPECT_GT(p->GetLarghezza(), 0.0f);
+        EXPECT_GT(p->GetAltezza(), 0.0f);
+        // A depth the kind has not is stored as 0, as it always was.
+        EXPECT_EQ(p->GetProfondita() > 0.0f, bProfondita);
+        EXPECT_EQ(p->GetRotazione(), c.fAngolo);
+    }
+    // A size typed stays when the kind changes; one left as shown follows the kind.
+    PreparaCreazione(CATEGORIA_ARMADI);
+    CAttributiDlg dlg;
+    Scrivi(dlg, {{"IDC_LARGHEZZA", "2"}});
+    const wxString altezza = Edit(dlg, "IDC_ALTEZZA")->GetValue();
+    Scegli(dlg, "IDC_TIPO", 1);
+    EXPECT_EQ(Edit(dlg, "IDC_LARGHEZZA")->GetValue(), "2");
+    EXPECT_NE(Edit(dlg, "IDC_ALTEZZA")->GetValue(), altezza);
 }
 
 TEST(Attributi, ModificaMostraIValoriELiRiscrive)
@@ -141,15 +193,16 @@ TEST(Attributi, ModificaMostraIValoriELiRiscrive)
                       wxString testi;
                       for (const char* p : {"IDC_ALTEZZA_PAVIMENTO", "IDC_LARGHEZZA", "IDC_X"})
                           testi << Edit(dlg, p)->GetValue() << " ";
-                      EXPECT_EQ(testi, "2.299 2.299 .500 ");
+                      EXPECT_EQ(testi, "2.300 2.300 .500 ");
                       EXPECT_EQ(Elenco(dlg, "IDC_PARETE")->GetStringSelection(), "Ovest");
                       EXPECT_FALSE(Elenco(dlg, "IDC_TIPO")->IsEnabled());
                       EXPECT_EQ(Elenco(dlg, "IDC_TIPO")->GetStrings(), wxArrayString(1, "Finestra"));
                       EXPECT_TRUE(dlg.FindWindow(XRCID("IDC_ELIMINA"))->IsEnabled());
                       Premi(dlg, wxID_OK);
                   }));
-    EXPECT_EQ(Descrivi(*pFinestra), "1/1 x0.5 y0 z2.299 p0 t0 w4 200,40,40,170 200,40,40,170");
-    EXPECT_FLOAT_EQ(pFinestra->GetLarghezza(), 2.299f);
+    // Nothing typed, nothing changed: not even the colours' alpha.
+    EXPECT_EQ(Descrivi(*pFinestra), "1/1 x0.5 y0 z2.3 p0 t0 w4 200,40,40,255 200,40,40,255");
+    EXPECT_EQ(pFinestra->GetLarghezza(), 2.3f);
     // Editing leaves nothing selected and nothing marked.
     EXPECT_EQ(Vista().GetOggettoSelezionato(), nullptr);
     EXPECT_FALSE(pFinestra->IsSelezionato());
@@ -165,7 +218,7 @@ TEST(Attributi, UnNumeroNonValidoOAnnullaNonCreanoNulla)
     Documento().m_Oggetti.Rimuovi(1);
     Documento().m_bModificato = false;
     // Fifty nines pass the text check but do not fit a float.
-    for (const char* pTesto : {"1,5", "99999999999999999999999999999999999999999999999999"})
+    for (const char* pTesto : {"1,5,0", "99999999999999999999999999999999999999999999999999"})
         wxTEST_DIALOG(Comando(ID_INSERISCI_MOBILE),
                       CRisposta<CAttributiDlg>([&](CAttributiDlg& dlg) {
                           // The status pane is asked while the dialog runs.
@@ -197,7 +250,7 @@ TEST(Attributi, IlSelettoreDiColoreConservaOgniSceltaConfermata)
     // The chooser's answers in turn (confirmed, colour), and the result.
     const std::vector<std::pair<bool, unsigned long>> aRisposte[] = {
         {{true, 0x0000FF}}, {{true, 0}}, {{true, 0x00FF00}, {false, 0x123456}}, {{false, 0}}};
-    const char* const aAttesi[] = {"255,0,0,170", "0,0,0,170", "0,255,0,170", "10,20,30,170"};
+    const char* const aAttesi[] = {"255,0,0,170", "0,0,0,170", "0,255,0,170", "10,20,30,255"};
     for (size_t i = 0; i < 4; ++i)
     {
         Ripristina();
@@ -214,6 +267,15 @@ TEST(Attributi, IlSelettoreDiColoreConservaOgniSceltaConfermata)
         wxTEST_DIALOG(Comando(ID_VISTA_MODIFICA), CRisposta<CAttributiDlg>([&](CAttributiDlg& dlg) {
                           for (size_t n = 0; n < aRisposte[i].size(); ++n)
                               Premi(dlg, XRCID("IDC_COLORE1"));
+                          // The button shows the colour it will store.
+                          const wxImage campione =
+                              XRCCTRL(dlg, "IDC_COLORE1", wxButton)->GetBitmap().ConvertToImage();
+                          ASSERT_TRUE(campione.IsOk());
+                          const int x = campione.GetWidth() / 3, y = campione.GetHeight() / 2;
+                          const wxString mostrato =
+                              wxString::Format("%d,%d,%d", campione.GetRed(x, y),
+                                               campione.GetGreen(x, y), campione.GetBlue(x, y));
+                          EXPECT_EQ(mostrato, wxString(aAttesi[i]).BeforeLast(','));
                           Premi(dlg, wxID_OK);
                       }));
         scelta_colore::g_fnScegli = nullptr;
@@ -269,16 +331,18 @@ TEST(Selezione, ElencaInOrdineDiContenitoreEApreGliAttributi)
 TEST(Attributi, QuelloCheMemorizzaSiRiapreByteperByte)
 {
     Ripristina();
-    const char* const aNumeri[] = {"-3.5", "0", "1000000000000000000000000000000", "", ".", "-"};
+    const char* const aMisure[] = {"-3.5", "1000000000000000000000000000000", "0,25"};
+    const char* const aPosizioni[] = {"", ".", "-", "0", "-3.5", "725"};
     int n = 0;
     for (int nComando : {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
                          ID_INSERISCI_PORTA_FINESTRA})
         for (int nTipo : {0, 1})
             Inserisci(nComando, [&](CAttributiDlg& dlg) {
                 Scegli(dlg, "IDC_TIPO", nTipo);
-                for (const char* pEdit : {"IDC_ALTEZZA", "IDC_LARGHEZZA", "IDC_PROFONDITA",
-                                          "IDC_ALTEZZA_PAVIMENTO", "IDC_X", "IDC_Y"})
-                    Scrivi(dlg, {{pEdit, aNumeri[n++ % 6]}});
+                for (const char* pEdit : {"IDC_ALTEZZA", "IDC_LARGHEZZA", "IDC_PROFONDITA"})
+                    Scrivi(dlg, {{pEdit, aMisure[n++ % 3]}});
+                for (const char* pEdit : {"IDC_ALTEZZA_PAVIMENTO", "IDC_X", "IDC_Y", "IDC_ANGOLO"})
+                    Scrivi(dlg, {{pEdit, aPosizioni[n++ % 6]}});
                 Scrivi(dlg, {{"IDC_NOME", nTipo ? "" : "Caff\xC3\xA8 \xE2\x82\xAC"}});
                 Scegli(dlg, "IDC_TEXTURE", nTipo ? 0 : 38);
                 Scegli(dlg, "IDC_PARETE", 3);
@@ -309,21 +373,51 @@ TEST(Attributi, TastieraInvioEMnemonici)
     Ripristina();
     PreparaCreazione(CATEGORIA_TAVOLI);
     CAttributiDlg dlg;
+    Scegli(dlg, "IDC_TIPO", 1);
     wxTextCtrl* pAltezza = Edit(dlg, "IDC_ALTEZZA");
+    wxTextCtrl* pLarghezza = Edit(dlg, "IDC_LARGHEZZA");
     wxTextCtrl* pX = Edit(dlg, "IDC_X");
+    // The focus lands on a field with its whole text selected.
+    const auto Selezionato = [](wxTextCtrl* p) {
+        long nDa = 0, nA = 0;
+        p->GetSelection(&nDa, &nA);
+        return wxWindow::FindFocus() == p && nDa == 0 && nA == p->GetLastPosition();
+    };
     dialoghi::PremiTasto(dlg, pX, 'Z', wxMOD_ALT);
-    EXPECT_EQ(wxWindow::FindFocus(), pAltezza);
-    long nDa = 0, nA = 0;
-    pAltezza->GetSelection(&nDa, &nA);
-    EXPECT_EQ(nA - nDa, 3);  // "0.0" whole
+    EXPECT_TRUE(Selezionato(pAltezza));
     dialoghi::PremiTasto(dlg, pAltezza, 'X', wxMOD_ALT);
     EXPECT_EQ(wxWindow::FindFocus(), pX);
+    dialoghi::PremiTasto(dlg, pX, 'G', wxMOD_ALT);
+    EXPECT_EQ(wxWindow::FindFocus(), Edit(dlg, "IDC_ANGOLO"));
     dialoghi::PremiTasto(dlg, pX, 'T', wxMOD_ALT);
     EXPECT_EQ(wxWindow::FindFocus(), Elenco(dlg, "IDC_TEXTURE"));
+
+    // Enter with a text that is no number, then a width of 0: each refusal
+    // says so and puts the focus on its field; a decimal comma is a number.
+    pX->SetValue("0,45");
+    Edit(dlg, "IDC_Y")->SetValue("12a");
+    wxTEST_DIALOG(dialoghi::PremiTasto(dlg, pAltezza, WXK_RETURN),
+                  CPremiPulsante<CErroreImmissioneDlg>(wxID_OK));
+    EXPECT_TRUE(Selezionato(Edit(dlg, "IDC_Y")));
+    Edit(dlg, "IDC_Y")->SetValue("1");
+    pLarghezza->SetValue("0,0");
+    wxString messaggio;
+    wxTEST_DIALOG(dialoghi::PremiTasto(dlg, pAltezza, WXK_RETURN),
+                  CRisposta<wxMessageDialog>([&](wxMessageDialog& d) {
+                      messaggio = d.GetMessage();
+                      d.SetReturnCode(wxID_OK);
+                  }));
+    EXPECT_TRUE(messaggio.StartsWith("La larghezza massima non pu")) << messaggio;
+    EXPECT_TRUE(Selezionato(pLarghezza));
     EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 0);
+    pLarghezza->SetValue("1,2");
     dialoghi::PremiTasto(dlg, pX, WXK_RETURN);
     EXPECT_EQ(dlg.GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    ASSERT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    COggetto* p = nullptr;
+    Documento().m_Oggetti.GetElemento(1, p);
+    EXPECT_EQ(p->GetLarghezza(), 1.2f);
+    EXPECT_EQ(p->GetX(), 0.45f);
     dlg.Hide();
     Pompa();
 }

@@ -1,12 +1,14 @@
 // The view's commands and their command states, through the frame's
 // routing, with the GL state they leave.
 #include "Risposte.h"
+#include "ScenaDiProva.h"
 #include "TestMouseAiuti.h"
 #include "app/Comandi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <wx/statusbr.h>
 #include <wx/stattext.h>
 
 using namespace ambiente;
@@ -167,10 +169,20 @@ TEST(ComandiGL, LuciTextureWireframeAntialiasing)
     Vista().RendiCorrente();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    // A room with no light: the status bar says how to add one, as long as
+    // lighting is on and no light is there.
+    const wxStatusBar& barra = *Cornice().GetStatusBar();
+    EXPECT_EQ(barra.GetStatusText(0), wxString::FromUTF8(TESTO_NESSUNA_LUCE));
     Pompa();
     Comando(ID_VISTA_LUCI);
     Vista().RendiCorrente();
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_EQ(barra.GetStatusText(0), "Per informazioni, premere F1");
+    Comando(ID_VISTA_LUCI);
+    Documento().m_Luci.Aggiungi(scena_di_prova::Luce("Luce", 1, 1, 1, false));
+    StatoComando(ID_VISTA_LUCI);  // asked while idle
+    EXPECT_EQ(barra.GetStatusText(0), "Per informazioni, premere F1");
+    Comando(ID_VISTA_LUCI);
 
     // Antialiasing answers to both its ids.
     for (int nId : {ID_VISTA_ANTIALIASING, ID_VISTA_ANTIALIASING2})

@@ -67,7 +67,7 @@ TEST(CorniceMenu, VociEScorciatoie)
     for (size_t i = 0; i < WXSIZEOF(aFile); ++i)
         EXPECT_EQ(file.FindItemByPosition(i)->GetId(), aFile[i] ? aFile[i] : wxID_SEPARATOR);
     EXPECT_EQ(file.FindItemByPosition(1)->GetItemLabel(), "&Apri...\tCtrl+A");
-    EXPECT_EQ(file.FindItemByPosition(7)->GetItemLabel(), "&Stampa...\tCtrl+P");
+    EXPECT_EQ(file.FindItemByPosition(7)->GetItemLabel(), "Sta&mpa...\tCtrl+P");
     EXPECT_NE(file.FindItem(wxID_FILE1), nullptr);
     const size_t nUltima = file.GetMenuItemCount() - 1;
     EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), ID_ESCI);

@@ -2,9 +2,22 @@
 // Enter, Escape, the close box and group-box mnemonics, and a template
 // that cannot be loaded.
 #include "Ambiente.h"
+#include "Compila.h"
 #include "Dialoghi.h"
+#include "Risposte.h"
+#include "TestMouseAiuti.h"
 #include "app/AboutDlg.h"
+#include "app/Comandi.h"
 #include "app/MainFrame.h"
+#include "dialogs/AttributiDlg.h"
+#include "dialogs/EsportaImmagineDlg.h"
+#include "dialogs/EsportaPiantinaDlg.h"
+#include "dialogs/ImpostazioniDlg.h"
+#include "dialogs/LuciDlg.h"
+#include "dialogs/NuovaLuceDlg.h"
+#include "dialogs/SelezioneDlg.h"
+#include "dialogs/SelezioneLuciDlg.h"
+#include "dialogs/TroppeLuciDlg.h"
 #include "dialogs/Nomi.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "dialogs/ConfermaNuovoDlg.h"
@@ -16,13 +29,20 @@
 #include "app/LavedoDoc.h"
 #include "model/Oggetto.h"
 #include "view/LavedoView.h"
+#include "ScenaDiProva.h"
 
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
 #include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/menu.h>
 #include <wx/mstream.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/xml/xml.h>
@@ -240,5 +260,173 @@ TEST(Dialoghi, UnNomeLettoDaFileSiVedeOvunqueIntero)
         EXPECT_EQ(pElenco->GetString(0), atteso);
     }
     vista.m_nColpiti = 0;
+    ambiente::Ripristina();
+}
+
+namespace
+{
+// How many number fields a dialog lets the user change.
+int CampiNumerici(const wxWindow& dlg)
+{
+    int n = 0;
+    for (const wxWindow* p : dlg.GetChildren())
+        if (const auto* pEdit = dynamic_cast<const wxTextCtrl*>(p))
+            n += pEdit->IsEnabled() && pEdit->GetName() != "IDC_NOME";
+    return n;
+}
+
+// OK on the room's settings, on every piece's attributes and on every
+// light, changing nothing; the number fields confirmed are counted.
+void ConfermaOgniDialogo(int& nCampi)
+{
+    using compila::CCompila;
+    const auto OK = [&nCampi](auto& dlg) {
+        nCampi += CampiNumerici(dlg);
+        compila::Premi(dlg, wxID_OK);
+    };
+    wxTEST_DIALOG(aiuti::Comando(ID_IMPOSTAZIONI), CCompila<CImpostazioniDlg>(OK));
+    CLavedoDoc& doc = ambiente::Documento();
+    for (int p = 1; p <= doc.m_Oggetti.GetNumero(); ++p)
+    {
+        COggetto* pOggetto = nullptr;
+        doc.m_Oggetti.GetElemento(static_cast<std::uint8_t>(p), pOggetto);
+        aiuti::Seleziona(pOggetto);
+        wxTEST_DIALOG(aiuti::Comando(ID_VISTA_MODIFICA), CCompila<CAttributiDlg>(OK));
+    }
+    for (int p = 0; p < doc.m_Luci.GetNumero(); ++p)
+        wxTEST_DIALOG(aiuti::Comando(ID_MODIFICA_LUCE),
+                      CCompila<CSelezioneLuciDlg>([p](CSelezioneLuciDlg& dlg) {
+                          compila::Seleziona(dlg, "IDC_LUCE", p);
+                          compila::Premi(dlg, wxID_OK);
+                      }),
+                      CCompila<CLuciDlg>(OK));
+}
+}  // namespace
+
+// OK without an edit, on every dialog and twice over, leaves the room byte
+// for byte as it was: rooms read from files, and a room typed by hand.
+TEST(Dialoghi, ConfermareSenzaModificheNonCambiaUnByte)
+{
+    using compila::CCompila;
+    using compila::Premi;
+    using compila::Scrivi;
+    const auto Digitata = [] {
+        wxTEST_DIALOG(aiuti::Comando(ID_IMPOSTAZIONI),
+                      CCompila<CImpostazioniDlg>([](CImpostazioniDlg& dlg) {
+                          Scrivi(dlg, "IDC_LARGHEZZA", "5,4");
+                          Scrivi(dlg, "IDC_PROFONDITA", "4.2");
+                          Scrivi(dlg, "IDC_ALTEZZA", "2.7");
+                          Premi(dlg, wxID_OK);
+                      }));
+        for (const char* pX : {"0.9", "2,3", "1.9999"})
+            wxTEST_DIALOG(aiuti::Comando(ID_INSERISCI_MOBILE),
+                          CCompila<CAttributiDlg>([pX](CAttributiDlg& dlg) {
+                              for (const char* pEdit : {"IDC_X", "IDC_Y", "IDC_LARGHEZZA"})
+                                  Scrivi(dlg, pEdit, pX);
+                              Scrivi(dlg, "IDC_ANGOLO", "33.3");
+                              Premi(dlg, wxID_OK);
+                          }));
+        wxTEST_DIALOG(aiuti::Comando(ID_INSERISCI_LUCE),
+                      CCompila<CNuovaLuceDlg>([](CNuovaLuceDlg& dlg) {
+                          Scrivi(dlg, "IDC_X", "0,1");
+                          Scrivi(dlg, "IDC_Z", "2.3");
+                          Premi(dlg, wxID_OK);
+                      }));
+    };
+    std::vector<std::pair<const char*, std::function<void()>>> aStanze = {{"typed", Digitata}};
+    for (const char* pFile : {"esempi/soggiorno.lav", "esempi/camera.lav", "esempi/cucina.lav"})
+        aStanze.emplace_back(pFile,
+                             [pFile] { ASSERT_TRUE(ambiente::Documento().Apri(pFile, false)); });
+    int nCampi = 0;
+    for (const auto& [pNome, fnStanza] : aStanze)
+    {
+        SCOPED_TRACE(pNome);
+        ambiente::Ripristina();
+        fnStanza();
+        const std::vector<std::uint8_t> prima = ambiente::Documento().Scrivi();
+        for (int nVolta = 0; nVolta < 2; ++nVolta)
+            ConfermaOgniDialogo(nCampi);
+        EXPECT_EQ(ambiente::Documento().Scrivi(), prima);
+    }
+    EXPECT_GT(nCampi, 150);
+    ambiente::Ripristina();
+}
+
+// Alt and a letter reach one command only, in every menu and every dialog.
+TEST(Dialoghi, OgniLetteraUnSoloComandoInMenuEDialoghi)
+{
+    const auto Lettera = [](const wxString& testo) -> wxChar {
+        const size_t n = testo.find('&');
+        return n != wxString::npos && n + 1 < testo.length()
+                   ? static_cast<wxChar>(wxTolower(testo[n + 1]))
+                   : 0;
+    };
+    int nControllati = 0;
+    const auto Unica = [&](const wxString& dove, const std::vector<wxString>& testi) {
+        std::map<wxChar, wxString> usate;
+        for (const wxString& t : testi)
+            if (const wxChar c = Lettera(t))
+            {
+                EXPECT_TRUE(usate.emplace(c, t).second)
+                    << dove << ": \"" << t << "\" and \"" << usate[c] << "\"";
+                ++nControllati;
+            }
+    };
+    const std::function<void(const wxString&, const wxMenu&)> Menu = [&](const wxString& nome,
+                                                                         const wxMenu& menu) {
+        std::vector<wxString> voci;
+        for (const wxMenuItem* pVoce : menu.GetMenuItems())
+        {
+            voci.push_back(pVoce->GetItemLabel());
+            if (pVoce->GetSubMenu())
+                Menu(pVoce->GetItemLabel(), *pVoce->GetSubMenu());
+        }
+        Unica(nome, voci);
+    };
+    const wxMenuBar& barra = *ambiente::Cornice().GetMenuBar();
+    std::vector<wxString> titoli;
+    for (size_t i = 0; i < barra.GetMenuCount(); ++i)
+    {
+        titoli.push_back(barra.GetMenuLabel(i));
+        Menu(barra.GetMenuLabel(i), *barra.GetMenu(i));
+    }
+    Unica("menu bar", titoli);
+
+    ambiente::Ripristina();
+    CLavedoDoc& doc = ambiente::Documento();
+    doc.m_Luci.Aggiungi(scena_di_prova::Luce("Luce", 1, 1, 1, false));
+    doc.m_Luci.GetElemento(1, ambiente::Vista().m_pLuceCorrente);
+    ambiente::Vista().m_bNuovoOggetto = true;
+    const std::function<wxDialog*()> aDialoghi[] = {
+        [] { return new CAttributiDlg; },
+        [] { return new CAboutDlg; },
+        [] { return new CImpostazioniDlg; },
+        [] { return new CNuovaLuceDlg; },
+        [] { return new CLuciDlg; },
+        [] { return new CSelezioneLuciDlg; },
+        [] { return new CTroppeLuciDlg; },
+        [] { return new CSelezioneDlg; },
+        [] { return new CSelezioneMultiplaDlg; },
+        [] { return new CConfermaNuovoDlg; },
+        [] { return new CConfermaEliminaDlg; },
+        [] { return new CErroreImmissioneDlg; },
+        [] { return new CFileModificatoDlg("x.lav"); },
+        [] { return new CRipristinoDlg({"a.lav"}); },
+        [] { return new CEsportaImmagineDlg(&ambiente::Cornice(), VISTA_3D, 800, 600); },
+        [] { return new CEsportaPiantinaDlg(&ambiente::Cornice(), false); },
+        [] { return new CEsportaPiantinaDlg(&ambiente::Cornice(), true); },
+    };
+    for (const auto& fnCrea : aDialoghi)
+    {
+        std::unique_ptr<wxDialog> pDialogo(fnCrea());
+        std::vector<wxString> testi;
+        for (const wxWindow* p : pDialogo->GetChildren())
+            if (dynamic_cast<const wxStaticText*>(p) || dynamic_cast<const wxButton*>(p) ||
+                dynamic_cast<const wxCheckBox*>(p) || dynamic_cast<const wxRadioButton*>(p) ||
+                dynamic_cast<const wxStaticBox*>(p))
+                testi.push_back(p->GetLabel());
+        Unica(pDialogo->GetTitle(), testi);
+    }
+    EXPECT_GT(nControllati, 100);
     ambiente::Ripristina();
 }

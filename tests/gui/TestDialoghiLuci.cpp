@@ -152,7 +152,7 @@ TEST_F(DialoghiLuci, LaNonaLuceNonEntra)
 
 TEST_F(DialoghiLuci, CoordinateRifiutatePrimaDiCambiareQualcosa)
 {
-    for (const char* pTesto : {"1,5", "abc", "999999999999999999999999999999999999999999999"})
+    for (const char* pTesto : {"1,5,0", "abc", "999999999999999999999999999999999999999999999"})
     {
         SCOPED_TRACE(pTesto);
         wxTEST_DIALOG(aiuti::Comando(ID_INSERISCI_LUCE),
@@ -170,7 +170,7 @@ TEST_F(DialoghiLuci, CoordinateRifiutatePrimaDiCambiareQualcosa)
                   CCompila<CLuciDlg>([](CLuciDlg& dlg) {
                       Scrivi(dlg, "IDC_NOME", "Altra");
                       Spunta(dlg, "IDC_ACCESA", false);
-                      Scrivi(dlg, "IDC_Z", "1,5");
+                      Scrivi(dlg, "IDC_Z", "1.5,0");
                       Premi(dlg, wxID_OK);
                       Premi(dlg, wxID_CANCEL);
                   }),

@@ -7,6 +7,7 @@
 #include "ScenaDiProva.h"
 #include "app/LavedoDoc.h"
 #include "dialogs/Nomi.h"
+#include "app/Cartelle.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "model/Luci.h"
@@ -14,7 +15,10 @@
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <wx/config.h>
 #include <wx/filehistory.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
 #include <wx/menu.h>
 
 #include <cstdio>
@@ -378,6 +382,71 @@ TEST(Documento, AnnullareLaConfermaNonCambiaNulla)
     EXPECT_EQ(doc.m_Oggetti.GetNumero(), 1);
     EXPECT_TRUE(doc.m_bModificato);
     doc.m_bModificato = false;
+}
+
+// "Salva" in the question before a room is discarded saves it, asking for a
+// name when it has none, then goes on; a save refused keeps the room.
+TEST(Documento, SalvaDallaConfermaPoiProsegue)
+{
+    struct Caso
+    {
+        const char* pNome;
+        bool bConFile;   // the room was saved before
+        bool bScelto;    // a name is given when asked
+        int nRichieste;  // names asked
+        bool bProsegue;  // the new room replaces it
+    } aCasi[] = {
+        {"new room, name given", false, true, 1, true},
+        {"new room, chooser cancelled", false, false, 1, false},
+        {"saved room", true, false, 0, true},
+    };
+    for (const Caso& c : aCasi)
+    {
+        SCOPED_TRACE(c.pNome);
+        Ripristina();
+        CRisposteFile r;
+        const std::string p = r.File("salvata");
+        if (c.bConFile)
+        {
+            r.salvare = wxString(p);
+            InviaComando(wxID_SAVE);
+            r.nSalvataggi = 0;
+        }
+        Modifica(Documento());
+        const Byte stanza = Documento().Scrivi();
+        r.salvare = c.bScelto ? wxString(p) : wxString();
+        wxTEST_DIALOG(InviaComando(wxID_NEW),
+                      CPremiPulsante<CConfermaNuovoDlg>(XRCID("IDC_SALVA")));
+        EXPECT_EQ(r.nSalvataggi, c.nRichieste);
+        EXPECT_EQ(LeggiFile(p) == stanza, c.bProsegue);
+        EXPECT_EQ(Documento().m_Oggetti.GetNumero(), c.bProsegue ? 0 : 1);
+        EXPECT_EQ(Documento().m_bModificato, !c.bProsegue);
+        Documento().m_bModificato = false;
+    }
+}
+
+// A file is first offered in the folder last used, but never in the
+// program's own sample folder: then in the user's documents.
+TEST(Documento, SalvareNonProponeLaCartellaDelProgramma)
+{
+    CCartellaTemporanea altra("lavedo-cartella");
+    wxConfigBase& config = *wxConfigBase::Get();
+    const wxString chiave = "/Impostazioni/UltimaCartella";
+    const wxString prima = config.Read(chiave, wxString());
+    const wxString documenti = wxStandardPaths::Get().GetDocumentsDir();
+    const wxString ripiego = wxDirExists(documenti) ? documenti : wxGetHomeDir();
+    const std::pair<wxString, wxString> aCasi[] = {
+        {wxString(altra.Percorso()), wxString(altra.Percorso())},
+        {CartellaEsempi(), ripiego},
+        {CartellaEsempi() + "/../esempi", ripiego},
+        {"/nessuna/cartella", ripiego},
+    };
+    for (const auto& [ultima, attesa] : aCasi)
+    {
+        config.Write(chiave, ultima);
+        EXPECT_EQ(CartellaSalvataggio(), attesa) << ultima;
+    }
+    config.Write(chiave, prima);
 }
 
 TEST(Documento, FileRecentiNelMenuAlPostoDelSegnaposto)

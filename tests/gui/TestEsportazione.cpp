@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
@@ -287,6 +288,27 @@ TEST(Esportazione, ComandiDelMenuFile)
 
     CEsportaPiantinaDlg stampa(&Cornice(), true);
     dialoghi::VerificaImpaginazione(stampa);
+    // Enter in a list or a spinner presses OK, as in every dialog; the
+    // buttons speak Italian whatever the toolkit's own stock texts say.
+    using FTesto = const char* (*)(void*);
+    const auto fnTesto = reinterpret_cast<FTesto>(dlsym(RTLD_DEFAULT, "gtk_button_get_label"));
+    ASSERT_NE(fnTesto, nullptr);
+    EXPECT_STREQ(fnTesto(stampa.FindWindow(wxID_CANCEL)->GetHandle()), "_Annulla");
+    const auto InvioPremeOK = [](wxDialog& dlg, wxWindow* pFuoco) {
+        int nOK = 0;
+        dlg.Bind(wxEVT_BUTTON, [&nOK](wxCommandEvent& e) {
+            nOK += e.GetId() == wxID_OK;
+            e.Skip();
+        });
+        dialoghi::PremiTasto(dlg, pFuoco, WXK_RETURN);
+        return nOK == 1 && !dlg.IsShown();
+    };
+    CEsportaImmagineDlg vista(&Cornice(), VISTA_3D, 800, 600);
+    EXPECT_TRUE(InvioPremeOK(vista, vista.m_pVista));
+    CEsportaImmagineDlg lato(&Cornice(), VISTA_3D, 800, 600);
+    EXPECT_TRUE(InvioPremeOK(lato, lato.m_pLarghezza));
+    CEsportaPiantinaDlg piantina(&Cornice(), false);
+    EXPECT_TRUE(InvioPremeOK(piantina, piantina.m_pScala));
     scelta_file::g_fnErrore = nullptr;
     scelta_file::g_fnEsportare = nullptr;
 }

@@ -10,6 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <libintl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/treectrl.h>
 #include <vector>
 #include <wx/evtloop.h>
 #include <wx/filesys.h>
@@ -193,6 +196,7 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
         {"the gripper", {f1, maniglia}, "Barra degli strumenti"},
         {"the last tip still open", {f1, centra, f1, {0, 0, ID_VISTA_SELEZIONA}}, "Seleziona"},
         {"Escape", {f1, esc}, nullptr},
+        {"Escape on the tip", {f1, centra, esc}, "Centra"},
         {"a menu opened by its key", {f1, {'f', wxMOD_ALT, 0}, esc, maniglia}, nullptr},
         {"the mouse taken away", {f1, {-1, 0, 0}, maniglia}, nullptr},
     };
@@ -214,7 +218,7 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
         size_t nPasso = 0;
         int nAttese = 0;
         std::string testoInModo, testoDopo;
-        bool bCursore = false, bCatturato = true, bFatto = false;
+        bool bCursore = false, bCatturato = true, bFatto = false, bSuggerimento = false;
         wxTimer timer;
         timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
             const std::string testo = f.m_wndStatusBar->GetStatusText(0).utf8_string();
@@ -250,6 +254,7 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
             timer.Stop();
             testoDopo = testo;
             bCatturato = f.HasCapture();
+            bSuggerimento = aiuto.IsSuggerimentoAperto();
             wxKeyEvent tasto(wxEVT_KEY_DOWN);
             tasto.SetEventObject(&f);
             if (testo == testoModo)
@@ -268,6 +273,8 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
             EXPECT_TRUE(aiuto.GetUltimoAiuto().StartsWith(c.pAiuto)) << aiuto.GetUltimoAiuto();
         else
             EXPECT_EQ(aiuto.GetUltimoAiuto(), aiutoPrima);
+        // The tip stays until a click, or Escape.
+        EXPECT_EQ(bSuggerimento, c.pAiuto && c.aPassi.back().nTasto != WXK_ESCAPE);
         aiuto.ChiudiSuggerimento();
         Attendi(30);
         EXPECT_EQ(wxWindow::GetCapture(), nullptr);
@@ -296,9 +303,31 @@ TEST(Guida, IlLettoreParlaItalianoEINumeriRestanoColPunto)
             daVedere.push_back(pFiglio);
     }
     EXPECT_EQ(schede, (std::vector<wxString>{"Sommario", "Indice", "Cerca"}));
+    // The contents show every title whole, those in closed books too.
+    wxTreeCtrl& albero = *guida.GetController().GetHelpWindow()->GetTreeCtrl();
+    albero.ExpandAll();
+    Pompa();
+    int nTitoli = 0;
+    const std::function<void(const wxTreeItemId&)> Verifica = [&](const wxTreeItemId& voce) {
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId v = albero.GetFirstChild(voce, cookie); v.IsOk();
+             v = albero.GetNextChild(voce, cookie))
+        {
+            wxRect r;
+            EXPECT_TRUE(albero.GetBoundingRect(v, r, true));
+            EXPECT_LE(r.GetRight(), albero.GetClientSize().x) << albero.GetItemText(v);
+            ++nTitoli;
+            Verifica(v);
+        }
+    };
+    Verifica(albero.GetRootItem());
+    EXPECT_GT(nTitoli, 20);
     pFinestra->Close(true);
     Pompa();
-    // The language of the texts is not the one of the numbers.
+    // The toolkit's own dialogs (file and colour choosers) speak Italian
+    // too, whatever the user's language; the numbers keep their point.
+    EXPECT_STREQ(dgettext("gtk30", "_Cancel"), "A_nnulla");
+    EXPECT_STREQ(dgettext("gtk30", "_Open"), "_Apri");
     char testo[16];
     std::snprintf(testo, sizeof testo, "%.3f", std::atof("2.5"));
     EXPECT_STREQ(testo, "2.500");

@@ -51,7 +51,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(Impostazioni, ConfermataSenzaModificheTroncaRicentraEModifica)
+TEST_F(Impostazioni, ConfermataSenzaModificheMostraTroncatoRicentraEModifica)
 {
     CStanza& stanza = g_pDoc->m_Stanza;
     stanza.SetLarghezza(12.3456f);
@@ -68,7 +68,7 @@ TEST_F(Impostazioni, ConfermataSenzaModificheTroncaRicentraEModifica)
         EXPECT_EQ(Voce(dlg, "IDC_PARETI"), "Tutte");
         Premi(dlg, wxID_OK);
     });
-    EXPECT_FLOAT_EQ(stanza.GetLarghezza(), 12.345f);
+    EXPECT_EQ(stanza.GetLarghezza(), 12.3456f);  // shown cut, not stored cut
     EXPECT_EQ(stanza.GetTexturePareti(), 21);
     ASSERT_TRUE(Vista().RendiCorrente());
     GLint nFiltro = 0;
@@ -76,8 +76,8 @@ TEST_F(Impostazioni, ConfermataSenzaModificheTroncaRicentraEModifica)
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &nFiltro);
     glBindTexture(GL_TEXTURE_2D, 0);
     EXPECT_EQ(nFiltro, GL_LINEAR);
-    EXPECT_FLOAT_EQ(Vista().m_fCentroX, -12.345f / 2.0f);
-    EXPECT_FLOAT_EQ(Vista().m_fScala, 60.0f);  // min(800 / 12.345, 600 / 10)
+    EXPECT_FLOAT_EQ(Vista().m_fCentroX, -12.3456f / 2.0f);
+    EXPECT_FLOAT_EQ(Vista().m_fScala, 60.0f);  // min(800 / 12.3456, 600 / 10)
     EXPECT_TRUE(g_pDoc->m_bModificato);
 }
 
@@ -92,7 +92,7 @@ TEST_F(Impostazioni, UnaMisuraRifiutataOAnnullaLascianoLaStanzaComEra)
     CStanza& stanza = g_pDoc->m_Stanza;
     const Colore pareti = ColoreDi(stanza.GetColorePareti());
     for (const char* pLarghezza :
-         {"0", "-2", "", "10,5", "1e3", "1000.5", "99999999999999999999999999999999999999999"})
+         {"0", "-2", "", "10,5,0", "1e3", "1000.5", "99999999999999999999999999999999999999999"})
     {
         SCOPED_TRACE(pLarghezza);
         wxTEST_DIALOG(aiuti::Comando(ID_IMPOSTAZIONI),

@@ -220,6 +220,25 @@ TEST(Appunti, UnPezzoCopiatoSiIncollaInUnAltraStanza)
     }
 }
 
+// Copies take the next free number, so "Modifica > Oggetto..." never lists
+// two pieces of one name; a piece cut and pasted keeps its own.
+TEST(Appunti, LeCopieHannoNomiPropri)
+{
+    Ripristina();
+    Seleziona(Aggiungi(CATEGORIA_SEDIE, 0, "Sedia 1", 2.0f, 2.0f, 0.5f, 0.5f));
+    Comando(ID_MODIFICA_DUPLICA);
+    Comando(ID_MODIFICA_DUPLICA);
+    Comando(ID_MODIFICA_COPIA);
+    Comando(ID_MODIFICA_INCOLLA);
+    Comando(ID_MODIFICA_TAGLIA);
+    Comando(ID_MODIFICA_INCOLLA);
+    std::string nomi;
+    COggetto* p = nullptr;
+    for (Documento().m_Oggetti.GetElemento(1, p); p; Documento().m_Oggetti.GetSuccessivo(p))
+        nomi += std::string(p->GetNome()) + ";";
+    EXPECT_EQ(nomi, "Sedia 4;Sedia 3;Sedia 2;Sedia 1;");
+}
+
 TEST(Appunti, DatiDanneggiatiEStanzaPienaRifiutatiConUnMessaggio)
 {
     // Damaged data in our format, then a sound piece into a full room.

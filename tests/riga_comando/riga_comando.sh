@@ -33,6 +33,17 @@ for stanza in "$ESEMPI"/*.lav; do
   [[ "$(dimensione "$TMP/$nome-m")" =~ ^(64x[0-9]+|[0-9]+x64)$ ]] || fallito "$nome thumbnail size"
 done
 "$LAVEDO" --help | grep -- '--esporta USCITA' >/dev/null || fallito "--help lists no options"
+# Without a display: the help, a bad line and a refusal, in Italian, never the toolkit's English.
+senza_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$LAVEDO" "$@"; }
+senza_display --help | grep -- '--esporta USCITA' >/dev/null || fallito "--help needs a display"
+for caso in "--stampa x|2|--help" "--esporta OUT.png|2|Uso" "--esporta OUT.png $ESEMPI/camera.lav|1|xvfb-run" "|1|display"; do
+  IFS='|' read -r argomenti atteso parola <<<"$caso"
+  # shellcheck disable=SC2086
+  senza_display ${argomenti//OUT/$TMP\/out} 2>"$TMP/errore"
+  stato=$?
+  [ "$stato" = "$atteso" ] && [ "$(wc -l <"$TMP/errore")" = 1 ] && grep -qF -- "$parola" "$TMP/errore" ||
+    fallito "without a display, '$argomenti': status $stato: $(cat "$TMP/errore")"
+done
 
 # Failures: arguments | status | a word of the message.
 printf 'DANNEGGIATO' > "$TMP/danneggiato.lav"
