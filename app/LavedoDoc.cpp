@@ -171,7 +171,7 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
 bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
                             const CIdentitaFile& identita)
 {
-    if (!Carica(copia, true))
+    if (!Carica(copia))
         return false;
     // No state of the history is the saved one: undo never makes it unmodified.
     m_Salvato.reset();
@@ -186,7 +186,7 @@ bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
     return true;
 }
 
-bool CLavedoDoc::Carica(const wxString& percorso, bool bOrdineScritto)
+bool CLavedoDoc::Carica(const wxString& percorso)
 {
     const wxString invariato = "\n\nIl documento aperto non \u00e8 stato modificato.";
     std::vector<std::uint8_t> dati;
@@ -199,9 +199,10 @@ bool CLavedoDoc::Carica(const wxString& percorso, bool bOrdineScritto)
     }
     CScena letta(false);
     std::string errore;
-    const bool bLetto = bOrdineScritto ? letta.LeggiNellOrdine(dati.data(), dati.size(), errore)
-                                       : letta.Leggi(dati.data(), dati.size(), errore);
-    if (!bLetto)
+    // Pieces and lights keep the order they were written in: a room opened
+    // and saved again is the same file, and each light drives the same GL
+    // light as before.
+    if (!letta.LeggiNellOrdine(dati.data(), dati.size(), errore))
     {
         MostraErroreFile(wxString::Format("Impossibile aprire il file \"%s\": %s.", percorso,
                                           Testo(errore)) +

@@ -88,10 +88,9 @@ public:
     void AggiornaMenuFile();
 
 private:
-    // Reads a file and replaces the room with it (see Apri). bOrdineScritto:
-    // pieces and lights keep the order they were written in, as a recovery
-    // copy must give back the room exactly as it was.
-    bool Carica(const wxString& percorso, bool bOrdineScritto = false);
+    // Reads a file and replaces the room with it (see Apri), its pieces and
+    // lights in the order they were written.
+    bool Carica(const wxString& percorso);
     void AggiornaTitolo();
     // Whether a state of the room differs from the one last saved or opened.
     bool IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const;

@@ -189,7 +189,7 @@ TEST(Documento, SalvaConUnNomeLungoQuantoIlFileSystemConsente)
     EXPECT_EQ(Documento().GetFilename(), wxString(p));
 }
 
-TEST(Documento, ApreUnFileEMetteLeLuciInOrdineInverso)
+TEST(Documento, ApreUnFileNellOrdineScritto)
 {
     Ripristina();
     CRisposteFile r;
@@ -224,24 +224,22 @@ TEST(Documento, ApreUnFileEMetteLeLuciInOrdineInverso)
     EXPECT_FALSE(Vista().m_bTextures);
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     EXPECT_EQ(Titolo(), "dimostrativa - Lavedo98");
-    // Reading reversed the lights: the first, switched off, now drives
-    // GL_LIGHT2 and the third GL_LIGHT0.
-    EXPECT_TRUE(LuceGL(0));
+    // The lights keep their order, so each drives the GL light it drove
+    // when saved: the first, switched off, GL_LIGHT0; the third GL_LIGHT2.
+    EXPECT_EQ(doc.Scrivi(), scena.Scrivi());
+    EXPECT_FALSE(LuceGL(0));
     EXPECT_TRUE(LuceGL(1));
-    EXPECT_FALSE(LuceGL(2));
-    EXPECT_FLOAT_EQ(RossoDiffusaGL(0), 0.3f);
-    EXPECT_FLOAT_EQ(RossoDiffusaGL(2), 0.1f);
+    EXPECT_TRUE(LuceGL(2));
+    EXPECT_FLOAT_EQ(RossoDiffusaGL(0), 0.1f);
+    EXPECT_FLOAT_EQ(RossoDiffusaGL(2), 0.3f);
     for (int n = 3; n < 8; ++n)
         EXPECT_FALSE(LuceGL(n)) << n;
     // The plan fits the 12 x 10 room to the 800 x 600 window.
     EXPECT_FLOAT_EQ(Vista().m_fScala, 60.0f);
 
-    // Saved and opened once more, the order turns back.
+    // Saved unchanged, the file is the one opened.
     InviaComando(wxID_SAVE);
-    InviaComando(wxID_OPEN);
-    EXPECT_FALSE(LuceGL(0));
-    EXPECT_FLOAT_EQ(RossoDiffusaGL(0), 0.1f);
-    EXPECT_EQ(Documento().Scrivi(), scena.Scrivi());
+    EXPECT_EQ(LeggiFile(p), scena.Scrivi());
 }
 
 TEST(Documento, UnFileDanneggiatoNonToccaIlDocumentoAperto)
