@@ -1,8 +1,8 @@
 // Start-up and quit of the whole program, in a process of their own: the
 // start-up with a room named on the command line, before the window reaches
 // the screen, with a copy an editor left behind to offer, and the quit,
-// which takes away the one frame the other window tests share. Under the sanitizers any use of the view after it is gone
-// ends the run.
+// which takes away the one frame the other window tests share. Under the
+// sanitizers any use of the view after it is gone ends the run.
 #include "Ambiente.h"
 #include "Risposte.h"
 #include "app/Comandi.h"
