@@ -53,7 +53,8 @@ int main(int argc, char** argv)
             int nAccesi = 0;
             for (int i = 0; i < nPixel; ++i)
                 nAccesi += immagine.GetData()[3 * i] + immagine.GetData()[3 * i + 1] > 0;
-            if (std::max(immagine.GetWidth(), immagine.GetHeight()) != nLato || nAccesi < nPixel / 100)
+            if (std::max(immagine.GetWidth(), immagine.GetHeight()) != nLato ||
+                nAccesi < nPixel / 100)
                 misura::Fallisci(nome + " is not the picture asked for");
         }
         else if (dati.find("piena.lav - Scala 1:") == std::string::npos)

@@ -77,7 +77,6 @@ void Prepara(int nVista)
         glDisable(GL_TEXTURE_2D);
 }
 
-
 // Where the paper shows the pieces with a rectangular footprint: points a
 // fifth in from each side are not white. (x0, y0) is the room's south-west
 // corner in pixels from the lower left, at f pixels a metre.
@@ -90,8 +89,9 @@ void ImpronteAlPosto(const wxImage& foglio, double x0, double y0, double f)
     int nProve = 0;
     for (int i = 0; i < oggetti.GetNumero() && p; ++i, oggetti.GetSuccessivo(p))
     {
-        if (p->GetRotazione() != 0 || (p->GetCategoria() != CATEGORIA_ARMADI &&
-                                       (p->GetCategoria() != CATEGORIA_TAVOLI || p->GetTipo() != 1)))
+        const bool bRettangolo = p->GetCategoria() == CATEGORIA_ARMADI ||
+                                 (p->GetCategoria() == CATEGORIA_TAVOLI && p->GetTipo() == 1);
+        if (!bRettangolo || p->GetRotazione() != 0)
             continue;
         for (const float a : {0.2f, 0.8f})
             for (const float b : {0.2f, 0.8f})
@@ -100,8 +100,10 @@ void ImpronteAlPosto(const wxImage& foglio, double x0, double y0, double f)
                 const int x = static_cast<int>(x0 + (p->GetX() + a * p->GetLarghezza()) * f);
                 const int y = foglio.GetHeight() - 1 -
                               static_cast<int>(y0 + (D - p->GetY() - b * p->GetProfondita()) * f);
-                const int nSomma = foglio.GetRed(x, y) + foglio.GetGreen(x, y) + foglio.GetBlue(x, y);
-                EXPECT_LT(nSomma, 3 * 255 - 30) << p->GetNome() << ": white paper at " << x << ", " << y;
+                const int nSomma =
+                    foglio.GetRed(x, y) + foglio.GetGreen(x, y) + foglio.GetBlue(x, y);
+                EXPECT_LT(nSomma, 3 * 255 - 30)
+                    << p->GetNome() << ": white paper at " << x << ", " << y;
             }
     }
     EXPECT_GE(nProve, 12) << "too few pieces looked for";
@@ -142,14 +144,16 @@ wxImage Stampa(esportazione::CImpaginazione& pagina)
 TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
 {
     struct Caso { int nVista, w, h; bool bComeFinestra; int nTassello; };
-    const Caso aCasi[] = {{VISTA_3D, 400, 300, true, 128},         {VISTA_PIANTINA, 400, 300, true, 96},
-                          {VISTA_PIANTINA, 4100, 90, false, 2048}, {VISTA_PIANTINA, 60, 2500, false, 2048},
-                          {VISTA_3D, 16, 2300, false, 2048},       {-1, 210 * 8, 297 * 8, false, 512}};
+    const int STAMPA = -1;  // the printout of an A4 page
+    const Caso aCasi[] = {
+        {VISTA_3D, 400, 300, true, 128},         {VISTA_PIANTINA, 400, 300, true, 96},
+        {VISTA_PIANTINA, 4100, 90, false, 2048}, {VISTA_PIANTINA, 60, 2500, false, 2048},
+        {VISTA_3D, 16, 2300, false, 2048},       {STAMPA, 210 * 8, 297 * 8, false, 512}};
     CCartella cartella;
     for (const Caso& c : aCasi)
     {
         SCOPED_TRACE(testing::Message() << "view " << c.nVista << ", " << c.w << " x " << c.h);
-        Prepara(c.nVista < 0 ? VISTA_PIANTINA : c.nVista);
+        Prepara(c.nVista == STAMPA ? VISTA_PIANTINA : c.nVista);
         esportazione::CImpaginazione pagina;
         wxImage aImmagini[2];  // in tiles, then in one
         for (const int nTassello : {c.nTassello, 8192})
@@ -157,7 +161,7 @@ TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
             CFuoriSchermo::s_nLatoTassello = nTassello;
             const std::string percorso = cartella / "immagine.png";
             wxString errore;
-            if (c.nVista < 0)
+            if (c.nVista == STAMPA)
                 aImmagini[nTassello == 8192] = Stampa(pagina);
             else if (esportazione::EsportaImmagine(Vista(), percorso, c.nVista, c.w, c.h, errore))
                 aImmagini[nTassello == 8192] = wxImage(percorso, wxBITMAP_TYPE_PNG);
@@ -170,11 +174,13 @@ TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
         int nDiversi = 0;
         const unsigned char *a = immagine.GetData(), *b = aImmagini[1].GetData();
         for (int i = 0; i < c.w * c.h * 3; i += 3)
-            nDiversi += std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]) > 6;
+            nDiversi += std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) +
+                            std::abs(a[i + 2] - b[i + 2]) > 6;
         EXPECT_LE(nDiversi, c.w * c.h / 1000) << "the tiles differ from one whole picture";
-        if (c.nVista < 0)
+        if (c.nVista == STAMPA)
         {
-            ImpronteAlPosto(immagine, pagina.fX * 8, pagina.fY * 8, pagina.MillimetriPerMetro() * 8);
+            ImpronteAlPosto(immagine, pagina.fX * 8, pagina.fY * 8,
+                            pagina.MillimetriPerMetro() * 8);
             continue;
         }
         auto pixel = [&](int x, int y) {  // origin bottom left, as GL's

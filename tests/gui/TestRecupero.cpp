@@ -163,7 +163,11 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
     struct COgniSecondo
     {
         COgniSecondo() { wxConfigBase::Get()->Write("/Recupero/Secondi", 1), CRecupero::Avvia(); }
-        ~COgniSecondo() { wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi"), CRecupero::Avvia(); }
+        ~COgniSecondo()
+        {
+            wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi");
+            CRecupero::Avvia();
+        }
     } ogniSecondo;
     Ripristina();
     CCartellaStanze c;
@@ -177,7 +181,8 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
 
     Cambia();
     const std::size_t nRecenti = Documento().GetDocumentManager()->GetHistoryFilesCount();
-    ASSERT_TRUE(AspettaChe([] { return !CopieSulDisco().empty(); }, 5000)) << "the timer wrote no copy";
+    ASSERT_TRUE(AspettaChe([] { return !CopieSulDisco().empty(); }, 5000))
+        << "the timer wrote no copy";
     recupero.Attendi();
     const std::vector<std::string> copie = CopieSulDisco();
     ASSERT_EQ(copie.size(), 1u);

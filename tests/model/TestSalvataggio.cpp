@@ -475,21 +475,25 @@ TEST(Salvataggio, UnFileProprioDiUnGruppoAltruiSiRiscriveSulPosto)
             chmod(p.c_str(), 0640);
             stat(p.c_str(), &prima);
         }
-        // The disk as the case has it: the copy, the new bytes (half of
-        // them go through) or the old ones put back can fail.
+        // The disk as the case has it: the copy of the old bytes, the new
+        // bytes (once half of them are written) or the old ones put back fail.
         bool bMetaScritta = false;
         salvataggio_sicuro::g_fnScrivi = [&](int fd, const void* pDati, std::size_t n) -> ssize_t {
             struct stat s{};
             fstat(fd, &s);
             const bool bNuovi = static_cast<const std::uint8_t*>(pDati)[0] == nuovo[0];
             const int nPasso = s.st_ino != prima.st_ino ? COPIA : bNuovi ? NUOVI : RIPRISTINO;
-            if (!(k.nGuasti & nPasso) || (nPasso == NUOVI && !bMetaScritta))
+            if ((k.nGuasti & nPasso) && nPasso == NUOVI && !bMetaScritta)
             {
-                bMetaScritta = nPasso == NUOVI;
-                return write(fd, pDati, nPasso == NUOVI && (k.nGuasti & NUOVI) ? n / 2 : n);
+                bMetaScritta = true;
+                return write(fd, pDati, n / 2);
             }
-            errno = nPasso == RIPRISTINO ? EIO : ENOSPC;
-            return -1;
+            if (k.nGuasti & nPasso)
+            {
+                errno = nPasso == RIPRISTINO ? EIO : ENOSPC;
+                return -1;
+            }
+            return write(fd, pDati, n);
         };
         g_bGruppoAltrui = !k.bReale;
         const CEsitoFile e = k.bReale ? SalvaInUnFiglio(p, nuovo, true, 0)
