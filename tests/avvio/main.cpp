@@ -170,10 +170,7 @@ protected:
             g_erroriFramework.push_back(testo);
     }
 };
-}  // namespace
 
-namespace
-{
 // The lines the start offered of the copies editors left behind. Each copy
 // is deleted, so the room named on the command line stays open.
 std::vector<wxString> g_offerte;

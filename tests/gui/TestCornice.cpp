@@ -363,9 +363,9 @@ TEST(CorniceTasti, AiutoNuovoETastiDiModifica)
         {
             EXPECT_EQ(stanza, aStati[t[2] == APPUNTI ? aStati.size() - 1 : t[2]]);
         }
-        Byte appunti;
         if (t[2] == APPUNTI)
         {
+            Byte appunti;
             EXPECT_TRUE(LeggiDagliAppunti(appunti) && appunti == Documento().CopiaSelezionato());
         }
     }

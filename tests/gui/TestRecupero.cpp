@@ -162,7 +162,11 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
 {
     struct COgniSecondo
     {
-        COgniSecondo() { wxConfigBase::Get()->Write("/Recupero/Secondi", 1), CRecupero::Avvia(); }
+        COgniSecondo()
+        {
+            wxConfigBase::Get()->Write("/Recupero/Secondi", 1);
+            CRecupero::Avvia();
+        }
         ~COgniSecondo()
         {
             wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi");
