@@ -13,8 +13,8 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cstdint>
-#include <string>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace
