@@ -1,6 +1,7 @@
 // Placing precisely on the fullest scene (255 furnishings) at 1024 x 768:
 // a plan drag step with and without the distances on screen, and one
-// arrow-key move of the selected piece, each with its repaint.
+// arrow-key move of the selected piece, each with its repaint, read back
+// and checked: the piece moved, the frame drawn, the distances on it.
 #include "Misura.h"
 #include "ScenaDiProva.h"
 #include "model/Contenitori.h"
@@ -11,16 +12,33 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace
 {
 constexpr int RIPETIZIONI = 60;
 
+// The first frame of a kind must be drawn, every later one equal to it.
+void Fotogramma(const char* pNome, std::uint32_t& nImpronta)
+{
+    const misura::CFotogramma f = misura::LeggiFotogramma(1024, 768);
+    if (nImpronta == 0 && (f.QuotaDisegnata() < 0.05 || f.Colori() < 8))
+        misura::Fallisci(std::string(pNome) + ": the frame is not the plan of the room");
+    if (nImpronta == 0)
+        nImpronta = f.Impronta();
+    else if (f.Impronta() != nImpronta)
+        misura::Fallisci(std::string(pNome) + ": the same step painted different frames");
+}
+
 // Medians of drag steps without and with the distances, taken in turn so
-// that whatever else loads the machine weighs on both alike.
-void PassiDiTrascinamento(double& fSenza, double& fCon)
+// that whatever else loads the machine weighs on both alike. The piece goes
+// 1 pixel right and back: the frames with the distances must differ from
+// the same place drawn without them, and the piece must move.
+void PassiDiTrascinamento(COggetto& pezzo, double& fSenza, double& fCon, double& fCpuSenza,
+                          double& fCpuCon)
 {
     CLavedoView& v = *GetLavedoView();
     v.OnRButtonDown(400, 400);
@@ -31,12 +49,25 @@ void PassiDiTrascinamento(double& fSenza, double& fCon)
         v.Renderizza();
         glFinish();
     };
-    std::vector<double> aSenza, aCon;
+    passo(false);  // to 401
+    const float fX = pezzo.GetX();
+    passo(false);  // back to 400, where the steps with the distances go
+    if (pezzo.GetX() == fX)
+        misura::Fallisci("the drag step did not move the piece");
+    const std::uint32_t nSenzaQuote = misura::LeggiFotogramma(1024, 768).Impronta();
+    std::uint32_t aImpronte[2] = {0, 0};
+    std::vector<double> aSenza, aCon, aCpuSenza, aCpuCon;
     for (int i = 0; i < 3 * RIPETIZIONI; ++i)
     {
         aSenza.push_back(misura::MedianaMicrosecondi([&] { passo(false); }, 1, 0));
+        aCpuSenza.push_back(misura::MedianaCpu());
+        Fotogramma("drag step without distances", aImpronte[0]);
         aCon.push_back(misura::MedianaMicrosecondi([&] { passo(true); }, 1, 0));
+        aCpuCon.push_back(misura::MedianaCpu());
+        Fotogramma("drag step with distances", aImpronte[1]);
     }
+    if (aImpronte[1] == nSenzaQuote)
+        misura::Fallisci("the distances were not drawn");
     v.OnRButtonUp(400, 400);
     auto mediana = [](std::vector<double>& a) {
         std::nth_element(a.begin(), a.begin() + static_cast<long>(a.size() / 2), a.end());
@@ -44,6 +75,8 @@ void PassiDiTrascinamento(double& fSenza, double& fCon)
     };
     fSenza = mediana(aSenza);
     fCon = mediana(aCon);
+    fCpuSenza = mediana(aCpuSenza);
+    fCpuCon = mediana(aCpuCon);
 }
 }  // namespace
 
@@ -71,14 +104,17 @@ int main(int argc, char** argv)
     pOggetto->Seleziona();
 
     v.Renderizza();  // the first paint with distances makes the glyphs
-    double fSenza = 0.0, fCon = 0.0;
-    PassiDiTrascinamento(fSenza, fCon);
-    misura::Stampa("plan drag step, 255 furnishings, no distances", fSenza);
-    misura::Stampa("plan drag step, 255 furnishings, with distances", fCon);
+    double fSenza = 0.0, fCon = 0.0, fCpuSenza = 0.0, fCpuCon = 0.0;
+    PassiDiTrascinamento(*pOggetto, fSenza, fCon, fCpuSenza, fCpuCon);
+    misura::Stampa("plan drag step, 255 furnishings, no distances", fSenza, fCpuSenza);
+    misura::Stampa("plan drag step, 255 furnishings, with distances", fCon, fCpuCon);
     std::printf("ratio with / without distances: %.2f (target <= 1.2)\n", fCon / fSenza);
 
-    // Right and Left in turn, so that the piece never reaches a wall.
+    // Right and Left in turn, so that the piece never reaches a wall; each
+    // press must move it, and paint one of two frames.
     int nPasso = 0;
+    float fPrima = pOggetto->GetX();
+    std::uint32_t aImpronte[2] = {0, 0};
     const double fTasto = misura::MedianaMicrosecondi(
         [&] {
             wxKeyEvent evento(wxEVT_KEY_DOWN);
@@ -89,7 +125,12 @@ int main(int argc, char** argv)
             v.Renderizza();
             glFinish();
         },
-        RIPETIZIONI);
+        RIPETIZIONI, 3, [&] {
+            if ((pOggetto->GetX() > fPrima) != (nPasso % 2 == 1))
+                misura::Fallisci("the arrow key did not move the piece");
+            fPrima = pOggetto->GetX();
+            Fotogramma("arrow-key move", aImpronte[nPasso % 2]);
+        });
     misura::Stampa("arrow-key move + repaint, 255 furnishings, with distances", fTasto);
     std::printf("key move: %.0f us (target under 2000 us)\n", fTasto);
     g_pDoc->SvuotaScena();

@@ -43,6 +43,18 @@ std::string Base()
     return pCasa && pCasa[0] == '/' ? pCasa : "/";
 }
 
+// A room opened by a relative name is saved back to the same file by
+// whichever editor restores it, wherever that one was started.
+std::string PercorsoAssoluto(const std::string& percorso)
+{
+    if (percorso.empty() || percorso[0] == '/')
+        return percorso;
+    std::vector<char> cartella(4096);
+    while (!getcwd(cartella.data(), cartella.size()) && errno == ERANGE)
+        cartella.resize(cartella.size() * 2);
+    return cartella[0] == '/' ? std::string(cartella.data()) + "/" + percorso : percorso;
+}
+
 bool LeggiFileDescrizione(const std::string& file, CCopiaAbbandonata& copia)
 {
     std::vector<std::uint8_t> dati;
@@ -132,7 +144,8 @@ CEsitoFile CCopiaRecupero::ScriviOra(const std::vector<std::uint8_t>& dati,
     esito = SalvaFileSicuro(m_sBase + ".lav", dati.data(), dati.size());
     if (!esito.bRiuscito)
         return esito;
-    const std::string info = Descrizione(percorsoDocumento, identita, getpid(), std::time(nullptr));
+    const std::string info =
+        Descrizione(PercorsoAssoluto(percorsoDocumento), identita, getpid(), std::time(nullptr));
     return SalvaFileSicuro(m_sBase + ".info", reinterpret_cast<const std::uint8_t*>(info.data()),
                            info.size());
 }

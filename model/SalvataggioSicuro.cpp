@@ -52,6 +52,8 @@ std::string DescriviErrno(int nErrno)
     }
 }
 
+std::function<ssize_t(int, const void*, std::size_t)> salvataggio_sicuro::g_fnScrivi;
+
 namespace
 {
 CEsitoFile Fallito(int nErrno, const std::string& messaggio)
@@ -74,7 +76,9 @@ bool ScriviTutto(int fd, const std::uint8_t* p, std::size_t n)
 {
     while (n > 0)
     {
-        const ssize_t nScritti = write(fd, p, n);
+        const ssize_t nScritti = salvataggio_sicuro::g_fnScrivi
+                                     ? salvataggio_sicuro::g_fnScrivi(fd, p, n)
+                                     : write(fd, p, n);
         if (nScritti < 0)
         {
             if (errno == EINTR)
@@ -382,9 +386,10 @@ CEsitoFile SalvaFileSicuro(const std::string& percorsoRichiesto, const std::uint
     };
 
     // The new file takes the old one's owner and permissions before it goes
-    // to disk; the owner first, as changing it clears the set-id bits.
-    if (bEsiste && (st.st_uid != geteuid() || st.st_gid != getegid()) &&
-        fchown(fd, st.st_uid, st.st_gid) != 0)
+    // to disk; the owner first, as changing it clears the set-id bits. Even
+    // a file of our own group needs it: in a folder with the set-group-id
+    // bit the new file starts with the folder's group.
+    if (bEsiste && fchown(fd, st.st_uid, st.st_gid) != 0)
     {
         // Our own file with a group we are not in: the new file cannot take
         // that group, but the old one can take the new bytes.

@@ -3,7 +3,9 @@
 // leaves a half-written or missing file behind, and a bounded whole-file read.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 struct CEsitoFile
@@ -12,6 +14,14 @@ struct CEsitoFile
     int nErrno = 0;         // what the system said, 0 when it said nothing
     std::string messaggio;  // Italian, names the file; empty on success
 };
+
+namespace salvataggio_sicuro
+{
+// Every write of bytes a save makes goes through this function, write(2)
+// when empty: tests replace it to make a chosen write fail as a full or
+// broken disk would.
+extern std::function<ssize_t(int fd, const void* p, std::size_t n)> g_fnScrivi;
+}  // namespace salvataggio_sicuro
 
 // Writes the bytes to a temporary file (a short name of its own) in the
 // target's folder, checks every write, gives it the target's owner and

@@ -6,7 +6,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   libwxgtk3.2-dev wx-common wx3.2-i18n
   libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libegl-dev libgl2ps-dev
-  poppler-utils libxml2-utils
+  poppler-utils libxml2-utils imagemagick
   libgtest-dev libbenchmark-dev
   xvfb xauth
   desktop-file-utils shared-mime-info xdotool

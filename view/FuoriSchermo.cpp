@@ -150,8 +150,8 @@ bool CFuoriSchermo::Prepara(int w, int h, std::string& errore)
         !s_Fbo.Carica())
         return false;
 
-    w = std::clamp(w, 1, LATO_TASSELLO);
-    h = std::clamp(h, 1, LATO_TASSELLO);
+    w = std::clamp(w, 1, s_nLatoTassello);
+    h = std::clamp(h, 1, s_nLatoTassello);
     s_Fbo.pGenFramebuffers(1, &m_nFramebuffer);
     s_Fbo.pGenRenderbuffers(2, m_aRenderbuffer);
     s_Fbo.pBindFramebuffer(GL_FRAMEBUFFER, m_nFramebuffer);
@@ -190,7 +190,7 @@ bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
                             std::vector<std::uint8_t>& rgb, std::string& errore,
                             const float* pPianta, bool bCarta)
 {
-    const int tw = std::min(w, LATO_TASSELLO), th = std::min(h, LATO_TASSELLO);
+    const int tw = std::min(w, s_nLatoTassello), th = std::min(h, s_nLatoTassello);
     if (!Prepara(tw, th, errore))
         return false;
     ImpostaVista(vista, nVista);

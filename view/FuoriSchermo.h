@@ -19,6 +19,9 @@ class CFuoriSchermo
 {
 public:
     static constexpr int LATO_TASSELLO = 2048;
+    // The side of the tiles drawn, LATO_TASSELLO; tests change it to draw
+    // the same picture in one tile or across many seams.
+    static inline int s_nLatoTassello = LATO_TASSELLO;
 
     CFuoriSchermo();
     ~CFuoriSchermo();
@@ -26,7 +29,7 @@ public:
     CFuoriSchermo& operator=(const CFuoriSchermo&) = delete;
 
     // Creates the context and makes it current, with a framebuffer of
-    // w x h pixels (at most LATO_TASSELLO each); false with an Italian
+    // w x h pixels (at most s_nLatoTassello each); false with an Italian
     // reason when the system has no such context.
     bool Prepara(int w, int h, std::string& errore);
 

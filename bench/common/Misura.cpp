@@ -227,10 +227,19 @@ double MedianaDipinto(const std::string& nome, const std::function<void()>& dipi
     return f;
 }
 
+double MedianaCpu()
+{
+    return s_fMedianaCpu;
+}
+
 void Stampa(const std::string& nome, double fMicrosecondi)
 {
-    std::printf("%-48s median %10.1f us (cpu %10.1f)\n", nome.c_str(), fMicrosecondi,
-                s_fMedianaCpu);
+    Stampa(nome, fMicrosecondi, s_fMedianaCpu);
+}
+
+void Stampa(const std::string& nome, double fMicrosecondi, double fCpu)
+{
+    std::printf("%-48s median %10.1f us (cpu %10.1f)\n", nome.c_str(), fMicrosecondi, fCpu);
 }
 
 void Stampa(const std::string& nome, double fMicrosecondi, std::uint32_t nImpronta)

@@ -54,8 +54,13 @@ double MedianaDipinto(const std::string& nome, const std::function<void()>& dipi
 // nRiscaldamento untimed ones; controllo, untimed, after each timed call.
 double MedianaMicrosecondi(const std::function<void()>& lavoro, int nRipetizioni,
                            int nRiscaldamento = 3, const std::function<void()>& controllo = {});
-// Prints the median and, beside it, the median CPU time of the same calls.
+// The median processor time (every thread of the process) of the calls of
+// the last MedianaMicrosecondi or MedianaDipinto, in microseconds.
+double MedianaCpu();
+// Prints the median and, beside it, the median CPU time of the same calls:
+// print each row right after its measurement, or give its CPU time.
 void Stampa(const std::string& nome, double fMicrosecondi);
+void Stampa(const std::string& nome, double fMicrosecondi, double fCpu);
 void Stampa(const std::string& nome, double fMicrosecondi, std::uint32_t nImpronta);
 // Ends the run: the message on stderr, exit status 1.
 [[noreturn]] void Fallisci(const std::string& messaggio);

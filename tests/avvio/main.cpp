@@ -1,14 +1,16 @@
 // Start-up and quit of the whole program, in a process of their own: the
 // start-up with a room named on the command line, before the window reaches
-// the screen, and the quit, which takes away the one frame the other window
-// tests share. Under the sanitizers any use of the view after it is gone
-// ends the run.
+// the screen, with a copy an editor left behind to offer, and the quit,
+// which takes away the one frame the other window tests share. Under the
+// sanitizers any use of the view after it is gone ends the run.
 #include "Ambiente.h"
 #include "Risposte.h"
 #include "app/Comandi.h"
 #include "app/LavedoApp.h"
 #include "app/LavedoDoc.h"
 #include "dialogs/ConfermaNuovoDlg.h"
+#include "dialogs/RipristinoDlg.h"
+#include "model/CopiaRecupero.h"
 #include "model/Oggetto.h"
 #include "model/Texture.h"
 #include "view/CanvasGL.h"
@@ -22,9 +24,12 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#include <wx/listbox.h>
 #include <wx/testing.h>
+#include <wx/xrc/xmlres.h>
 
 using namespace ambiente;
 
@@ -165,7 +170,54 @@ protected:
             g_erroriFramework.push_back(testo);
     }
 };
+
+// The lines the start offered of the copies editors left behind. Each copy
+// is deleted, so the room named on the command line stays open.
+std::vector<wxString> g_offerte;
+class COffertaAllAvvio : public wxModalDialogHook
+{
+protected:
+    int Enter(wxDialog* pDialogo) override
+    {
+        auto* pElenco = dynamic_cast<wxListBox*>(pDialogo->FindWindow(XRCID("IDC_COPIE")));
+        if (!dynamic_cast<CRipristinoDlg*>(pDialogo) || !pElenco)
+            return wxID_NONE;
+        for (unsigned int i = 0; i < pElenco->GetCount(); ++i)
+            g_offerte.push_back(pElenco->GetString(i));
+        wxCommandEvent evento(wxEVT_BUTTON, XRCID("IDC_ELIMINA"));
+        evento.SetEventObject(pDialogo);
+        pDialogo->ProcessWindowEvent(evento);
+        return pDialogo->GetReturnCode();
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// Another editor wrote a copy of the room and ended without removing it.
+bool LasciaCopia(const char* pStanza)
+{
+    std::vector<std::uint8_t> dati;
+    if (!LeggiFileIntero(pStanza, 1 << 20, dati).bRiuscito)
+        return false;
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        CCopiaRecupero altro(CCopiaRecupero::CartellaPredefinita());
+        _exit(altro.ScriviOra(dati, pStanza, IdentitaFile(pStanza)).bRiuscito ? 0 : 1);
+    }
+    int nStato = 1;
+    waitpid(pid, &nStato, 0);
+    return nStato == 0;
+}
 }  // namespace
+
+// The start offers the copy once, through the program's own start-up.
+TEST(Avvio, LaCopiaDiUnEditorFinitoSiOffre)
+{
+    ASSERT_EQ(g_offerte.size(), 1u);
+    EXPECT_TRUE(g_offerte[0].StartsWith("cucina.lav, ")) << g_offerte[0];
+    EXPECT_TRUE(CCopiaRecupero::Abbandonate(CCopiaRecupero::CartellaPredefinita()).empty());
+    EXPECT_FALSE(Documento().m_bModificato);
+}
 
 TEST(Avvio, UnaCasaCheNonEsisteNonFermaLAvvio)
 {
@@ -185,9 +237,12 @@ int main(int argc, char** argv)
     const CCasaTemporanea temporanea;
     if (!temporanea.IsPronta())
         return 2;
+    // An editor that ended without warning left a copy of the room.
+    setenv("XDG_DATA_HOME", (std::string(std::getenv("HOME")) + "/dati").c_str(), 1);
+    if (!LasciaCopia(STANZA_DI_AVVIO))
+        return 2;
     const std::string casa = std::string(std::getenv("HOME")) + "/manca";
     setenv("HOME", casa.c_str(), 1);
-    unsetenv("XDG_DATA_HOME");
     wxApp::SetInstance(new CLavedoApp);
     int wxArgc = 2;
     char aStanza[64];
@@ -198,14 +253,17 @@ int main(int argc, char** argv)
     wxSetAssertHandler(GestoreAsserzioni);
     delete wxLog::SetActiveTarget(new CRegistroErrori);
     InizializzaGlut();
+    COffertaAllAvvio offerta;
+    offerta.Register();
     if (!wxTheApp->CallOnInit())
         return 3;
     const std::set<std::string> chiamate = g_chiamateSenzaContesto;
-    for (int i = 0; i < 400 && !Vista().RendiCorrente(); ++i)
+    for (int i = 0; i < 400 && (!Vista().RendiCorrente() || g_offerte.empty()); ++i)
     {
         Pompa();
         wxMilliSleep(5);
     }
+    offerta.Unregister();
     if (!Vista().IsGLPronto())
     {
         std::fprintf(stderr, "The GL window never reached the screen\n");

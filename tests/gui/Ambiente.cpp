@@ -62,6 +62,18 @@ void ImpostaClient(int w, int h)
     }
     Pompa();
     Vista().OnSize(w, h);
+    // The GL window may reach its new size on the X server after the
+    // toolkit reports it: a red clear must read back red in its far corner.
+    for (int i = 0; i < 100 && Vista().RendiCorrente(); ++i)
+    {
+        glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        if (PixelSenzaDisegnare(w - 1, h - 1) == std::array<std::uint8_t, 3>{255, 0, 0})
+            break;
+        Pompa();
+        wxMilliSleep(5);
+    }
 }
 
 void TogliDaiRecenti(const std::string& cartella)

@@ -594,6 +594,11 @@ TEST_F(Catalogo, CorniceDellaFinestraColorataConLeLuci)
     CameraOrtogonale(false);
     const GLfloat aDirezione[4] = {0.0f, 0.0f, 1.0f, 0.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, aDirezione);
+    // GL's own white light, whatever room lit it before.
+    const GLfloat aNero[4] = {0.0f, 0.0f, 0.0f, 1.0f}, aBianco[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, aNero);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, aBianco);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, aBianco);
     glEnable(GL_LIGHT0);
     glEnable(GL_LIGHTING);
     p->Disegna();

@@ -1,15 +1,18 @@
 // The main frame: menus, toolbars, accelerators, status bar and help.
 #include "Risposte.h"
 #include "TestMouseAiuti.h"
+#include "app/Appunti.h"
 #include "app/BarraStrumenti.h"
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
 #include "app/Guida.h"
+#include "app/LavedoDoc.h"
 #include "app/MainFrame.h"
 #include "app/Pulsanti.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 
 #include <gtest/gtest.h>
+#include <wx/clipbrd.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 #include <wx/menu.h>
@@ -292,7 +295,7 @@ TEST(CorniceStato, IlPromptDelPulsanteSottoIlPuntatore)
     }
 }
 
-TEST(CorniceTasti, AiutoNuovoETastiDiModificaInerti)
+TEST(CorniceTasti, AiutoNuovoETastiDiModifica)
 {
     Ripristina();
     // F1, the help topics and the help index open the help browser.
@@ -313,17 +316,64 @@ TEST(CorniceTasti, AiutoNuovoETastiDiModificaInerti)
     }
 
     // With nothing selected, copied or done yet, the editing keys change nothing.
-    Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f);
+    using Byte = std::vector<std::uint8_t>;
+    const auto SvuotaAppunti = [] {
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->Clear();
+        wxTheClipboard->Close();
+    };
+    SvuotaAppunti();
+    COggetto* pSedia = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia", 2.0f, 2.0f, 0.5f, 0.5f);
+    Documento().AzzeraStoria();
     Documento().SetModificato();
-    const int aTasti[][2] = {{'C', wxMOD_CONTROL}, {'X', wxMOD_CONTROL}, {'V', wxMOD_CONTROL},
-                             {'Z', wxMOD_CONTROL}, {WXK_INSERT, wxMOD_SHIFT}, {WXK_F6, 0}};
-    for (const auto& t : aTasti)
+    std::vector<Byte> aStati = {Documento().Scrivi()};
+    const int aInerti[][2] = {{'C', wxMOD_CONTROL}, {'X', wxMOD_CONTROL}, {'V', wxMOD_CONTROL},
+                              {'Z', wxMOD_CONTROL}, {WXK_INSERT, wxMOD_SHIFT}, {WXK_F6, 0}};
+    for (const auto& t : aInerti)
         PremiTasto(t[0], t[1]);
-    EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    EXPECT_EQ(Documento().Scrivi(), aStati[0]);
     EXPECT_EQ(Vista().m_nVista, VISTA_PIANTINA);
 
+    // Every shortcut of the Edit menu once, the chair selected: copying
+    // fills the clipboard, the room goes back to an earlier state to the
+    // byte or gains a piece.
+    Seleziona(pSedia);
+    enum { NUOVO = -1, APPUNTI = -2 };
+    const int aTasti[][3] = {
+        {'C', wxMOD_CONTROL, APPUNTI},    {WXK_INSERT, wxMOD_CONTROL, APPUNTI},
+        {WXK_INSERT, wxMOD_SHIFT, NUOVO}, {'D', wxMOD_CONTROL, NUOVO},
+        {'X', wxMOD_CONTROL, 1},          {'V', wxMOD_CONTROL, NUOVO},
+        {WXK_DELETE, wxMOD_SHIFT, 1},     {'Z', wxMOD_CONTROL, 3},
+        {'Y', wxMOD_CONTROL, 1},          {WXK_BACK, wxMOD_ALT, 3},
+        {'Z', wxMOD_CONTROL | wxMOD_SHIFT, 1}};
+    for (const auto& t : aTasti)
+    {
+        SCOPED_TRACE(testing::Message() << "key " << t[0] << ", modifiers " << t[1]);
+        if (t[2] == APPUNTI)
+            SvuotaAppunti();
+        const int nPezzi = Documento().m_Oggetti.GetNumero();
+        PremiTasto(t[0], t[1]);
+        const Byte stanza = Documento().Scrivi();
+        if (t[2] == NUOVO)
+        {
+            EXPECT_EQ(Documento().m_Oggetti.GetNumero(), nPezzi + 1);
+            aStati.push_back(stanza);
+        }
+        else
+        {
+            EXPECT_EQ(stanza, aStati[t[2] == APPUNTI ? aStati.size() - 1 : t[2]]);
+        }
+        if (t[2] == APPUNTI)
+        {
+            Byte appunti;
+            EXPECT_TRUE(LeggiDagliAppunti(appunti) && appunti == Documento().CopiaSelezionato());
+        }
+    }
+    EXPECT_EQ(aStati.size(), 4u);
+
     // Ctrl+N is "Nuovo": a modified room asks first.
+    const Byte prima = Documento().Scrivi();
     wxTEST_DIALOG(PremiTasto('N', wxMOD_CONTROL), CPremiPulsante<CConfermaNuovoDlg>(wxID_CANCEL));
-    EXPECT_EQ(Documento().m_Oggetti.GetNumero(), 1);
+    EXPECT_EQ(Documento().Scrivi(), prima);
     Ripristina();
 }

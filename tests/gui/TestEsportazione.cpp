@@ -8,10 +8,12 @@
 #include "app/Esportazione.h"
 #include "app/LavedoDoc.h"
 #include "app/SceltaFile.h"
+#include "app/StampaPiantina.h"
 #include "dialogs/EsportaImmagineDlg.h"
 #include "dialogs/EsportaPiantinaDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
+#include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
@@ -24,6 +26,7 @@
 #include <regex>
 #include <sstream>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/spinctrl.h>
 #include <wx/testing.h>
@@ -74,30 +77,113 @@ void Prepara(int nVista)
     else
         glDisable(GL_TEXTURE_2D);
 }
+
+// Where the paper shows the pieces with a rectangular footprint: points a
+// fifth in from each side are not white. (x0, y0) is the room's south-west
+// corner in pixels from the lower left, at f pixels a metre.
+void ImpronteAlPosto(const wxImage& foglio, double x0, double y0, double f)
+{
+    const float D = Documento().m_Stanza.GetProfondita();
+    CContenitori& oggetti = Documento().m_Oggetti;
+    COggetto* p = nullptr;
+    oggetti.GetElemento(1, p);
+    int nProve = 0;
+    for (int i = 0; i < oggetti.GetNumero() && p; ++i, oggetti.GetSuccessivo(p))
+    {
+        const bool bRettangolo = p->GetCategoria() == CATEGORIA_ARMADI ||
+                                 (p->GetCategoria() == CATEGORIA_TAVOLI && p->GetTipo() == 1);
+        if (!bRettangolo || p->GetRotazione() != 0)
+            continue;
+        for (const float a : {0.2f, 0.8f})
+            for (const float b : {0.2f, 0.8f})
+            {
+                ++nProve;
+                const int x = static_cast<int>(x0 + (p->GetX() + a * p->GetLarghezza()) * f);
+                const int y = foglio.GetHeight() - 1 -
+                              static_cast<int>(y0 + (D - p->GetY() - b * p->GetProfondita()) * f);
+                const int nSomma =
+                    foglio.GetRed(x, y) + foglio.GetGreen(x, y) + foglio.GetBlue(x, y);
+                EXPECT_LT(nSomma, 3 * 255 - 30)
+                    << p->GetNome() << ": white paper at " << x << ", " << y;
+            }
+    }
+    EXPECT_GE(nProve, 12) << "too few pieces looked for";
+}
+
+// The plan printed on an A4 page as the printer gets it, at 8 pixels a
+// millimetre, the room at the largest scale that fits.
+wxImage Stampa(esportazione::CImpaginazione& pagina)
+{
+    const int w = 210 * 8, h = 297 * 8;
+    CStampaPiantina stampa(Vista(), "prova.lav", 20, false);
+    wxBitmap foglio(w, h, 24);
+    {
+        wxMemoryDC dc(foglio);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        stampa.SetDC(&dc);
+        stampa.SetPageSizePixels(w, h);
+        stampa.SetPageSizeMM(210, 297);
+        stampa.SetPaperRectPixels(wxRect(0, 0, w, h));
+        stampa.SetPPIPrinter(203, 203);
+        stampa.SetPPIScreen(96, 96);
+        EXPECT_TRUE(stampa.OnPrintPage(1)) << stampa.GetErrore();
+    }
+    wxString errore;
+    const CStanza& stanza = Documento().m_Stanza;
+    EXPECT_TRUE(esportazione::Impagina(210, 297, 0, stanza.GetLarghezza(), stanza.GetProfondita(),
+                                       pagina, errore));
+    return foglio.ConvertToImage();
+}
 }  // namespace
 
 // A picture is the view's own paint at the asked size: equal to the window's
-// paint at the window's size, tiled without seams beyond 2048 pixels (the
-// plan's walls where the fitting rule puts them), and the window paints as
-// before afterwards.
+// paint at the window's size, to the same picture drawn in one tile whatever
+// the seams cross (2048 pixels a tile, or smaller tiles across the room), with
+// the plan's walls where the fitting rule puts them; the printout's pieces
+// lie where the page's scale puts them. The window paints as before afterwards.
 TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
 {
-    struct Caso { int nVista, w, h; bool bComeFinestra; };
-    const Caso aCasi[] = {{VISTA_3D, 400, 300, true}, {VISTA_PIANTINA, 400, 300, true},
-                          {VISTA_PIANTINA, 4100, 90, false}, {VISTA_PIANTINA, 60, 2500, false},
-                          {VISTA_3D, 16, 2300, false}};
+    struct Caso { int nVista, w, h; bool bComeFinestra; int nTassello; };
+    const int STAMPA = -1;  // the printout of an A4 page
+    const Caso aCasi[] = {
+        {VISTA_3D, 400, 300, true, 128},         {VISTA_PIANTINA, 400, 300, true, 96},
+        {VISTA_PIANTINA, 4100, 90, false, 2048}, {VISTA_PIANTINA, 60, 2500, false, 2048},
+        {VISTA_3D, 16, 2300, false, 2048},       {STAMPA, 210 * 8, 297 * 8, false, 512}};
     CCartella cartella;
     for (const Caso& c : aCasi)
     {
         SCOPED_TRACE(testing::Message() << "view " << c.nVista << ", " << c.w << " x " << c.h);
-        Prepara(c.nVista);
-        const std::string percorso = cartella / "immagine.png";
-        wxString errore;
-        ASSERT_TRUE(esportazione::EsportaImmagine(Vista(), percorso, c.nVista, c.w, c.h, errore))
-            << errore;
-        wxImage immagine(percorso, wxBITMAP_TYPE_PNG);
-        ASSERT_EQ(immagine.GetWidth(), c.w);
-        ASSERT_EQ(immagine.GetHeight(), c.h);
+        Prepara(c.nVista == STAMPA ? VISTA_PIANTINA : c.nVista);
+        esportazione::CImpaginazione pagina;
+        wxImage aImmagini[2];  // in tiles, then in one
+        for (const int nTassello : {c.nTassello, 8192})
+        {
+            CFuoriSchermo::s_nLatoTassello = nTassello;
+            const std::string percorso = cartella / "immagine.png";
+            wxString errore;
+            if (c.nVista == STAMPA)
+                aImmagini[nTassello == 8192] = Stampa(pagina);
+            else if (esportazione::EsportaImmagine(Vista(), percorso, c.nVista, c.w, c.h, errore))
+                aImmagini[nTassello == 8192] = wxImage(percorso, wxBITMAP_TYPE_PNG);
+            EXPECT_TRUE(errore.empty()) << errore;
+        }
+        CFuoriSchermo::s_nLatoTassello = CFuoriSchermo::LATO_TASSELLO;
+        const wxImage& immagine = aImmagini[0];
+        ASSERT_EQ(immagine.GetSize(), wxSize(c.w, c.h));
+        ASSERT_EQ(aImmagini[1].GetSize(), wxSize(c.w, c.h));
+        int nDiversi = 0;
+        const unsigned char *a = immagine.GetData(), *b = aImmagini[1].GetData();
+        for (int i = 0; i < c.w * c.h * 3; i += 3)
+            nDiversi += std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) +
+                            std::abs(a[i + 2] - b[i + 2]) > 6;
+        EXPECT_LE(nDiversi, c.w * c.h / 1000) << "the tiles differ from one whole picture";
+        if (c.nVista == STAMPA)
+        {
+            ImpronteAlPosto(immagine, pagina.fX * 8, pagina.fY * 8,
+                            pagina.MillimetriPerMetro() * 8);
+            continue;
+        }
         auto pixel = [&](int x, int y) {  // origin bottom left, as GL's
             return std::array<std::uint8_t, 3>{immagine.GetRed(x, c.h - 1 - y),
                                                immagine.GetGreen(x, c.h - 1 - y),
@@ -135,10 +221,6 @@ TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
     }
 }
 
-// The plan on paper: the page of the chosen size, the room's walls exactly
-// 1000 / N mm per metre apart in the PDF's own coordinates, the texts (names
-// with accents, brackets and ampersands included) readable, the SVG well
-// formed; a room that does not fit is refused naming the next scale.
 // The measuring overlay stays on screen: with it on, and drawn in the
 // window first, a picture of the plan is the one drawn without it.
 TEST(Esportazione, LeQuoteRestanoSulloSchermo)
@@ -161,6 +243,11 @@ TEST(Esportazione, LeQuoteRestanoSulloSchermo)
     EXPECT_EQ(aImmagini[0], aImmagini[1]);
 }
 
+// The plan on paper: the page of the chosen size, the room's walls exactly
+// 1000 / N mm per metre apart in the PDF's own coordinates, the pieces at
+// that scale inside them, the texts (names with accents, brackets and
+// ampersands included) readable, the SVG well formed; a room that does not
+// fit is refused naming the next scale.
 TEST(Esportazione, PiantinaInScalaMisurataSulFoglio)
 {
     struct Caso { const char* pFile; bool bA3, bOrizzontale; int nScala; const char* pPagina, *pRifiuto; };
@@ -226,6 +313,11 @@ TEST(Esportazione, PiantinaInScalaMisurataSulFoglio)
         const double fPuntiPerMetro = 1000.0 / nScala * 72.0 / 25.4;
         EXPECT_NEAR(std::stod(ultimo[3]) - std::stod(ultimo[1]), W * fPuntiPerMetro, 0.05);
         EXPECT_NEAR(std::stod(ultimo[4]) - std::stod(ultimo[2]), D * fPuntiPerMetro, 0.05);
+        // The pieces where the page's scale puts them, inside those walls.
+        ASSERT_EQ(std::system(("pdftoppm -r 72 -png -singlefile '" + percorso + "' '" + percorso +
+                               "'").c_str()), 0);
+        ImpronteAlPosto(wxImage(percorso + ".png", wxBITMAP_TYPE_PNG), std::stod(ultimo[1]),
+                        std::stod(ultimo[2]), fPuntiPerMetro);
     }
 }
 

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <wx/config.h>
 #include <wx/filehistory.h>
 
 using namespace ambiente;
@@ -146,8 +147,23 @@ private:
 };
 }  // namespace
 
+// The program's own timer writes the copy, every [Recupero] Secondi of the
+// settings.
 TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
 {
+    struct COgniSecondo
+    {
+        COgniSecondo()
+        {
+            wxConfigBase::Get()->Write("/Recupero/Secondi", 1);
+            CRecupero::Avvia();
+        }
+        ~COgniSecondo()
+        {
+            wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi");
+            CRecupero::Avvia();
+        }
+    } ogniSecondo;
     Ripristina();
     CCartellaStanze c;
     const std::string p = c.File("soggiorno.lav");
@@ -160,7 +176,8 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
 
     Cambia();
     const std::size_t nRecenti = Documento().GetDocumentManager()->GetHistoryFilesCount();
-    recupero.ScriviCopia();
+    ASSERT_TRUE(AspettaChe([] { return !CopieSulDisco().empty(); }, 5000))
+        << "the timer wrote no copy";
     recupero.Attendi();
     const std::vector<std::string> copie = CopieSulDisco();
     ASSERT_EQ(copie.size(), 1u);

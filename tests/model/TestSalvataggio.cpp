@@ -28,6 +28,19 @@
 namespace
 {
 bool g_bFsyncCartelleFallisce = false;
+bool g_bGruppoAltrui = false;
+}
+
+// The system's fchown, except that a test can refuse it as for a file of
+// one's own whose group the user is not in: only root could make one.
+extern "C" int fchown(int fd, uid_t nUtente, gid_t nGruppo)
+{
+    if (g_bGruppoAltrui)
+    {
+        errno = EPERM;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fchown, fd, nUtente, nGruppo));
 }
 
 // The system's fsync, except that a test can make it fail on folders, as a
@@ -386,6 +399,18 @@ TEST(Salvataggio, ConservaIlProprietarioENonSostituisceCioCheNonEUnFile)
     EXPECT_EQ(st.st_gid, 65534u);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
 
+    // A folder that gives new files its own group: the file keeps its group.
+    CCartella g;
+    ASSERT_EQ(chown(g.percorso.c_str(), 0, 65534), 0);
+    chmod(g.percorso.c_str(), 02777);
+    const std::string q = g.File("di-root");
+    Scrivi(q, Dati(10, 1));
+    ASSERT_EQ(chown(q.c_str(), 0, 0), 0);
+    e = SalvaFileSicuro(q, dati.data(), dati.size());
+    ASSERT_TRUE(e.bRiuscito) << e.messaggio;
+    stat(q.c_str(), &st);
+    EXPECT_EQ(st.st_gid, 0u);
+
     // A pipe in the file's place stays a pipe.
     const std::string fifo = c.File("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
@@ -413,43 +438,89 @@ TEST(Salvataggio, UnaCartellaCheNonVaSulDiscoEUnErrore)
     EXPECT_EQ(c.Elenco(), std::set<std::string>{"stanza"});
 }
 
+// A file of one's own in a group one is not in is rewritten in place. Its
+// bytes are always either the old or the new ones; when neither could be
+// kept, a copy of the old ones stays beside it and the message names it.
 TEST(Salvataggio, UnFileProprioDiUnGruppoAltruiSiRiscriveSulPosto)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "giving a file to root's group needs root";
-    const Byte vecchio = Dati(324, 7);
+    const Byte vecchio = Dati(324, 7), nuovo = Dati(20000, 9);
+    enum Guasto { NESSUNO, COPIA = 1, NUOVI = 2, RIPRISTINO = 4 };
     const struct
     {
         const char* pCaso;
-        rlim_t nLimite;
+        int nGuasti;
+        bool bReale;  // a real group of root's, saved as nobody: needs root
         bool bRiuscito;
+        const char* pMotivo;
     } aCasi[] = {
-        {"salvato", 0, true},
-        // Full disk midway through the new bytes: the old ones come back.
-        {"disco pieno", 4096, false},
+        {"salvato", NESSUNO, false, true, ""},
+        {"salvato da nobody in un gruppo di root", NESSUNO, true, true, ""},
+        {"la copia dei vecchi byte non si scrive", COPIA, false, false, "non \u00e8 stato toccato"},
+        {"disco pieno a met\u00e0 dei nuovi byte", NUOVI, false, false, "disco \u00e8 pieno"},
+        {"neppure i vecchi byte tornano", NUOVI | RIPRISTINO, false, false, "conservato in"},
     };
     for (const auto& k : aCasi)
     {
         SCOPED_TRACE(k.pCaso);
+        if (k.bReale && geteuid() != 0)
+            continue;
         CCartella c;
         const std::string p = c.File("stanza");
         Scrivi(p, vecchio);
-        ASSERT_EQ(chown(p.c_str(), 65534, 0), 0);
-        chmod(p.c_str(), 0640);
         struct stat prima{};
         stat(p.c_str(), &prima);
-
-        const Byte nuovo = Dati(20000, 9);
-        const CEsitoFile e = SalvaInUnFiglio(p, nuovo, true, k.nLimite);
+        if (k.bReale)
+        {
+            ASSERT_EQ(chown(p.c_str(), 65534, 0), 0);
+            chmod(p.c_str(), 0640);
+            stat(p.c_str(), &prima);
+        }
+        // The disk as the case has it: the copy of the old bytes, the new
+        // bytes (once half of them are written) or the old ones put back fail.
+        bool bMetaScritta = false;
+        salvataggio_sicuro::g_fnScrivi = [&](int fd, const void* pDati, std::size_t n) -> ssize_t {
+            struct stat s{};
+            fstat(fd, &s);
+            const bool bNuovi = static_cast<const std::uint8_t*>(pDati)[0] == nuovo[0];
+            const int nPasso = s.st_ino != prima.st_ino ? COPIA : bNuovi ? NUOVI : RIPRISTINO;
+            if ((k.nGuasti & nPasso) && nPasso == NUOVI && !bMetaScritta)
+            {
+                bMetaScritta = true;
+                return write(fd, pDati, n / 2);
+            }
+            if (k.nGuasti & nPasso)
+            {
+                errno = nPasso == RIPRISTINO ? EIO : ENOSPC;
+                return -1;
+            }
+            return write(fd, pDati, n);
+        };
+        g_bGruppoAltrui = !k.bReale;
+        const CEsitoFile e = k.bReale ? SalvaInUnFiglio(p, nuovo, true, 0)
+                                      : SalvaFileSicuro(p, nuovo.data(), nuovo.size());
+        g_bGruppoAltrui = false;
+        salvataggio_sicuro::g_fnScrivi = nullptr;
         EXPECT_EQ(e.bRiuscito, k.bRiuscito) << e.messaggio;
+        EXPECT_NE(e.messaggio.find(k.pMotivo), std::string::npos) << e.messaggio;
         struct stat dopo{};
         stat(p.c_str(), &dopo);
         EXPECT_EQ(dopo.st_ino, prima.st_ino);
-        EXPECT_EQ(dopo.st_uid, 65534u);
-        EXPECT_EQ(dopo.st_gid, 0u);
-        EXPECT_EQ(dopo.st_mode & 07777, 0640u);
-        EXPECT_EQ(Leggi(p), k.bRiuscito ? nuovo : vecchio);
-        EXPECT_EQ(c.Elenco(), std::set<std::string>{"stanza"}) << "the old bytes' copy stayed";
+        EXPECT_EQ(dopo.st_uid, prima.st_uid);
+        EXPECT_EQ(dopo.st_gid, prima.st_gid);
+        EXPECT_EQ(dopo.st_mode, prima.st_mode);
+        const Byte ora = Leggi(p);
+        EXPECT_EQ(ora, k.bRiuscito ? nuovo : k.nGuasti & RIPRISTINO ? Byte(nuovo.size() / 2, 9)
+                                                                     : vecchio);
+        std::set<std::string> file = c.Elenco();
+        file.erase("stanza");
+        if (ora == vecchio || ora == nuovo)
+        {
+            EXPECT_TRUE(file.empty()) << "the old bytes' copy stayed";
+            continue;
+        }
+        ASSERT_EQ(file.size(), 1u) << "neither old nor new bytes, and no copy of the old ones";
+        EXPECT_EQ(Leggi(c.File(file.begin()->c_str())), vecchio);
+        EXPECT_NE(e.messaggio.find(*file.begin()), std::string::npos) << e.messaggio;
     }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `lavedo --esporta`, `--miniatura` and `--help` as a user runs them: every
-# sample room to every format, and each way to fail (one Italian line on
-# standard error, a non-zero status, no output file, an older one intact).
+# sample room to every format, pictures checked by their content, and each
+# way to fail (one Italian line on standard error, a non-zero status, no
+# output file, an older one intact).
 #   riga_comando.sh <program> <source folder>          (needs an X display)
 set -uo pipefail
 LAVEDO=$(realpath "$1")
@@ -17,20 +18,32 @@ dimensione() {  # PNG width x height from the IHDR chunk
   local t; t=$(od -An -tx1 -j16 -N8 "$1" | tr -d ' \n')
   echo "$((16#${t:0:8}))x$((16#${t:8:8}))"
 }
+# A picture of a room has at least $2 colours (a blank one has one).
+colorata() { [ "$(identify -format '%k' "$1" 2>/dev/null || echo 0)" -ge "$2" ]; }
+# Two pictures of one size differ in more than a tenth of their pixels.
+diverse() {
+  { compare -metric AE "$1" "$2" null: 2>&1 || true; } |
+    awk -v n="$(identify -format '%[fx:w*h/10]' "$1")" '{ exit !($1 + 0 > n + 0) }'
+}
 
 # Success: what each output is, checked by tools that know the format.
 for stanza in "$ESEMPI"/*.lav; do
   nome=$(basename "$stanza" .lav)
   "$LAVEDO" --esporta "$TMP/$nome.png" --dimensione 320x200 "$stanza" || fallito "$nome.png"
   [ "$(dimensione "$TMP/$nome.png")" = 320x200 ] || fallito "$nome.png size"
+  colorata "$TMP/$nome.png" 50 || fallito "$nome.png: a 3D picture of so few colours"
   "$LAVEDO" --esporta "$TMP/$nome-p.png" --vista piantina "$stanza" || fallito "$nome plan png"
   [ "$(dimensione "$TMP/$nome-p.png")" = 1600x1200 ] || fallito "$nome plan png size"
+  colorata "$TMP/$nome-p.png" 5 || fallito "$nome plan png: blank"
+  "$LAVEDO" --esporta "$TMP/$nome-p2.png" --vista piantina --dimensione 320x200 "$stanza"
+  diverse "$TMP/$nome.png" "$TMP/$nome-p2.png" || fallito "$nome: the plan is the 3D picture"
   "$LAVEDO" --esporta "$TMP/$nome.pdf" --scala 50 "$stanza" || fallito "$nome.pdf"
   pdftotext "$TMP/$nome.pdf" - | grep "$nome.lav - Scala 1:50" >/dev/null || fallito "$nome.pdf caption"
   "$LAVEDO" --esporta "$TMP/$nome.svg" "$stanza" || fallito "$nome.svg"
   xmllint --noout "$TMP/$nome.svg" || fallito "$nome.svg is not well formed"
   "$LAVEDO" --miniatura "$stanza" "$TMP/$nome-m" 64 || fallito "$nome thumbnail"
   [[ "$(dimensione "$TMP/$nome-m")" =~ ^(64x[0-9]+|[0-9]+x64)$ ]] || fallito "$nome thumbnail size"
+  colorata "$TMP/$nome-m" 5 || fallito "$nome thumbnail: blank"
 done
 "$LAVEDO" --help | grep -- '--esporta USCITA' >/dev/null || fallito "--help lists no options"
 # Without a display: the help, a bad line and a refusal, in Italian, never the toolkit's English.
