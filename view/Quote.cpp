@@ -54,6 +54,14 @@ CQuote::CRettangolo Centrato(float cx, float cy, float w, float h)
     return {cx - w / 2.0f, cy - h / 2.0f, cx + w / 2.0f, cy + h / 2.0f};
 }
 
+// Moves a box into the window where it fits.
+CQuote::CRettangolo NellaFinestra(CQuote::CRettangolo r, float w, float h)
+{
+    const float dx = r.x0 < 0.0f ? -r.x0 : (r.x1 > w ? w - r.x1 : 0.0f);
+    const float dy = r.y0 < 0.0f ? -r.y0 : (r.y1 > h ? h - r.y1 : 0.0f);
+    return {r.x0 + dx, r.y0 + dy, r.x1 + dx, r.y1 + dy};
+}
+
 int PotenzaDiDue(int n)
 {
     int p = 1;
@@ -75,14 +83,6 @@ void CQuote::Pixel(float x, float y, float& px, float& py) const
 {
     px = m_fOrigineX + x * m_fScala;
     py = m_fOrigineY + (m_fProfondita - y) * m_fScala;
-}
-
-CQuote::CRettangolo CQuote::NellaFinestra(CRettangolo r) const
-{
-    const CRettangolo& f = m_Finestra;
-    const float dx = r.x0 < f.x0 ? f.x0 - r.x0 : (r.x1 > f.x1 ? f.x1 - r.x1 : 0.0f);
-    const float dy = r.y0 < f.y0 ? f.y0 - r.y0 : (r.y1 > f.y1 ? f.y1 - r.y1 : 0.0f);
-    return {r.x0 + dx, r.y0 + dy, r.x1 + dx, r.y1 + dy};
 }
 
 bool CQuote::IsLibero(const CRettangolo& r, const CQuota* pEsclusa, bool bImpronta) const
@@ -148,7 +148,7 @@ void CQuote::Aggiungi(float x0, float y0, float x1, float y1, float fMetri, floa
     int nMigliore = -1;
     for (int i = 0; i < n; ++i)
     {
-        aCandidati[i] = NellaFinestra(aCandidati[i]);
+        aCandidati[i] = NellaFinestra(aCandidati[i], m_fW, m_fH);
         if (IsLibero(aCandidati[i], &q, true) &&
             (nMigliore < 0 || distanza(aCandidati[i]) < distanza(aCandidati[nMigliore])))
             nMigliore = i;
@@ -180,7 +180,7 @@ void CQuote::AggiungiNome(const COggetto& o, float W, float D)
     }
     // A name that would fall on another label is left out: in a crowded
     // plan the labels that show stay readable.
-    const CRettangolo e = NellaFinestra(Centrato(cx, cy, w, h));
+    const CRettangolo e = NellaFinestra(Centrato(cx, cy, w, h), m_fW, m_fH);
     if (IsLibero(e, nullptr, false))
         m_aNomi.push_back({e, pNome});
 }
@@ -193,7 +193,8 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
     m_fScala = vista.m_fScala;
     m_fOrigineX = vista.m_fOrigineX;
     m_fOrigineY = vista.m_fOrigineY;
-    m_Finestra = {0.0f, 0.0f, vista.m_fLarghezzaFinestra, vista.m_fAltezzaFinestra};
+    m_fW = vista.m_fLarghezzaFinestra;
+    m_fH = vista.m_fAltezzaFinestra;
     const float W = scena.m_Stanza.GetLarghezza(), D = scena.m_Stanza.GetProfondita();
     m_fProfondita = D;
     const float s = m_fScala, F = m_fFattore, hE = GetAltezzaEtichetta();

@@ -79,8 +79,6 @@ private:
     // Whether a label's box covers no label placed so far (nor, bImpronta,
     // the selected piece).
     bool IsLibero(const CRettangolo& r, const CQuota* pEsclusa, bool bImpronta) const;
-    // Moves a box into the window where it fits.
-    CRettangolo NellaFinestra(CRettangolo r) const;
     void Pixel(float x, float y, float& px, float& py) const;
     void LiberaTexture();
 
@@ -113,7 +111,7 @@ private:
     // The layout's mapping: screen scale, plan scale, room's corner, window.
     float m_fFattore = 1.0f, m_fScala = 1.0f, m_fOrigineX = 0.0f, m_fOrigineY = 0.0f;
     float m_fProfondita = 0.0f;
-    CRettangolo m_Finestra = {0, 0, 0, 0};
+    float m_fW = 0.0f, m_fH = 0.0f;
     CRettangolo m_Impronta = {0, 0, 0, 0};
     bool m_bSelezione = false;
 };

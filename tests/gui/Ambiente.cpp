@@ -6,6 +6,7 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
+#include <GL/glx.h>
 #include <algorithm>
 #include <cmath>
 #include <wx/filehistory.h>
@@ -64,6 +65,21 @@ void ImpostaClient(int w, int h)
     }
     Pompa();
     Vista().OnSize(w, h);
+    // The GL surface (an X window of its own) follows a little later; until
+    // then a paint is clipped to its old size.
+    const double f = pCanvas->GetContentScaleFactor();
+    auto pronta = [&] {
+        unsigned int gw = 0, gh = 0;
+        Display* pDisplay = glXGetCurrentDisplay();
+        const GLXDrawable superficie = glXGetCurrentDrawable();
+        if (!pDisplay || !superficie)
+            return true;
+        glXQueryDrawable(pDisplay, superficie, GLX_WIDTH, &gw);
+        glXQueryDrawable(pDisplay, superficie, GLX_HEIGHT, &gh);
+        return gw == std::lround(w * f) && gh == std::lround(h * f);
+    };
+    if (Vista().RendiCorrente())
+        AspettaChe(pronta, 1000);
 }
 
 void TogliDaiRecenti(const std::string& cartella)
