@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 
-#include "app/Icona.h"
+#include "app/IconeProgramma.h"
 
 #include <wx/statbmp.h>
 

@@ -120,15 +120,3 @@ wxImage DisegnaIcona(int nLato)
         }
     return immagine;
 }
-
-wxBitmap CreaBitmapProgramma(int nLato)
-{
-    return wxBitmap(DisegnaIcona(nLato));
-}
-
-wxIcon CreaIconaProgramma()
-{
-    wxIcon icona;
-    icona.CopyFromBitmap(CreaBitmapProgramma(32));
-    return icona;
-}

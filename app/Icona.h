@@ -1,6 +1,4 @@
 #pragma once
-#include <wx/bitmap.h>
-#include <wx/icon.h>
 #include <wx/image.h>
 
 // The program's picture, drawn at the size asked: a room corner in
@@ -8,5 +6,6 @@
 // DisegnaIcona needs no display, so the build can write the icon files of
 // the desktop theme with it.
 wxImage DisegnaIcona(int nLato);
-wxBitmap CreaBitmapProgramma(int nLato);
-wxIcon CreaIconaProgramma();
+
+// The sizes of the desktop's icon theme, drawn at build time.
+constexpr int LATI_ICONA[] = {16, 22, 24, 32, 48, 64, 128, 256};

@@ -8,7 +8,7 @@
 #include "app/ComandiEsportazione.h"
 #include "app/Disposizione.h"
 #include "app/Guida.h"
-#include "app/Icona.h"
+#include "app/IconeProgramma.h"
 #include "app/LavedoDoc.h"
 #include "dialogs/Nomi.h"
 #include "app/Pulsanti.h"
@@ -170,7 +170,7 @@ const CTestoComando& TestoComando(int nId)
 CMainFrame::CMainFrame(wxDocManager* pGestore)
     : wxDocParentFrame(pGestore, nullptr, wxID_ANY, "Lavedo98", wxDefaultPosition, wxSize(900, 700))
 {
-    SetIcon(CreaIconaProgramma());
+    SetIcons(CreaIconeProgramma());
     CreaMenu();
     if (!CreaBarre())
         wxLogDebug("Failed to create toolbar\n");

@@ -35,7 +35,8 @@ void Modo(int nVista)
     glFinish();
 }
 
-// A point of the window where a pick hits exactly nColpi pieces.
+// A point of the window where a pick hits exactly nColpi pieces (-1: more
+// than one).
 wxPoint CercaPunto(int nVista, int nColpi)
 {
     Modo(nVista);
@@ -45,7 +46,7 @@ wxPoint CercaPunto(int nVista, int nColpi)
         {
             v.m_nModoRender = MODO_SELEZIONE;
             v.EseguiSelezione(x, y);
-            if (v.m_nColpiti == nColpi)
+            if (nColpi < 0 ? v.m_nColpiti > 1 : v.m_nColpiti == nColpi)
                 return {x, y};
         }
     return {512, 384};
@@ -110,7 +111,7 @@ int main(int argc, char** argv)
         Selezione(VISTA_PIANTINA, {1020, 5}, "plan pick, 255 furnishings, empty spot", 0);
     const double fPiantaUno =
         Selezione(VISTA_PIANTINA, CercaPunto(VISTA_PIANTINA, 1), "plan pick, 255 furnishings", 1);
-    Selezione(VISTA_PIANTINA, {400, 400}, "plan pick + choice dialog, crowded spot", -1);
+    Selezione(VISTA_PIANTINA, CercaPunto(VISTA_PIANTINA, -1), "plan pick + choice dialog, crowded spot", -1);
 
     // A plan drag step: the newest piece selected, the pointer moved back
     // and forth by a pixel, the whole scene painted.
@@ -139,7 +140,7 @@ int main(int argc, char** argv)
     // pressed: the piece must have followed by one pixel's worth of metres.
     const float fSpostamento = pOggetto->GetX() - fXPrima;
     v.OnRButtonUp(400, 400);
-    if (nPasso % 2 != 1 || std::fabs(fSpostamento - 1.0f / v.m_fScala) > 1e-3f)
+    if (nPasso % 2 != 1 || std::fabs(fSpostamento - v.MetriPerPixel()) > 1e-3f)
         misura::Fallisci(std::string(pTrascina) + ": the piece did not follow the pointer");
     misura::Stampa(pTrascina, fTrascina);
 

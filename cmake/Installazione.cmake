@@ -2,18 +2,9 @@
 # (share/lavedo98: textures, sample rooms, help book), the desktop entry,
 # the icon in the hicolor theme, the room files' MIME type and the file
 # managers' thumbnailer entry for it.
-# Needs the targets lavedo and guida (cmake/Guida.cmake).
+# Needs the targets lavedo (which draws the icons) and guida (cmake/Guida.cmake).
 
-# The icon theme tree, drawn by the program's own icon code.
-add_executable(genera_icone resources/icone/GeneraIcone.cpp app/Icona.cpp)
-target_include_directories(genera_icone PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(genera_icone PRIVATE ${wxWidgets_LIBRARIES})
-set(LAVEDO_ICONE ${CMAKE_BINARY_DIR}/icone)
-add_custom_command(OUTPUT ${LAVEDO_ICONE}/256x256/apps/lavedo98.png
-  COMMAND genera_icone ${LAVEDO_ICONE}
-  DEPENDS genera_icone
-  COMMENT "Drawing the program icon")
-add_custom_target(icone ALL DEPENDS ${LAVEDO_ICONE}/256x256/apps/lavedo98.png)
+# The icon theme tree comes with the program's build (CMakeLists.txt).
 
 file(GLOB LAVEDO_TEXTURE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/tess*.ppm)
 file(GLOB LAVEDO_ESEMPI CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/esempi/*.lav)

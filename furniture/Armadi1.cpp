@@ -2,6 +2,7 @@
 
 #include "furniture/Scatola.h"
 #include "model/Texture.h"
+#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 
@@ -71,7 +72,7 @@ void CArmadi1::Disegna()
     glVertex3f(0, 0, D);
     glEnd();
 
-    glLineWidth(3.0f);
+    glLineWidth(SpessoreLinea(3.0f));
     // Seam around the sides and the top at five sixths of the depth.
     glBegin(GL_LINE_STRIP);
     glVertex3f(0, 0, 5 * D / 6);
@@ -87,7 +88,7 @@ void CArmadi1::Disegna()
     glVertex3f(3 * W / 4, H, D);
     glVertex3f(3 * W / 4, H, 5 * D / 6);
     glEnd();
-    glLineWidth(1.0f);
+    glLineWidth(SpessoreLinea(1.0f));
 
     glPopMatrix();
     glDisable(GL_CULL_FACE);

@@ -1,6 +1,7 @@
 #include "furniture/Armadi2.h"
 
 #include "furniture/Scatola.h"
+#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 
@@ -36,7 +37,7 @@ void CArmadi2::Disegna()
     DisegnaCubo(2 * W / 3 + 0.05f, 2 * H / 3, D + 0.05f, 0.08f);
 
     glColor3f(0.0f, 0.0f, 0.0f);
-    glLineWidth(2.5f);
+    glLineWidth(SpessoreLinea(2.5f));
     const float z = D + 0.01f;
     glBegin(GL_LINES);
     glVertex3f(W / 50, 3 * H / 16, z);
@@ -46,7 +47,7 @@ void CArmadi2::Disegna()
     glVertex3f(2 * W / 3, 3 * H / 8, z);
     glVertex3f(2 * W / 3, H / 50, z);
     glEnd();
-    glLineWidth(1.0f);
+    glLineWidth(SpessoreLinea(1.0f));
 
     glPopMatrix();
     glDisable(GL_COLOR_MATERIAL);

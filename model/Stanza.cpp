@@ -305,7 +305,7 @@ void CStanza::DisegnaPiantina()
 {
     const float s = g_pView->m_fScala;
     const float W = m_fLarghezza * s, D = m_fProfondita * s;
-    glLineWidth(3.0f);
+    glLineWidth(SpessoreLinea(3.0f));
     glColor4fv(m_pColorePavimento);
     glBegin(GL_LINE_STRIP);
     glVertex2f(0, 0);
@@ -314,7 +314,7 @@ void CStanza::DisegnaPiantina()
     glVertex2f(0, D);
     glVertex2f(0, 0);
     glEnd();
-    glLineWidth(1.0f);
+    glLineWidth(SpessoreLinea(1.0f));
 }
 
 namespace

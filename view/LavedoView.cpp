@@ -152,8 +152,8 @@ void CLavedoView::CreaTexture()
 
 void CLavedoView::OnSize(int cx, int cy)
 {
-    m_fLarghezzaFinestra = static_cast<float>(cx);
-    m_fAltezzaFinestra = static_cast<float>(cy);
+    // The GL surface has the screen's pixels: twice the toolkit's at 200%.
+    ImpostaFinestra(cx, cy, m_pCanvas ? m_pCanvas->GetContentScaleFactor() : 1.0);
     if (g_pDoc)
         ApplicaRegolaScala(g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita());
     if (!RendiCorrente())
@@ -161,7 +161,8 @@ void CLavedoView::OnSize(int cx, int cy)
         m_bImpostaProiezione = true;
         return;
     }
-    glViewport(0, 0, cx, cy);
+    glViewport(0, 0, static_cast<GLsizei>(m_fLarghezzaFinestra),
+               static_cast<GLsizei>(m_fAltezzaFinestra));
     ImpostaProiezione();
 }
 
@@ -202,6 +203,12 @@ void CLavedoView::OnPaint()
 {
     if (!RendiCorrente())
         return;
+    // Moved to a screen of another scale: the size in GL's pixels changed.
+    if (m_pCanvas->GetContentScaleFactor() != m_fFattoreScala)
+    {
+        const wxSize dimensione = m_pCanvas->GetClientSize();
+        OnSize(dimensione.GetWidth(), dimensione.GetHeight());
+    }
     Renderizza();
     m_pCanvas->SwapBuffers();
 }
@@ -215,6 +222,7 @@ void CLavedoView::Renderizza()
         ImpostaProiezione();
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLineWidth(Fisici(1.0f));  // lines as thick as the rest of the screen
     glPushMatrix();
     if (m_nVista == VISTA_3D)
     {
@@ -226,6 +234,7 @@ void CLavedoView::Renderizza()
     }
     else
     {
+        glTranslatef(m_fOrigineX, m_fOrigineY, 0.0f);
         DisegnaPiantinaScena();
     }
     glPopMatrix();
@@ -234,21 +243,24 @@ void CLavedoView::Renderizza()
 void CLavedoView::RenderizzaImmagine(int w, int h, const int aTassello[4],
                                      const float* pPianta)
 {
+    // The picture's own mapping: the screen's scale and the window's margin
+    // and centring play no part in it.
     const float fLarghezza = m_fLarghezzaFinestra, fAltezza = m_fAltezzaFinestra;
-    const float fScala = m_fScala;
+    const float fScala = m_fScala, fFattore = m_fFattoreScala, fMargine = m_fMargine;
+    const float fOrigineX = m_fOrigineX, fOrigineY = m_fOrigineY;
     const bool bScalaDaProfondita = m_bScalaDaProfondita;
-    m_fLarghezzaFinestra = static_cast<float>(w);
-    m_fAltezzaFinestra = static_cast<float>(h);
+    ImpostaFinestra(w, h, 1.0);
+    m_fMargine = 0.0f;
     if (pPianta)
         m_fScala = pPianta[0];
     else if (g_pDoc)
         ApplicaRegolaScala(g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita());
+    m_fOrigineX = pPianta ? pPianta[1] : 0.0f;
+    m_fOrigineY = pPianta ? pPianta[2] : 0.0f;
     glViewport(0, 0, aTassello[2], aTassello[3]);
     m_pTassello = aTassello;
     ImpostaProiezione();
     m_pTassello = nullptr;
-    if (pPianta && m_nVista == VISTA_PIANTINA)
-        glTranslatef(pPianta[1], pPianta[2], 0.0f);
     // The measuring overlay is an aid on screen, and its glyph textures
     // live in the window's context: pictures, plans on paper and previews
     // are drawn without it.
@@ -261,6 +273,10 @@ void CLavedoView::RenderizzaImmagine(int w, int h, const int aTassello[4],
     m_fAltezzaFinestra = fAltezza;
     m_fScala = fScala;
     m_bScalaDaProfondita = bScalaDaProfondita;
+    m_fFattoreScala = fFattore;
+    m_fMargine = fMargine;
+    m_fOrigineX = fOrigineX;
+    m_fOrigineY = fOrigineY;
     m_bImpostaProiezione = true;  // the window's own projection next time
 }
 
@@ -300,7 +316,7 @@ void CLavedoView::DisegnaPiantinaScena()
     if (!g_pDoc)
         return;
     if (m_bQuote)
-        m_Quote.Prepara(m_fLarghezzaFinestra, m_fAltezzaFinestra);
+        m_Quote.Prepara(m_fFattoreScala);
     glEnable(GL_BLEND);
     g_pDoc->m_Stanza.DisegnaPiantina();
 
@@ -329,9 +345,8 @@ void CLavedoView::DisegnaPiantinaScena()
     }
     if (m_bQuote)
     {
-        m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), m_fScala,
-                        m_fLarghezzaFinestra, m_fAltezzaFinestra);
-        m_Quote.Disegna(*g_pDoc, m_fScala);
+        m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), *this);
+        m_Quote.Disegna(*g_pDoc, *this);
     }
     glDisable(GL_BLEND);
 }

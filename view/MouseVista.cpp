@@ -173,8 +173,8 @@ void CLavedoView::SpostaOggetto(COggetto& oggetto, int x, int y)
         return;
     g_pDoc->SetModificato();
     const float W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
-    // Metres per pixel: the reciprocal of the plan scale.
-    const float k = m_bScalaDaProfondita ? D / m_fAltezzaFinestra : W / m_fLarghezzaFinestra;
+    // The piece follows the pointer, at any scale of the screen.
+    const float k = MetriPerPixel();
     const float dy = static_cast<float>(m_ptDestro.y - y) * k;
     const float dx = static_cast<float>(m_ptDestro.x - x) * k;
     const CRiquadro prima = RiquadroImpronta(oggetto, W, D);

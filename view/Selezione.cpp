@@ -94,6 +94,10 @@ void CLavedoView::EseguiSelezione(int x, int y)
     }
     // The pick must leave the paint state exactly as it found it.
     glPushAttrib(GL_ALL_ATTRIB_BITS);
+    // The window's whole surface, in GL's pixels, whatever a picture drawn
+    // since left behind.
+    glViewport(0, 0, static_cast<GLsizei>(m_fLarghezzaFinestra),
+               static_cast<GLsizei>(m_fAltezzaFinestra));
     glGetIntegerv(GL_VIEWPORT, m_aViewport);
     glSelectBuffer(DIMENSIONE_BUFFER_SELEZIONE, m_aBufferSelezione);
     glRenderMode(GL_SELECT);
@@ -106,8 +110,9 @@ void CLavedoView::EseguiSelezione(int x, int y)
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix(static_cast<GLdouble>(x), static_cast<GLdouble>(m_aViewport[3] - y), 3.0, 3.0,
-                  m_aViewport);
+    // The click and the 3 x 3 region are in the toolkit's pixels.
+    gluPickMatrix(Fisici(static_cast<float>(x)), m_aViewport[3] - Fisici(static_cast<float>(y)),
+                  Fisici(3.0f), Fisici(3.0f), m_aViewport);
     const double w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
     const bool bPiantina = m_nVista == VISTA_PIANTINA;
     if (bPiantina)
@@ -115,6 +120,7 @@ void CLavedoView::EseguiSelezione(int x, int y)
         gluOrtho2D(0.0, w, 0.0, h);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
+        glTranslatef(m_fOrigineX, m_fOrigineY, 0.0f);
     }
     else
     {

@@ -1,5 +1,6 @@
 #include "view/StatoVista.h"
 
+#include <algorithm>
 #include <cmath>
 
 CStatoVista* g_pView = nullptr;
@@ -22,9 +23,21 @@ void CStatoVista::AnnullaSelezione()
     m_pCorrente = nullptr;
 }
 
+void CStatoVista::ImpostaFinestra(int nLarghezza, int nAltezza, double fFattore)
+{
+    if (!(fFattore > 0.0) || !std::isfinite(fFattore))
+        fFattore = 1.0;
+    m_fFattoreScala = static_cast<float>(fFattore);
+    m_fLarghezzaFinestra = static_cast<float>(std::lround(nLarghezza * fFattore));
+    m_fAltezzaFinestra = static_cast<float>(std::lround(nAltezza * fFattore));
+    m_fMargine = Fisici(MARGINE_PIANTA);
+}
+
 void CStatoVista::ApplicaRegolaScala(float W, float D)
 {
-    const float w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
+    // A small window keeps at least half of each side for the room.
+    const float m = std::min({m_fMargine, m_fLarghezzaFinestra / 4.0f, m_fAltezzaFinestra / 4.0f});
+    const float w = m_fLarghezzaFinestra - 2.0f * m, h = m_fAltezzaFinestra - 2.0f * m;
     if (!(w > 0.0f && h > 0.0f && W > 0.0f && D > 0.0f) || !std::isfinite(W) ||
         !std::isfinite(D))
         return;  // nothing sensible to fit: keep the last scale
@@ -50,8 +63,12 @@ void CStatoVista::ApplicaRegolaScala(float W, float D)
         fScala = h / D;
         m_bScalaDaProfondita = true;
     }
-    if (std::isfinite(fScala) && fScala > 0.0f)
-        m_fScala = fScala;
+    if (!std::isfinite(fScala) || !(fScala > 0.0f))
+        return;
+    m_fScala = fScala;
+    // On whole pixels, so that the walls' lines fall the same at every size.
+    m_fOrigineX = std::round((m_fLarghezzaFinestra - W * fScala) / 2.0f);
+    m_fOrigineY = std::round((m_fAltezzaFinestra - D * fScala) / 2.0f);
 }
 
 namespace

@@ -40,10 +40,22 @@ public:
     // Forgets the selection without touching the object (it may be gone).
     void AnnullaSelezione();
 
-    // Plan scale rule: min(w / W, h / D) for the stored client size, with
-    // m_bScalaDaProfondita telling which axis decided last. A degenerate
-    // window or room keeps the scale finite and positive.
+    // Plan scale rule: min(w / W, h / D) for the stored client size less
+    // the margin on every side, with m_bScalaDaProfondita telling which axis
+    // decided last; the room is centred in the window. A degenerate window
+    // or room keeps the scale finite and positive.
     void ApplicaRegolaScala(float fLarghezzaStanza, float fProfonditaStanza);
+
+    // The toolkit gives sizes and mouse positions in its own pixels; GL
+    // works in the screen's, fFattore (whole or fractional) to one of the
+    // toolkit's. Stores the client size in GL's pixels and the plan's margin.
+    void ImpostaFinestra(int nLarghezza, int nAltezza, double fFattore);
+    // A length in the toolkit's pixels (a mouse position, a line width, a
+    // label's size) in GL's pixels.
+    float Fisici(float fPixel) const { return fPixel * m_fFattoreScala; }
+    // Metres of the plan under one of the toolkit's pixels: the reciprocal
+    // of the plan scale in those pixels.
+    float MetriPerPixel() const { return m_fFattoreScala / m_fScala; }
 
     // Camera moves of the wheel, the keys and the view from inside. None of
     // them changes the room.
@@ -79,6 +91,15 @@ public:
     int m_nVista = VISTA_PIANTINA;
     bool m_bRotazione = false;
     float m_fScala = 1.0f;
+    // GL pixels to one of the toolkit's: 1 in pictures, plans on paper and
+    // prints, which must not change with the screen.
+    float m_fFattoreScala = 1.0f;
+    // GL pixels kept clear around the plan (none in pictures), and the GL
+    // pixel of the room's south-west corner (x 0, y the depth), where the
+    // plan drawings' origin goes.
+    float m_fMargine = 0.0f;
+    float m_fOrigineX = 0.0f;
+    float m_fOrigineY = 0.0f;
     COggetto* m_pOggettoSelezionato = nullptr;
     bool m_bNuovoOggetto = false;
     int m_nFamigliaNuovoOggetto = 0;
@@ -116,9 +137,20 @@ public:
     bool m_bCalamita = false;
 };
 
+// The room kept clear around the plan on screen, in the toolkit's pixels:
+// walls, openings and the labels along them show whole.
+constexpr float MARGINE_PIANTA = 20.0f;
+
 // The camera of the view from inside, in metres.
 constexpr float ALTEZZA_OCCHI = 1.60f;
 constexpr float DISTANZA_DALLA_PARETE = 0.30f;
 
 // The one view of the program.
 extern CStatoVista* g_pView;
+
+// A line width in the toolkit's pixels as GL takes it: as thick as the rest
+// of the screen at any scale.
+inline float SpessoreLinea(float fPixel)
+{
+    return g_pView ? g_pView->Fisici(fPixel) : fPixel;
+}

@@ -6,6 +6,9 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
+#include <GL/glx.h>
+#include <algorithm>
+#include <cmath>
 #include <wx/filehistory.h>
 #include <cstdlib>
 #include <filesystem>
@@ -62,18 +65,21 @@ void ImpostaClient(int w, int h)
     }
     Pompa();
     Vista().OnSize(w, h);
-    // The GL window may reach its new size on the X server after the
-    // toolkit reports it: a red clear must read back red in its far corner.
-    for (int i = 0; i < 100 && Vista().RendiCorrente(); ++i)
-    {
-        glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        if (PixelSenzaDisegnare(w - 1, h - 1) == std::array<std::uint8_t, 3>{255, 0, 0})
-            break;
-        Pompa();
-        wxMilliSleep(5);
-    }
+    // The GL surface (an X window of its own) follows a little later; until
+    // then a paint is clipped to its old size.
+    const double f = pCanvas->GetContentScaleFactor();
+    auto pronta = [&] {
+        unsigned int gw = 0, gh = 0;
+        Display* pDisplay = glXGetCurrentDisplay();
+        const GLXDrawable superficie = glXGetCurrentDrawable();
+        if (!pDisplay || !superficie)
+            return true;
+        glXQueryDrawable(pDisplay, superficie, GLX_WIDTH, &gw);
+        glXQueryDrawable(pDisplay, superficie, GLX_HEIGHT, &gh);
+        return gw == std::lround(w * f) && gh == std::lround(h * f);
+    };
+    if (Vista().RendiCorrente())
+        AspettaChe(pronta, 1000);
 }
 
 void TogliDaiRecenti(const std::string& cartella)
@@ -127,6 +133,35 @@ void Ripristina(int w, int h)
     glDisable(GL_LINE_SMOOTH);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
+}
+
+CMappaPiantina MappaPiantina()
+{
+    CCanvasGL* pCanvas = Vista().GetCanvas();
+    const double f = pCanvas->GetContentScaleFactor();
+    const float w = static_cast<float>(std::lround(pCanvas->GetClientSize().x * f));
+    const float h = static_cast<float>(std::lround(pCanvas->GetClientSize().y * f));
+    const float W = Documento().m_Stanza.GetLarghezza(), D = Documento().m_Stanza.GetProfondita();
+    const float m = MARGINE_PIANTA * static_cast<float>(f);
+    const float s = std::min((w - 2 * m) / W, (h - 2 * m) / D);
+    return {s, std::round((w - W * s) / 2), std::round((h - D * s) / 2), static_cast<float>(f), D, h};
+}
+
+std::array<int, 2> CMappaPiantina::Pixel(float x, float y) const
+{
+    return {static_cast<int>(std::floor(fX0 + x * fScala)),
+            static_cast<int>(std::floor(fY0 + (fProfondita - y) * fScala))};
+}
+
+std::array<int, 2> CMappaPiantina::DallAngolo(int x, int y) const
+{
+    return {x + static_cast<int>(fX0), y + static_cast<int>(fY0)};
+}
+
+wxPoint CMappaPiantina::Punto(float x, float y) const
+{
+    return wxPoint(static_cast<int>(std::lround((fX0 + x * fScala) / fFattore)),
+                   static_cast<int>(std::lround((fAltezza - fY0 - (fProfondita - y) * fScala) / fFattore)));
 }
 
 bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolleranza)

@@ -35,6 +35,25 @@ std::array<std::uint8_t, 3> PixelSenzaDisegnare(int x, int y);
 // Brings document and view back to a new, unmodified room in the plan,
 // at the given client size.
 void Ripristina(int w = 800, int h = 600);
+// The plan as the window shows it, worked out from the window's size, the
+// screen's scale and the room alone: the room fitted inside a margin of
+// MARGINE_PIANTA of the toolkit's pixels on every side, and centred.
+struct CMappaPiantina
+{
+    float fScala;         // GL pixels a metre
+    float fX0, fY0;       // GL pixel of the room's south-west corner
+    float fFattore;       // GL pixels to one of the toolkit's
+    float fProfondita;    // of the room
+    float fAltezza;       // of the window, in GL pixels
+    // The GL pixel (origin bottom left) of room point (x, y), in metres.
+    std::array<int, 2> Pixel(float x, float y) const;
+    // The GL pixel given from the room's south-west corner.
+    std::array<int, 2> DallAngolo(int x, int y) const;
+    // The client point of room point (x, y) in the toolkit's pixels, y
+    // downwards, as the mouse gives it.
+    wxPoint Punto(float x, float y) const;
+};
+CMappaPiantina MappaPiantina();
 // Whether a pixel is within tolleranza of an RGB colour on every channel.
 bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolleranza = 8);
 // Paints (or only reads) pixel (x, y) and checks its colour within 3,

@@ -24,9 +24,18 @@ using namespace ambiente;
 
 namespace
 {
-// Client size giving 60 pixels per metre for the default 12 x 10 room, with
-// the whole room inside the window (north wall at y = 600).
+// The 3D tests' viewport: 60 pixels a metre across the default 12 x 10 room.
 constexpr int LARGHEZZA = 720, ALTEZZA = 700;
+// The plan's window: 60 pixels a metre inside the margin, with the north
+// wall 600 pixels above the south wall.
+constexpr int W_PIANTA = LARGHEZZA + 2 * static_cast<int>(MARGINE_PIANTA), H_PIANTA = ALTEZZA;
+
+// The colour at a plan pixel given from the room's south-west corner.
+testing::AssertionResult InPiantina(bool bDisegna, std::array<int, 2> q, int r, int g, int b)
+{
+    const std::array<int, 2> p = MappaPiantina().DallAngolo(q[0], q[1]);
+    return ColoreA(bDisegna, p[0], p[1], r, g, b);
+}
 
 std::unique_ptr<COggetto> Nuovo(int nCategoria, int nTipo)
 {
@@ -149,7 +158,7 @@ class Catalogo : public testing::Test
 protected:
     void SetUp() override
     {
-        Ripristina(LARGHEZZA, ALTEZZA);
+        Ripristina(W_PIANTA, H_PIANTA);
         ASSERT_FLOAT_EQ(Vista().m_fScala, 60.0f);
     }
     void TearDown() override
@@ -291,22 +300,22 @@ TEST_F(Catalogo, ImprontaInPiantinaAiPixelPrevisti)
     for (const CCaso& c : aCasi)
     {
         SCOPED_TRACE(c.pNome);
-        Ripristina(LARGHEZZA, ALTEZZA);
+        Ripristina(W_PIANTA, H_PIANTA);
         COggetto* p = Aggiungi(CATEGORIA_SEDIE, 0, c.x, c.y, 1.0f, 0.5f, aRosso);
         p->SetRotazione(c.r);
         for (const auto& q : c.aDentro)
-            EXPECT_TRUE(ColoreA(true, q[0], q[1], 170, 0, 0));
+            EXPECT_TRUE(InPiantina(true, q, 170, 0, 0));
         for (const auto& q : c.aFuori)
-            EXPECT_TRUE(ColoreA(true, q[0], q[1], 0, 0, 0));
+            EXPECT_TRUE(InPiantina(true, q, 0, 0, 0));
     }
 
     // Translucent: the oldest piece is drawn last, over the newer one.
-    Ripristina(LARGHEZZA, ALTEZZA);
+    Ripristina(W_PIANTA, H_PIANTA);
     Aggiungi(CATEGORIA_ARMADI, 1, 2.0f, 5.0f, 1.0f, 1.0f, aRosso);
     Aggiungi(CATEGORIA_TAVOLI, 1, 2.5f, 5.0f, 1.0f, 1.0f, aVerde);
-    EXPECT_TRUE(ColoreA(true, 195, 270, 0, 170, 0));    // green alone
-    EXPECT_TRUE(ColoreA(true, 135, 270, 170, 0, 0));    // red alone
-    EXPECT_TRUE(ColoreA(true, 165, 270, 170, 57, 0));   // red over green
+    EXPECT_TRUE(InPiantina(true, {195, 270}, 0, 170, 0));    // green alone
+    EXPECT_TRUE(InPiantina(true, {135, 270}, 170, 0, 0));    // red alone
+    EXPECT_TRUE(InPiantina(true, {165, 270}, 170, 57, 0));   // red over green
 }
 
 TEST_F(Catalogo, TavoloTondoInPiantina)
@@ -317,14 +326,14 @@ TEST_F(Catalogo, TavoloTondoInPiantina)
     COggetto* p = Aggiungi(CATEGORIA_TAVOLI, 0, 6.0f, 5.0f, 2.0f, 0.0f, aColore);
     p->SetRotazione(30.0f);  // the legs turn, the disc stays a disc
     for (const auto& q : {std::array<int, 2>{360, 300}, {360, 355}, {305, 300}, {400, 330}})
-        EXPECT_TRUE(ColoreA(true, q[0], q[1], 0, 170, 170));
+        EXPECT_TRUE(InPiantina(true, q, 0, 170, 170));
     for (const auto& q : {std::array<int, 2>{360, 365}, {420, 360}, {296, 300}})
-        EXPECT_TRUE(ColoreA(true, q[0], q[1], 0, 0, 0));
+        EXPECT_TRUE(InPiantina(true, q, 0, 0, 0));
 
     // Filled, a leg square does not show on the top: no darker patch.
     p->SetRotazione(0.0f);
-    EXPECT_TRUE(ColoreA(true, 330, 270, 0, 170, 170));
-    EXPECT_TRUE(ColoreA(true, 390, 330, 0, 170, 170));
+    EXPECT_TRUE(InPiantina(true, {330, 270}, 0, 170, 170));
+    EXPECT_TRUE(InPiantina(true, {390, 330}, 0, 170, 170));
 
     // As outlines the leg squares appear: the lower edge of the square
     // centred at (330, 270) runs along y = 265.8, away from every spoke of
@@ -332,10 +341,11 @@ TEST_F(Catalogo, TavoloTondoInPiantina)
     Vista().m_bWireframe = true;
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     Pixel(0, 0);
+    const std::array<int, 2> o = MappaPiantina().DallAngolo(0, 0);
     int nAccesi = 0;
     for (int x = 329; x <= 332; ++x)
         for (int y = 264; y <= 266; ++y)
-            if (!Vicino(PixelSenzaDisegnare(x, y), 0, 0, 0, 20))
+            if (!Vicino(PixelSenzaDisegnare(x + o[0], y + o[1]), 0, 0, 0, 20))
                 ++nAccesi;
     EXPECT_GE(nAccesi, 3);
     // The same spot of a table without legs drawn (rotated by 45 degrees the
@@ -345,7 +355,7 @@ TEST_F(Catalogo, TavoloTondoInPiantina)
     nAccesi = 0;
     for (int x = 329; x <= 332; ++x)
         for (int y = 264; y <= 266; ++y)
-            if (!Vicino(PixelSenzaDisegnare(x, y), 0, 0, 0, 20))
+            if (!Vicino(PixelSenzaDisegnare(x + o[0], y + o[1]), 0, 0, 0, 20))
                 ++nAccesi;
     EXPECT_EQ(nAccesi, 0);
 }
@@ -370,21 +380,21 @@ TEST_F(Catalogo, StrisceDiPorteEFinestreSuOgniParete)
     for (const CCaso& c : aCasi)
     {
         SCOPED_TRACE(testing::Message() << "kind " << c.nTipo << " wall " << c.nParete);
-        Ripristina(LARGHEZZA, ALTEZZA);
+        Ripristina(W_PIANTA, H_PIANTA);
         COggetto* p = Aggiungi(CATEGORIA_PORTE_FINESTRE, c.nTipo, c.x, 0.0f, 1.0f, 0.0f, aBlu);
         p->SetParete(c.nParete);
         p->SetZ(1.0f);
-        EXPECT_TRUE(ColoreA(true, c.dentro[0], c.dentro[1], 0, 0, 255));
-        EXPECT_TRUE(ColoreA(false, c.fuori[0], c.fuori[1], 0, 0, 0));
+        EXPECT_TRUE(InPiantina(true, c.dentro, 0, 0, 255));
+        EXPECT_TRUE(InPiantina(false, c.fuori, 0, 0, 0));
     }
 
     // A wall number outside 1 to 4 draws nothing.
-    Ripristina(LARGHEZZA, ALTEZZA);
+    Ripristina(W_PIANTA, H_PIANTA);
     COggetto* p = Aggiungi(CATEGORIA_PORTE_FINESTRE, 0, 2.0f, 0.0f, 1.0f, 0.0f, aBlu);
     p->SetParete(7);
     Pixel(0, 0);
     for (const auto& q : {std::array<int, 2>{150, 595}, {715, 450}, {570, 5}, {5, 150}})
-        EXPECT_TRUE(ColoreA(false, q[0], q[1], 0, 0, 0));
+        EXPECT_TRUE(InPiantina(false, q, 0, 0, 0));
 }
 
 TEST_F(Catalogo, AperturaNelSistemaDellaParete)

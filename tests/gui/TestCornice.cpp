@@ -7,6 +7,7 @@
 #include "app/Comandi.h"
 #include "app/Guida.h"
 #include "app/LavedoDoc.h"
+#include "app/Icona.h"
 #include "app/MainFrame.h"
 #include "app/Pulsanti.h"
 #include "dialogs/ConfermaNuovoDlg.h"
@@ -144,7 +145,20 @@ TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
         EXPECT_EQ(p->GetShortHelp(), aVista[i].pTooltip) << i;
         EXPECT_FALSE(p->GetLongHelp().empty()) << i;
         EXPECT_EQ(p->GetBitmapBundle().GetDefaultSize(), wxSize(16, 15)) << i;
+        // A screen at 200% gets a picture drawn at that size, not the one of
+        // 100% blown up.
+        const wxBitmapBundle& pulsante = p->GetBitmapBundle();
+        const wxImage doppia = pulsante.GetBitmap(wxSize(32, 30)).ConvertToImage();
+        const wxImage ingrandita = wxBitmapBundle::FromBitmap(pulsante.GetBitmap(wxSize(16, 15)))
+                                       .GetBitmap(wxSize(32, 30))
+                                       .ConvertToImage();
+        ASSERT_EQ(doppia.GetSize(), wxSize(32, 30)) << i;
+        EXPECT_NE(memcmp(doppia.GetData(), ingrandita.GetData(), 32 * 30 * 3), 0) << i;
     }
+    // The window's icon at every size of the desktop's theme.
+    const wxIconBundle icone = Frame().GetIcons();
+    for (const int nLato : LATI_ICONA)
+        EXPECT_EQ(icone.GetIcon(wxSize(nLato, nLato), wxIconBundle::FALLBACK_NONE).GetWidth(), nLato);
     EXPECT_EQ(vista.GetToolLongHelp(ID_VISTA_CENTRA),
               "Visualizza la stanza al centro della finestra");
 
@@ -155,7 +169,7 @@ TEST(CorniceBarre, OrdineEStiliDeiPulsanti)
                     ID_VISTA_LUCI, ID_VISTA_TEXTURES, ID_VISTA_ANTIALIASING, ID_VISTA_ROTAZIONE,
                     ID_VISTA_CENTRA})
     {
-        wxImage immagine = BitmapPulsante(nId).ConvertToImage();
+        wxImage immagine = BitmapPulsante(nId).GetBitmap(wxSize(16, 15)).ConvertToImage();
         int nPieni = 0;
         for (int y = 0; y < immagine.GetHeight(); ++y)
             for (int x = 0; x < immagine.GetWidth(); ++x)

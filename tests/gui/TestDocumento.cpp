@@ -234,8 +234,8 @@ TEST(Documento, ApreUnFileNellOrdineScritto)
     EXPECT_FLOAT_EQ(RossoDiffusaGL(2), 0.3f);
     for (int n = 3; n < 8; ++n)
         EXPECT_FALSE(LuceGL(n)) << n;
-    // The plan fits the 12 x 10 room to the 800 x 600 window.
-    EXPECT_FLOAT_EQ(Vista().m_fScala, 60.0f);
+    // The plan fits the 12 x 10 room inside the 800 x 600 window's margin.
+    EXPECT_FLOAT_EQ(Vista().m_fScala, 56.0f);
 
     // Saved unchanged, the file is the one opened.
     InviaComando(wxID_SAVE);

@@ -140,14 +140,15 @@ wxImage Stampa(esportazione::CImpaginazione& pagina)
 // A picture is the view's own paint at the asked size: equal to the window's
 // paint at the window's size, to the same picture drawn in one tile whatever
 // the seams cross (2048 pixels a tile, or smaller tiles across the room), with
-// the plan's walls where the fitting rule puts them; the printout's pieces
+// the plan's walls where the fitting rule puts them (with no margin: a picture
+// is not the window); the printout's pieces
 // lie where the page's scale puts them. The window paints as before afterwards.
 TEST(Esportazione, ImmagineComeLaVistaAQualsiasiMisura)
 {
     struct Caso { int nVista, w, h; bool bComeFinestra; int nTassello; };
     const int STAMPA = -1;  // the printout of an A4 page
     const Caso aCasi[] = {
-        {VISTA_3D, 400, 300, true, 128},         {VISTA_PIANTINA, 400, 300, true, 96},
+        {VISTA_3D, 400, 300, true, 128},         {VISTA_PIANTINA, 400, 300, false, 96},
         {VISTA_PIANTINA, 4100, 90, false, 2048}, {VISTA_PIANTINA, 60, 2500, false, 2048},
         {VISTA_3D, 16, 2300, false, 2048},       {STAMPA, 210 * 8, 297 * 8, false, 512}};
     CCartella cartella;

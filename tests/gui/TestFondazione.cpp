@@ -105,32 +105,6 @@ TEST(Nuovo, ModificatoChiedeEAnnullaNonCambiaNulla)
     EXPECT_EQ(Vista().m_pOggettoSelezionato, nullptr);
 }
 
-TEST(Piantina, IlContornoStaDoveLoMetteLaScala)
-{
-    Ripristina(800, 600);
-    ASSERT_FLOAT_EQ(Vista().m_fScala, 60.0f);
-    // The 3-pixel outline runs through x = 0, x = 720, y = 0 and y = 600.
-    EXPECT_TRUE(Vicino(Pixel(0, 300), 255, 255, 255));
-    EXPECT_TRUE(Vicino(Pixel(720, 300), 255, 255, 255));
-    EXPECT_TRUE(Vicino(Pixel(360, 0), 255, 255, 255));
-    EXPECT_TRUE(Vicino(Pixel(360, 599), 255, 255, 255));
-    EXPECT_TRUE(Vicino(Pixel(360, 300), 0, 0, 0));
-    EXPECT_TRUE(Vicino(Pixel(724, 300), 0, 0, 0));
-    EXPECT_TRUE(Vicino(Pixel(790, 300), 0, 0, 0));
-
-    // A 600 x 400 window shows the same room at 40 px/m: the east wall moves.
-    Ripristina(600, 400);
-    ASSERT_FLOAT_EQ(Vista().m_fScala, 40.0f);
-    EXPECT_TRUE(Vicino(Pixel(480, 200), 255, 255, 255));
-    EXPECT_TRUE(Vicino(Pixel(484, 200), 0, 0, 0));
-
-    // The outline takes the floor colour.
-    const float aRosso[4] = {1.0f, 0.0f, 0.0f, 1.0f};
-    Documento().m_Stanza.SetColorePavimento(aRosso);
-    EXPECT_TRUE(Vicino(Pixel(480, 200), 255, 0, 0));
-    Ripristina();
-}
-
 TEST(Vista3D, PavimentoEPareteNeiLoroColori)
 {
     Ripristina(800, 600);

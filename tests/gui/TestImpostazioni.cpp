@@ -77,7 +77,7 @@ TEST_F(Impostazioni, ConfermataSenzaModificheMostraTroncatoRicentraEModifica)
     glBindTexture(GL_TEXTURE_2D, 0);
     EXPECT_EQ(nFiltro, GL_LINEAR);
     EXPECT_FLOAT_EQ(Vista().m_fCentroX, -12.3456f / 2.0f);
-    EXPECT_FLOAT_EQ(Vista().m_fScala, 60.0f);  // min(800 / 12.3456, 600 / 10)
+    EXPECT_FLOAT_EQ(Vista().m_fScala, 56.0f);  // min(760 / 12.3456, 560 / 10) inside the margin
     EXPECT_TRUE(g_pDoc->m_bModificato);
 }
 

@@ -129,6 +129,7 @@ TEST_F(Luci, QuadratoInPiantinaSoloPerLeLuciNonFisse)
 {
     // 60 px per metre, room 10 m deep: a light at (0, 0) covers x 0..18 and
     // y 582..600; one at (5, 5) x 300..318, y 282..300.
+    Ripristina(760, 700);
     CContenitori& luci = Documento().m_Luci;
     luci.Aggiungi(scena_di_prova::Luce("Angolo", 0.0f, 0.0f, 2.0f, true));
     COggetto* pFissa = scena_di_prova::Luce("Fissa", 5.0f, 5.0f, 2.0f, true);
@@ -136,15 +137,21 @@ TEST_F(Luci, QuadratoInPiantinaSoloPerLeLuciNonFisse)
     luci.Aggiungi(pFissa);
     ASSERT_FLOAT_EQ(Vista().m_fScala, 60.0f);
 
-    // Yellow at alpha 170 over the black background.
+    // Yellow at alpha 170 over the black background; pixels from the
+    // room's south-west corner.
+    const CMappaPiantina mappa = MappaPiantina();
+    auto colore = [&](bool bDisegna, int x, int y, int r, int g, int b) {
+        const std::array<int, 2> q = mappa.DallAngolo(x, y);
+        return ColoreA(bDisegna, q[0], q[1], r, g, b);
+    };
     for (const auto& q : {std::array<int, 2>{9, 591}, {3, 584}, {16, 597}})
-        EXPECT_TRUE(ColoreA(true, q[0], q[1], 170, 170, 0));
+        EXPECT_TRUE(colore(true, q[0], q[1], 170, 170, 0));
     for (const auto& q : {std::array<int, 2>{21, 591}, {9, 579}})
-        EXPECT_TRUE(ColoreA(false, q[0], q[1], 0, 0, 0));
-    EXPECT_TRUE(ColoreA(false, 309, 291, 0, 0, 0));  // fixed: absent
+        EXPECT_TRUE(colore(false, q[0], q[1], 0, 0, 0));
+    EXPECT_TRUE(colore(false, 309, 291, 0, 0, 0));  // fixed: absent
 
     pFissa->SetFissa(false);
-    EXPECT_TRUE(ColoreA(true, 309, 291, 170, 170, 0));
+    EXPECT_TRUE(colore(true, 309, 291, 170, 170, 0));
 }
 
 TEST_F(Luci, LeLuciNonFisseSiMuovonoConLaStanza)

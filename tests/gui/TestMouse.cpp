@@ -12,8 +12,9 @@ using namespace aiuti;
 
 namespace
 {
-// 600 x 500 pixels over the 12 x 10 room: 50 pixels a metre, 0.02 m a pixel.
-constexpr int W_CLIENT = 600, H_CLIENT = 500;
+// 600 x 500 pixels inside the margin over the 12 x 10 room: 50 pixels a
+// metre, 0.02 m a pixel.
+constexpr int W_CLIENT = 640, H_CLIENT = 540;
 
 void InVista3D()
 {
@@ -181,8 +182,9 @@ TEST(MousePiantina, SeguePuntatoreEScala)
     Trascina(false, 300, 250, 325, 300, 5);
     EXPECT_NEAR(p->GetX(), 5.5f, 1e-5);
     EXPECT_NEAR(p->GetY(), 6.0f, 1e-5);
-    // A scale taken from the depth: 600 x 400 gives 40 px/m, D / h a pixel.
-    ImpostaClient(600, 400);
+    // A scale taken from the depth: 600 x 400 inside the margin gives
+    // 40 px/m.
+    ImpostaClient(640, 440);
     ASSERT_TRUE(Vista().m_bScalaDaProfondita);
     ASSERT_FLOAT_EQ(Vista().m_fScala, 40.0f);
     Trascina(false, 100, 100, 100, 140);

@@ -1,6 +1,7 @@
 // Placing precisely in the plan: the keys, the measuring overlay and the
 // walls' magnet, through the view's real handlers.
 #include "Risposte.h"
+#include "ScenaDiProva.h"
 #include "TestMouseAiuti.h"
 #include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Ingombro.h"
@@ -19,8 +20,9 @@ using namespace aiuti;
 
 namespace
 {
-// 600 x 500 pixels over the 12 x 10 room: 50 pixels a metre.
-constexpr int W_CLIENT = 600, H_CLIENT = 500;
+// 600 x 500 pixels inside the margin over the 12 x 10 room: 50 pixels a
+// metre.
+constexpr int W_CLIENT = 640, H_CLIENT = 540;
 
 // A drag of the selected piece with Alt held or not.
 void TrascinaConAlt(bool bSinistro, int dx, bool bAlt)
@@ -184,6 +186,7 @@ TEST(QuotePiantina, DistanzeLeggibiliFuoriDallaSagoma)
         {
             const CQuote::CRettangolo& r = aQuote[i].etichetta;
             EXPECT_STREQ(aQuote[i].aTesto, c.aTesti[i]);
+            EXPECT_TRUE(aQuote[i].bEtichetta) << aQuote[i].aTesto;
             EXPECT_FALSE(r.Interseca(q.GetImpronta())) << aQuote[i].aTesto;
             EXPECT_TRUE(r.x0 >= 0 && r.y0 >= 0 && r.x1 <= W_CLIENT && r.y1 <= H_CLIENT) << aQuote[i].aTesto;
             for (int j = 0; j < i; ++j)
@@ -192,14 +195,76 @@ TEST(QuotePiantina, DistanzeLeggibiliFuoriDallaSagoma)
     }
 }
 
+// No label covers another, in the fullest room and in the samples, with
+// nothing or each piece selected in turn: the selected piece's name and
+// measures always show, every label stays in the window, and where the
+// plan is crowded some names are left out.
+TEST(QuotePiantina, NessunaEtichettaSuUnAltra)
+{
+    const char* aStanze[] = {nullptr, "esempi/soggiorno.lav", "esempi/camera.lav", "esempi/cucina.lav"};
+    int nLasciati = 0, nCasi = 0;
+    for (const char* pStanza : aStanze)
+    {
+        SCOPED_TRACE(pStanza ? pStanza : "fullest room");
+        Ripristina(W_CLIENT, H_CLIENT);
+        if (pStanza)
+            ASSERT_TRUE(Documento().Apri(pStanza, false));
+        else
+            scena_di_prova::Piena(Documento());
+        Vista().m_bQuote = true;
+        std::vector<COggetto*> aPezzi = {nullptr};
+        COggetto* p = nullptr;
+        Documento().m_Oggetti.GetElemento(1, p);
+        for (; p; Documento().m_Oggetti.GetSuccessivo(p))
+            aPezzi.push_back(p);
+        for (size_t i = 0; i < aPezzi.size(); i += pStanza ? 1 : 17)
+        {
+            COggetto* pScelto = aPezzi[i];
+            if (pScelto)
+                Seleziona(pScelto);
+            Pixel(0, 0);  // paints
+            const CQuote& q = Vista().GetQuote();
+            std::vector<CQuote::CRettangolo> aEtichette;
+            for (const CQuote::CNome& n : q.GetNomi())
+                aEtichette.push_back(n.etichetta);
+            for (const CQuote::CQuota& d : q.GetQuote())
+                if (d.bEtichetta)
+                    aEtichette.push_back(d.etichetta);
+            for (size_t a = 0; a < aEtichette.size(); ++a)
+            {
+                const CQuote::CRettangolo& r = aEtichette[a];
+                EXPECT_TRUE(r.x0 >= 0 && r.y0 >= 0 && r.x1 <= W_CLIENT && r.y1 <= H_CLIENT) << a;
+                for (size_t b = 0; b < a; ++b)
+                    EXPECT_FALSE(r.Interseca(aEtichette[b])) << "label " << a << " on " << b << ", piece " << i;
+            }
+            if (pScelto)
+            {
+                ASSERT_FALSE(q.GetNomi().empty());
+                EXPECT_STREQ(q.GetNomi().front().pNome, pScelto->GetNome()) << i;
+                // The room's two sizes come last and may give way.
+                for (size_t d = 0; d + 2 < q.GetQuote().size(); ++d)
+                    EXPECT_TRUE(q.GetQuote()[d].bEtichetta) << q.GetQuote()[d].aTesto << ", piece " << i;
+                Vista().AnnullaSelezione();
+                pScelto->Deseleziona();
+            }
+            nLasciati += static_cast<int>(aPezzi.size() - 1 - q.GetNomi().size());
+            ++nCasi;
+        }
+    }
+    EXPECT_GT(nCasi, 40);
+    EXPECT_GT(nLasciati, 0);
+    Ripristina();
+}
+
 // "Quote" shows and hides the overlay (the room's width label in the floor
 // colour at the top), and both toggles are remembered in the settings.
 TEST(QuotePiantina, ComandiMostranoERicordano)
 {
     Ripristina(W_CLIENT, H_CLIENT);
     wxConfigBase& config = *wxConfigBase::Get();
-    const int x = W_CLIENT / 2 - static_cast<int>(CQuote::LarghezzaEtichetta("12.00") / 2) + 1;
-    const int y = H_CLIENT - 5;
+    const std::array<int, 2> nord = MappaPiantina().Pixel(6.0f, 0.0f);
+    const int x = nord[0] - static_cast<int>(Vista().GetQuote().LarghezzaEtichetta("12.00") / 2) + 1;
+    const int y = nord[1] - 5;
     EXPECT_TRUE(ColoreA(true, x, y, 0, 0, 0));
     Comando(ID_VISTA_QUOTE);
     EXPECT_TRUE(StatoComando(ID_VISTA_QUOTE).bSpuntato);

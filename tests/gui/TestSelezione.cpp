@@ -22,8 +22,8 @@ using namespace aiuti;
 
 namespace
 {
-// 600 x 500 over the 12 x 10 room: 50 pixels a metre, so room point (X, Y)
-// is client pixel (50 X, 50 Y).
+// The client size of the 3D tests' predicted points; the plan's points are
+// given in metres.
 constexpr int W_CLIENT = 600, H_CLIENT = 500;
 
 void ArmaEClicca(int x, int y)
@@ -33,6 +33,13 @@ void ArmaEClicca(int x, int y)
     Mouse(wxEVT_LEFT_DOWN, x, y);
     Mouse(wxEVT_LEFT_UP, x, y);
     Pompa();
+}
+
+// The same at room point (X, Y) of the plan, in metres.
+void ArmaEClicca(float X, float Y)
+{
+    const wxPoint p = MappaPiantina().Punto(X, Y);
+    ArmaEClicca(p.x, p.y);
 }
 
 // Answers the multiple-hit choice: notes the list, picks an entry (or
@@ -94,13 +101,13 @@ TEST(SelezionePiantina, UnColpoSelezionaENessunoDeseleziona)
 
     struct Caso
     {
-        int x, y;
+        float x, y;
         COggetto* pAtteso;
     };
     // Each piece where the plan mapping puts it; the floor between is empty.
     const Caso aCasi[] = {
-        {125, 125, pMobile}, {312, 312, pSedia}, {550, 450, nullptr},
-        {140, 140, pMobile}, {230, 125, nullptr}, {312, 312, pSedia},
+        {2.5f, 2.5f, pMobile}, {6.25f, 6.25f, pSedia}, {11.0f, 9.0f, nullptr},
+        {2.8f, 2.8f, pMobile}, {4.6f, 2.5f, nullptr}, {6.25f, 6.25f, pSedia},
     };
     for (const Caso& c : aCasi)
     {
@@ -115,8 +122,9 @@ TEST(SelezionePiantina, UnColpoSelezionaENessunoDeseleziona)
         EXPECT_FALSE(StatoComando(ID_VISTA_SELEZIONA).bSpuntato);
     }
     // A click when not armed picks nothing.
-    Mouse(wxEVT_LEFT_DOWN, 125, 125);
-    Mouse(wxEVT_LEFT_UP, 125, 125);
+    const wxPoint mobile = MappaPiantina().Punto(2.5f, 2.5f);
+    Mouse(wxEVT_LEFT_DOWN, mobile.x, mobile.y);
+    Mouse(wxEVT_LEFT_UP, mobile.x, mobile.y);
     EXPECT_EQ(Vista().GetOggettoSelezionato(), pSedia);
 }
 
@@ -131,7 +139,7 @@ TEST(SelezionePiantina, ColpiMultipliScelgonoNellaFinestra)
     // Confirming the second entry: listed newest first, as the container.
     std::vector<wxString> elenco;
     wxString tipo;
-    wxTEST_DIALOG(ArmaEClicca(140, 140), CSceltaMultipla(2, true, elenco, tipo));
+    wxTEST_DIALOG(ArmaEClicca(2.8f, 2.8f), CSceltaMultipla(2, true, elenco, tipo));
     ASSERT_EQ(elenco.size(), 3u);
     EXPECT_EQ(elenco[0], wxString::FromUTF8("Sedia di papà"));
     EXPECT_EQ(elenco[1], "Tavolo di cucina");
@@ -145,7 +153,7 @@ TEST(SelezionePiantina, ColpiMultipliScelgonoNellaFinestra)
 
     // Leaving with Escape selects nothing and the old selection is unmarked.
     elenco.clear();
-    wxTEST_DIALOG(ArmaEClicca(140, 140), CSceltaMultipla(-1, false, elenco, tipo));
+    wxTEST_DIALOG(ArmaEClicca(2.8f, 2.8f), CSceltaMultipla(-1, false, elenco, tipo));
     EXPECT_EQ(elenco.size(), 3u);
     EXPECT_EQ(tipo, "Sedia");  // the first entry's kind
     EXPECT_EQ(Vista().GetOggettoSelezionato(), nullptr);
@@ -164,7 +172,7 @@ TEST(SelezionePiantina, PiuDiSediciOggettiSonoTuttiOfferti)
     }
     std::vector<wxString> elenco;
     wxString tipo;
-    wxTEST_DIALOG(ArmaEClicca(225, 225), CSceltaMultipla(19, true, elenco, tipo));
+    wxTEST_DIALOG(ArmaEClicca(4.5f, 4.5f), CSceltaMultipla(19, true, elenco, tipo));
     ASSERT_EQ(elenco.size(), 20u);
     EXPECT_EQ(Vista().m_nColpiti, 20);
     EXPECT_EQ(elenco.front(), "Pezzo 19");
@@ -226,8 +234,8 @@ TEST(SelezioneStato, LaSelezioneNonDisturbaIlDisegno)
         // through (300, 272) crosses the cabinet's front and the table top.
         std::vector<wxString> elenco;
         wxString tipo;
-        const int y = nVista == VISTA_3D ? 272 : 250;
-        wxTEST_DIALOG(ArmaEClicca(300, y), CSceltaMultipla(0, true, elenco, tipo));
+        const wxPoint punto = nVista == VISTA_3D ? wxPoint(300, 272) : MappaPiantina().Punto(6, 5);
+        wxTEST_DIALOG(ArmaEClicca(punto.x, punto.y), CSceltaMultipla(0, true, elenco, tipo));
         EXPECT_EQ(elenco.size(), 2u) << nVista;
         ASSERT_TRUE(Vista().RendiCorrente());
         GLint nModoDopo = 0, nPilaDopo = 0, nRender = 0;
@@ -257,7 +265,8 @@ TEST(SelezioneFinestra, ClicVeroSelezionaEMostraIlNome)
     COggetto* pSedia = Aggiungi(CATEGORIA_SEDIE, 0, "Sedia di pap\xE0", 2.0f, 2.0f, 1.0f, 1.0f);
     Comando(ID_VISTA_SELEZIONA);
     wxUIActionSimulator simulatore;
-    simulatore.MouseMove(SulloSchermo(125, 125));
+    const wxPoint punto = MappaPiantina().Punto(2.5f, 2.5f);
+    simulatore.MouseMove(SulloSchermo(punto.x, punto.y));
     Pompa();
     simulatore.MouseClick(wxMOUSE_BTN_LEFT);
     EXPECT_TRUE(InputArrivato(simulatore));

@@ -173,6 +173,41 @@ TEST(RegolaScala, PrendeIlMinimoTraLarghezzaEProfondita)
     }
 }
 
+// The window's size and the mouse come in the toolkit's pixels, GL works in
+// the screen's: at any scale the plan fills the window inside the margin,
+// centred, and a pixel of mouse motion covers the same metres.
+TEST(RegolaScala, FattoreDelloSchermoMargineECentro)
+{
+    struct Caso
+    {
+        int w, h;
+        double fFattore;
+        float fW, fH, fScala, fX0, fY0, fMouse, fMetri;
+    };
+    // 1 / 56.1 m a pixel of the mouse at each scale, but for the rounding.
+    const Caso aCasi[] = {
+        {801, 601, 1.0, 801, 601, 56.1f, 64, 20, 101, 1 / 56.1f},
+        {801, 601, 1.5, 1202, 902, 84.2f, 96, 30, 151.5f, 1.5f / 84.2f},  // 1201.5 rounds up
+        {801, 601, 2.0, 1602, 1202, 112.2f, 128, 40, 202, 1 / 56.1f},
+        {60, 50, 2.0, 120, 100, 5.0f, 30, 25, 202, 0.4f},  // a quarter of a side at most
+        {801, 601, 0.0, 801, 601, 56.1f, 64, 20, 101, 1 / 56.1f},  // no factor: 100%
+    };
+    for (const Caso& c : aCasi)
+    {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.fFattore);
+        CStatoVista vista;
+        vista.ImpostaFinestra(c.w, c.h, c.fFattore);
+        vista.ApplicaRegolaScala(12, 10);
+        EXPECT_EQ(vista.m_fLarghezzaFinestra, c.fW);
+        EXPECT_EQ(vista.m_fAltezzaFinestra, c.fH);
+        EXPECT_NEAR(vista.m_fScala, c.fScala, 1e-3);
+        EXPECT_EQ(vista.m_fOrigineX, c.fX0);
+        EXPECT_EQ(vista.m_fOrigineY, c.fY0);
+        EXPECT_FLOAT_EQ(vista.Fisici(101), c.fMouse);
+        EXPECT_FLOAT_EQ(vista.MetriPerPixel(), c.fMetri);
+    }
+}
+
 TEST(RegolaScala, UnaFinestraOUnaStanzaVuotaNonDannoScaleInfinite)
 {
     const float aCasi[][4] = {{0, 600, 12, 10}, {800, 0, 12, 10}, {0, 0, 12, 10},
