@@ -185,6 +185,22 @@ TEST(AiutoContesto, OgniPuntoDelleBarreHaIlSuoAiuto)
 // Real input, sent from a timer: the mode may hold the test in a loop of its
 // own. A mode still on after the steps is ended by a key sent to the frame,
 // so that a fault fails the test instead of hanging it.
+namespace
+{
+// Counts the releases of the left button that reach the program.
+struct CRilasci : wxEventFilter
+{
+    int n = 0;
+    CRilasci() { wxEvtHandler::AddFilter(this); }
+    ~CRilasci() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override
+    {
+        n += event.GetEventType() == wxEVT_LEFT_UP;
+        return Event_Skip;
+    }
+};
+}  // namespace
+
 TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
 {
     // nTasto 0: a click on button nId (wxID_NONE: the file bar's gripper);
@@ -221,12 +237,22 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
         int nAttese = 0;
         std::string testoInModo, testoDopo;
         bool bCursore = false, bCatturato = true, bFatto = false, bSuggerimento = false;
+        CRilasci rilasci;
+        int nRilasciPrima = 0;
         wxTimer timer;
         timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
             const std::string testo = f.m_wndStatusBar->GetStatusText(0).utf8_string();
             const bool bDopoF1 = nPasso > 0 && c.aPassi[nPasso - 1].nTasto == WXK_F1;
             if (bDopoF1 && testo != testoModo && ++nAttese < 40)
                 return;  // the mode is not on yet
+            // A click is over once its release has arrived (the toolkit holds
+            // the mouse until then) and, on a button, its tip is up.
+            const Passo* pPrima = nPasso > 0 ? &c.aPassi[nPasso - 1] : nullptr;
+            if (pPrima && pPrima->nTasto == 0 &&
+                (rilasci.n == nRilasciPrima ||
+                 (pPrima->nId != wxID_NONE && !aiuto.IsSuggerimentoAperto())) &&
+                ++nAttese < 40)
+                return;
             if (nPasso == 1)
             {
                 testoInModo = testo;
@@ -243,6 +269,7 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
                     simulatore.Char(p.nTasto, p.nModificatori);
                 else if (p.nTasto == 0)
                 {
+                    nRilasciPrima = rilasci.n;
                     const bool bManiglia = p.nId == wxID_NONE;
                     const CBarraStrumenti& barra = bManiglia ? *f.m_wndToolBar : *f.m_wndVistaBar;
                     const wxRect r = bManiglia ? wxRect(1, 1, 3, 3) : barra.GetToolRect(p.nId);
@@ -264,7 +291,7 @@ TEST(AiutoContesto, MaiuscF1PoiIlClicOUnTasto)
             bFatto = true;
         });
         timer.Start(80);
-        for (int i = 0; i < 500 && !bFatto; ++i)
+        for (int i = 0; i < 1500 && !bFatto; ++i)
             Attendi(10);
         ASSERT_TRUE(bFatto);
         EXPECT_EQ(testoInModo, testoModo);
