@@ -22,7 +22,7 @@ constexpr double CANCELLA = 0.8;      // cleared across the wall line: wider tha
 constexpr double BORDO = 5.0;         // mm of the sheet's edge that no name enters
 constexpr double DISTACCO = 0.6;      // mm between a name and a line or another text
 constexpr double CORPI_NOME[] = {6.0, 5.0, 4.0};
-constexpr int COSTO_TESTO = 4;        // covering a text is worse than crossing outlines
+constexpr int COSTO_TESTO = 5;        // covering a text is worse than crossing two outlines
 constexpr int LATI_CERCHIO = 40;      // as the view's disc, so the outline lies on its edge
 constexpr int LATI_ARCO = 24;
 constexpr double PI = 3.14159265358979;
@@ -303,8 +303,8 @@ public:
     bool HaImpronta(std::size_t i) const { return !m_Impronte[i].empty(); }
 
     // The name of footprint i: inside it, else below, above, right or left
-    // of it, the place that covers the fewest texts and crosses the fewest
-    // outlines of other footprints.
+    // of it, the place that covers the fewest texts, then crosses the fewest
+    // outlines of other footprints, then stays inside the walls.
     CScritta Posa(const wxString& nome, std::size_t i)
     {
         const std::vector<CPuntoCarta>& impronta = m_Impronte[i];
@@ -328,12 +328,13 @@ public:
                                            aPosti[k].y + h};
                 if (!Ammesso(posto) || (k == 0 && !DentroPoligono(posto, impronta, DISTACCO / 2)))
                     continue;
-                const int n = TestiCoperti(posto) + ContorniAttraversati(posto, i);
+                const int n = TestiCoperti(posto) + 2 * ContorniAttraversati(posto, i) +
+                              !m_Stanza.Contiene(posto);
                 if (nCosto < 0 || n < nCosto)
                     nCosto = n, migliore = {aPosti[k].x, aPosti[k].y, fCorpo, 0, true, nome};
             }
             if (nCosto >= 0 && nCosto < COSTO_TESTO)
-                break;  // smaller only to keep off another text
+                break;  // smaller only to keep off a text or a tangle of outlines
         }
         return Prendi(nCosto >= 0 ? migliore : SopraLaStanza(nome, cx));
     }
