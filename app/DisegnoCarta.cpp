@@ -188,7 +188,8 @@ void SimboloApertura(const COggetto& o, double W, double D, const CFoglio& fogli
     };
     if (o.GetTipo() != 0)
     {
-        tratti.push_back({{punto(0, 0), punto(L, 0), punto(L, t), punto(0, t)}, SPESSORE_CONTORNO, true});
+        tratti.push_back(
+            {{punto(0, 0), punto(L, 0), punto(L, t), punto(0, t)}, SPESSORE_CONTORNO, true});
         return;
     }
     tratti.push_back({{punto(0, 0), punto(0, t)}, SPESSORE_CONTORNO});
@@ -454,8 +455,8 @@ CDisegnoCarta DisegnoCarta(CScena& scena, const CImpaginazione& pagina, const wx
         if (ApreUnMuro(*o))
         {
             const int n = o->GetParete() - 1;
-            const double a = std::max(0.0, static_cast<double>(o->GetX()));
-            const double b = std::min(aLunghezza[n], static_cast<double>(o->GetX()) + o->GetLarghezza());
+            const double x = o->GetX();
+            const double a = std::max(0.0, x), b = std::min(aLunghezza[n], x + o->GetLarghezza());
             if (a < b)
                 vuoti.push_back({aInizio[n] + a, aInizio[n] + b});
         }

@@ -7,10 +7,9 @@ class CLavedoView;
 
 // The plan to scale on the printer's page, as the plan export draws it
 // (footprints with their outlines, the walls with their openings, names,
-// the room's sizes, the caption), and the 3D view on
-// a second page when asked for. A room that does not fit the page at the
-// chosen scale is printed at the largest scale that fits, which its
-// caption states.
+// the room's sizes, the caption), and the 3D view on a second page when
+// asked for. A room that does not fit the page at the chosen scale is
+// printed at the largest scale that fits, which its caption states.
 class CStampaPiantina : public wxPrintout
 {
 public:

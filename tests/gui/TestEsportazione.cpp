@@ -349,9 +349,11 @@ TEST(Esportazione, OgniPezzoSiVedeSullaCarta)
         {CATEGORIA_PORTE_FINESTRE, 0, "Porta bianca", 1, 0, 0.9f, 0, 2},
         {CATEGORIA_PORTE_FINESTRE, 1, "Finestra bianca", 1.5f, 0, 1.2f, 0, 1}};
     const unsigned char aBianco[4] = {255, 255, 255, 170};
+    std::vector<COggetto*> pezzi;  // the document's
     for (const CPezzo& p : aPezzi)
     {
         COggetto* o = scena_di_prova::Mobile(p.nCategoria, p.nTipo, p.pNome, p.x, p.y);
+        pezzi.push_back(o);
         o->SetLarghezza(p.w);
         o->SetProfondita(p.d);
         o->SetAltezza(1);
@@ -399,12 +401,13 @@ TEST(Esportazione, OgniPezzoSiVedeSullaCarta)
         for (const CPunto& p : aPunti)
         {
             const int x = static_cast<int>(std::lround((pagina.fX + p.x * k) * 8));
-            const int y = static_cast<int>(std::lround((pagina.fAltezzaFoglio - pagina.fY - (D - p.y) * k) * 8));
+            const int y = static_cast<int>(
+                std::lround((pagina.fAltezzaFoglio - pagina.fY - (D - p.y) * k) * 8));
             int nScuro = 255;  // the darkest channel around the point
-            for (int i = -1; i <= 1; ++i)
-                for (int j = -1; j <= 1; ++j)
-                    nScuro = std::min({nScuro, int(foglio.GetRed(x + i, y + j)),
-                                       int(foglio.GetGreen(x + i, y + j)), int(foglio.GetBlue(x + i, y + j))});
+            for (int i = x - 1; i <= x + 1; ++i)
+                for (int j = y - 1; j <= y + 1; ++j)
+                    nScuro = std::min({nScuro, int(foglio.GetRed(i, j)), int(foglio.GetGreen(i, j)),
+                                       int(foglio.GetBlue(i, j))});
             EXPECT_EQ(nScuro < 128, p.bInchiostro) << p.pCosa << ": darkest " << nScuro;
         }
         if (!c.pFile)
@@ -429,8 +432,10 @@ TEST(Esportazione, OgniPezzoSiVedeSullaCarta)
             EXPECT_TRUE(bDentro || bFuori) << parole.back().first << " crossed by a wall line";
         }
         EXPECT_GE(parole.size(), 20u);
-        for (const CPezzo& p : aPezzi)  // each name, its words together, within 3 mm of its piece
+        for (std::size_t nPezzo = 0; nPezzo < pezzi.size(); ++nPezzo)
         {
+            // Each name, its words together, within 3 mm of its piece.
+            const CPezzo& p = aPezzi[nPezzo];
             std::istringstream flusso(p.pNome);
             const std::vector<std::string> nome{std::istream_iterator<std::string>(flusso), {}};
             std::array<double, 4> b = {1e9, 1e9, -1e9, -1e9};
@@ -438,18 +443,17 @@ TEST(Esportazione, OgniPezzoSiVedeSullaCarta)
                 for (std::size_t j = 0; j < nome.size() && parole[i + j].first == nome[j]; ++j)
                     if (j + 1 == nome.size())
                         for (std::size_t n = i; n <= i + j; ++n)
-                            b = {std::min(b[0], parole[n].second[0]), std::min(b[1], parole[n].second[1]),
-                                 std::max(b[2], parole[n].second[2]), std::max(b[3], parole[n].second[3])};
-            COggetto* o = scena_di_prova::Mobile(p.nCategoria, p.nTipo, "", p.x, p.y);
-            o->SetLarghezza(p.w);
-            o->SetProfondita(p.d);
-            o->SetParete(p.nParete);
-            CRiquadro r = RiquadroImpronta(*o, W, D);
-            delete o;
+                        {
+                            const std::array<double, 4>& q = parole[n].second;
+                            b = {std::min(b[0], q[0]), std::min(b[1], q[1]), std::max(b[2], q[2]),
+                                 std::max(b[3], q[3])};
+                        }
+            CRiquadro r = RiquadroImpronta(*pezzi[nPezzo], W, D);
             if (p.nCategoria == CATEGORIA_PORTE_FINESTRE && p.nTipo == 0)
                 r.fMinX = W - p.w;  // the door sweeps its width into the room
             const double yAlto = pagina.fAltezzaFoglio - pagina.fY - D * k;  // the north wall, mm
-            EXPECT_TRUE(b[2] > (pagina.fX + r.fMinX * k - 3) * f && b[0] < (pagina.fX + r.fMaxX * k + 3) * f &&
+            EXPECT_TRUE(b[2] > (pagina.fX + r.fMinX * k - 3) * f &&
+                        b[0] < (pagina.fX + r.fMaxX * k + 3) * f &&
                         b[3] > (yAlto + r.fMinY * k - 3) * f && b[1] < (yAlto + r.fMaxY * k + 3) * f)
                 << p.pNome << " missing or away from its footprint";
         }
