@@ -1,8 +1,6 @@
 #include "app/Esportazione.h"
 
-#include "dialogs/Nomi.h"
-#include "model/Contenitori.h"
-#include "model/Oggetto.h"
+#include "app/DisegnoCarta.h"
 #include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
 #include "view/FuoriSchermo.h"
@@ -28,6 +26,7 @@ constexpr double MARGINE = 10.0;     // mm around the drawing
 constexpr double DIDASCALIA = 10.0;  // mm under it for the caption
 constexpr double QUOTA = 8.0;        // mm left of and under the room for its sizes
 constexpr double PUNTI_PER_MM = 72.0 / 25.4;
+constexpr double PI = 3.14159265358979;
 const int s_aScale[] = {20, 50, 100};
 
 wxString Metri(float f)
@@ -96,6 +95,36 @@ void Errore(wxString& errore, const wxString& percorso, const wxString& motivo)
 {
     errore = wxString::Format("Impossibile scrivere \"%s\": %s.", percorso, motivo);
 }
+
+// The paper's lines and texts over the view's plan, through gl2ps, one unit
+// a point. The texts are set from their baseline's left end, the one anchor
+// PDF and SVG agree on.
+void DisegnaCarta(const CDisegnoCarta& carta, bool bSvg)
+{
+    glLoadIdentity();
+    gl2psLineCap(GL2PS_LINE_CAP_BUTT);
+    gl2psLineJoin(GL2PS_LINE_JOIN_MITER);
+    for (const CTratto& t : carta.tratti)
+    {
+        gl2psLineWidth(static_cast<GLfloat>(t.fSpessore * PUNTI_PER_MM));
+        const GLfloat f = t.bCancella ? 1.0f : 0.0f;
+        glColor3f(f, f, f);
+        glBegin(t.bChiuso ? GL_LINE_LOOP : GL_LINE_STRIP);
+        for (const CPuntoCarta& p : t.punti)
+            glVertex2d(p.x * PUNTI_PER_MM, p.y * PUNTI_PER_MM);
+        glEnd();
+    }
+    glColor3f(0, 0, 0);
+    for (const CScritta& s : carta.scritte)
+    {
+        const double a = s.fAngolo * PI / 180.0, c = std::cos(a), n = std::sin(a);
+        const double u = s.bCentrato ? -LarghezzaHelvetica(s.testo, s.fCorpo) / 2 : 0.0;
+        const double v = -LINEA_BASE * s.fCorpo / PUNTI_PER_MM;
+        glRasterPos2d((s.x + u * c - v * n) * PUNTI_PER_MM, (s.y + u * n + v * c) * PUNTI_PER_MM);
+        gl2psTextOpt(TestoPerFormato(s.testo, bSvg).c_str(), "Helvetica",
+                     static_cast<GLshort>(s.fCorpo), GL2PS_TEXT_BL, static_cast<GLfloat>(s.fAngolo));
+    }
+}
 }  // namespace
 
 void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h)
@@ -148,66 +177,13 @@ bool Impagina(const COpzioniPiantina& opzioni, float W, float D, CImpaginazione&
     return Impagina(w, h, opzioni.nScala, W, D, pagina, errore);
 }
 
-std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
+std::vector<CScritta> Scritte(const CImpaginazione& pagina, float W, float D,
                               const wxString& nomeFile)
 {
-    std::vector<CScritta> scritte;
-    const float W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
-    scritte.push_back({pagina.fX + pagina.fLarghezza / 2, pagina.fY - QUOTA / 2 - 1.2, 9, 0,
-                       true, Metri(W)});
-    scritte.push_back({pagina.fX - QUOTA / 2 + 1.2, pagina.fY + pagina.fProfondita / 2, 9, 90,
-                       true, Metri(D)});
-    scritte.push_back({MARGINE, MARGINE + DIDASCALIA / 2 - 1.5, 10, 0, false,
-                       wxString::Format("%s - Scala 1:%d", nomeFile, pagina.nScala)});
-
-    // Each footprint is drawn in feedback mode, in tenths of a millimetre:
-    // its name goes to the middle of what it covers, whatever its shape.
-    const GLint w = static_cast<GLint>(pagina.fLarghezzaFoglio * 10);
-    const GLint h = static_cast<GLint>(pagina.fAltezzaFoglio * 10);
-    glViewport(0, 0, w, h);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, w, 0, h);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslated(pagina.fX * 10, pagina.fY * 10, 0);
-    const float fScala = vista.m_fScala;
-    vista.m_fScala = static_cast<float>(pagina.MillimetriPerMetro() * 10);
-    std::vector<GLfloat> buffer(1 << 14);
-    CContenitori& oggetti = g_pDoc->m_Oggetti;
-    COggetto* p = nullptr;
-    oggetti.GetElemento(1, p);
-    for (int i = 0; i < oggetti.GetNumero() && p; ++i, oggetti.GetSuccessivo(p))
-    {
-        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
-        glRenderMode(GL_FEEDBACK);
-        p->DisegnaPiantina();
-        const GLint n = glRenderMode(GL_RENDER);
-        float x0 = 1e30f, y0 = 1e30f, x1 = -1e30f, y1 = -1e30f;
-        for (GLint k = 0; k < n;)
-        {
-            const auto nToken = static_cast<GLint>(buffer[k++]);
-            GLint nVertici = 0;
-            if (nToken == GL_POLYGON_TOKEN)
-                nVertici = static_cast<GLint>(buffer[k++]);
-            else if (nToken == GL_LINE_TOKEN || nToken == GL_LINE_RESET_TOKEN)
-                nVertici = 2;
-            else if (nToken == GL_POINT_TOKEN)
-                nVertici = 1;
-            else if (nToken == GL_PASS_THROUGH_TOKEN)
-                ++k;
-            for (GLint v = 0; v < nVertici && k + 1 < n; ++v, k += 2)
-            {
-                x0 = std::min(x0, buffer[k]), x1 = std::max(x1, buffer[k]);
-                y0 = std::min(y0, buffer[k + 1]), y1 = std::max(y1, buffer[k + 1]);
-            }
-        }
-        if (x0 <= x1)
-            scritte.push_back({(x0 + x1) / 20.0, (y0 + y1) / 20.0, 6, 0, true,
-                               NomeInTesto(p->GetNome())});
-    }
-    vista.m_fScala = fScala;
-    return scritte;
+    return {{pagina.fX + pagina.fLarghezza / 2, pagina.fY - QUOTA / 2 - 1.2, 9, 0, true, Metri(W)},
+            {pagina.fX - QUOTA / 2 + 1.2, pagina.fY + pagina.fProfondita / 2, 9, 90, true, Metri(D)},
+            {MARGINE, MARGINE + DIDASCALIA / 2 - 1.5, 10, 0, false,
+             wxString::Format("%s - Scala 1:%d", nomeFile, pagina.nScala)}};
 }
 
 bool CodificaPng(const std::vector<std::uint8_t>& rgb, int w, int h,
@@ -311,7 +287,7 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         return false;
     }
     fuori.ImpostaVista(vista, VISTA_PIANTINA);
-    const std::vector<CScritta> scritte = Scritte(vista, pagina, nomeFile);
+    const CDisegnoCarta carta = DisegnoCarta(*g_pDoc, pagina, nomeFile, LarghezzaHelvetica);
 
     // One unit of the drawing is one point of the page.
     GLint aViewport[4] = {0, 0, static_cast<GLint>(std::lround(pagina.fLarghezzaFoglio * PUNTI_PER_MM)),
@@ -333,24 +309,7 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
                        GL2PS_NO_SORT, GL2PS_SILENT | GL2PS_NO_PS3_SHADING, GL_RGBA, 0,
                        nullptr, 0, 0, 0, nBuffer, pFlusso, titolo.c_str());
         vista.RenderizzaImmagine(aViewport[2], aViewport[3], aViewport, aPianta);
-        // The walls in black over the view's own outline: paper is white.
-        glLoadIdentity();
-        gl2psLineWidth(1.5f);
-        glColor3f(0, 0, 0);
-        glBegin(GL_LINE_LOOP);
-        glVertex2f(aPianta[1], aPianta[2]);
-        glVertex2f(aPianta[1] + pagina.fLarghezza * PUNTI_PER_MM, aPianta[2]);
-        glVertex2f(aPianta[1] + pagina.fLarghezza * PUNTI_PER_MM,
-                   aPianta[2] + pagina.fProfondita * PUNTI_PER_MM);
-        glVertex2f(aPianta[1], aPianta[2] + pagina.fProfondita * PUNTI_PER_MM);
-        glEnd();
-        for (const CScritta& s : scritte)
-        {
-            glRasterPos2d(s.x * PUNTI_PER_MM, s.y * PUNTI_PER_MM);
-            gl2psTextOpt(TestoPerFormato(s.testo, bSvg).c_str(), "Helvetica",
-                         static_cast<GLshort>(s.fCorpo), s.bCentrato ? GL2PS_TEXT_C : GL2PS_TEXT_CL,
-                         static_cast<GLfloat>(s.fAngolo));
-        }
+        DisegnaCarta(carta, bSvg);
         nEsito = gl2psEndPage();
         std::fclose(pFlusso);
         dati.assign(pMemoria, pMemoria + nMemoria);

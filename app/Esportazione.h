@@ -48,10 +48,9 @@ bool Impagina(const COpzioniPiantina& opzioni, float W, float D, CImpaginazione&
 // The page size in millimetres for the options.
 void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h);
 
-// The texts of the plan: each piece's name at the middle of its footprint,
-// the room's width and depth, the caption with the file name and scale.
-// Needs a current GL context (the footprints are measured through GL).
-std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
+// The page's own texts: the room's width and depth beside its walls, the
+// caption with the file name and scale (the names: app/DisegnoCarta.h).
+std::vector<CScritta> Scritte(const CImpaginazione& pagina, float W, float D,
                               const wxString& nomeFile);
 
 // The view in mode nVista as a w x h PNG (16 to 8192 each).

@@ -1,11 +1,12 @@
 #include "app/StampaPiantina.h"
 
-#include "app/Esportazione.h"
+#include "app/DisegnoCarta.h"
 #include "model/Scena.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
 
 #include <algorithm>
+#include <cmath>
 #include <wx/dc.h>
 #include <wx/image.h>
 
@@ -41,8 +42,7 @@ bool CStampaPiantina::OnPrintPage(int nPagina)
     return nPagina == 1 ? StampaPiantina(*pDC) : StampaVista3D(*pDC);
 }
 
-void CStampaPiantina::Scrivi(wxDC& dc, const wxString& testo, double x, double y, double fCorpo,
-                             double fAngolo, bool bCentrato)
+void CStampaPiantina::Carattere(wxDC& dc, double fCorpo)
 {
     // Printer DCs scale fonts each their own way: the size is measured.
     wxFont carattere(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
@@ -51,14 +51,46 @@ void CStampaPiantina::Scrivi(wxDC& dc, const wxString& testo, double x, double y
     const int nMisurato = std::max(1, dc.GetTextExtent("Hg").GetHeight());
     carattere.SetFractionalPointSize(10.0 * fVoluto / nMisurato);
     dc.SetFont(carattere);
-    const wxSize esteso = dc.GetTextExtent(testo);
+}
+
+double CStampaPiantina::Larghezza(wxDC& dc, const wxString& testo, double fCorpo)
+{
+    Carattere(dc, fCorpo);
+    return dc.GetTextExtent(testo).GetWidth() / static_cast<double>(PUNTI_PER_MM);
+}
+
+wxPoint CStampaPiantina::Punto(double x, double y) const
+{
+    return wxPoint(static_cast<int>(std::lround(x * PUNTI_PER_MM)),
+                   static_cast<int>(std::lround((m_fAltezzaFoglio - y) * PUNTI_PER_MM)));
+}
+
+void CStampaPiantina::Scrivi(wxDC& dc, const esportazione::CScritta& s)
+{
+    Carattere(dc, s.fCorpo);
+    const wxSize esteso = dc.GetTextExtent(s.testo);
     // Anchored at the middle of its height, left end or centre.
-    double dx = bCentrato ? -esteso.x / 2.0 : 0.0, dy = -esteso.y / 2.0;
-    const double fRad = fAngolo * 3.14159265358979 / 180.0;
-    const double px = x * PUNTI_PER_MM + dx * std::cos(fRad) + dy * std::sin(fRad);
-    const double py = (m_fAltezzaFoglio - y) * PUNTI_PER_MM - dx * std::sin(fRad) +
-                      dy * std::cos(fRad);
-    dc.DrawRotatedText(testo, static_cast<int>(px), static_cast<int>(py), fAngolo);
+    double dx = s.bCentrato ? -esteso.x / 2.0 : 0.0, dy = -esteso.y / 2.0;
+    const double fRad = s.fAngolo * 3.14159265358979 / 180.0;
+    const wxPoint p = Punto(s.x, s.y);
+    dc.DrawRotatedText(s.testo, static_cast<int>(p.x + dx * std::cos(fRad) + dy * std::sin(fRad)),
+                       static_cast<int>(p.y - dx * std::sin(fRad) + dy * std::cos(fRad)), s.fAngolo);
+}
+
+void CStampaPiantina::Traccia(wxDC& dc, const esportazione::CTratto& t)
+{
+    wxPen penna(t.bCancella ? *wxWHITE : *wxBLACK,
+                std::max(1, static_cast<int>(std::lround(t.fSpessore * PUNTI_PER_MM))));
+    penna.SetCap(wxCAP_BUTT);
+    penna.SetJoin(wxJOIN_MITER);
+    dc.SetPen(penna);
+    std::vector<wxPoint> punti;
+    for (const esportazione::CPuntoCarta& q : t.punti)
+        punti.push_back(Punto(q.x, q.y));
+    if (t.bChiuso)
+        dc.DrawPolygon(static_cast<int>(punti.size()), punti.data());
+    else
+        dc.DrawLines(static_cast<int>(punti.size()), punti.data());
 }
 
 bool CStampaPiantina::StampaPiantina(wxDC& dc)
@@ -73,35 +105,23 @@ bool CStampaPiantina::StampaPiantina(wxDC& dc)
     m_Errore.clear();
     m_fAltezzaFoglio = pagina.fAltezzaFoglio;
     std::vector<std::uint8_t> rgb;
-    std::vector<esportazione::CScritta> scritte;
     if (!esportazione::PiantinaSuCarta(m_Vista, pagina, PUNTI_PER_MM, rgb, m_Errore))
         return false;
-    {
-        // The names are placed by measuring the footprints through GL.
-        CFuoriSchermo fuori;
-        std::string motivo;
-        if (!fuori.Prepara(16, 16, motivo))
-        {
-            m_Errore = wxString::FromUTF8(motivo.c_str());
-            return false;
-        }
-        scritte = esportazione::Scritte(m_Vista, pagina, m_NomeFile);
-    }
     const int wp = static_cast<int>(pagina.fLarghezzaFoglio * PUNTI_PER_MM);
     const int hp = static_cast<int>(pagina.fAltezzaFoglio * PUNTI_PER_MM);
     // One logical unit is one pixel of the picture, over the whole paper.
     FitThisSizeToPaper(wxSize(wp, hp));
     dc.DrawBitmap(wxBitmap(wxImage(wp, hp, rgb.data(), true)), 0, 0);
-    dc.SetPen(wxPen(*wxBLACK, std::max(1, PUNTI_PER_MM / 2)));
+    // The names are placed by the printer's own font.
+    const esportazione::CDisegnoCarta carta = esportazione::DisegnoCarta(
+        *g_pDoc, pagina, m_NomeFile,
+        [&](const wxString& testo, double fCorpo) { return Larghezza(dc, testo, fCorpo); });
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(static_cast<int>(pagina.fX * PUNTI_PER_MM),
-                     static_cast<int>((m_fAltezzaFoglio - pagina.fY - pagina.fProfondita) *
-                                      PUNTI_PER_MM),
-                     static_cast<int>(pagina.fLarghezza * PUNTI_PER_MM),
-                     static_cast<int>(pagina.fProfondita * PUNTI_PER_MM));
+    for (const esportazione::CTratto& t : carta.tratti)
+        Traccia(dc, t);
     dc.SetTextForeground(*wxBLACK);
-    for (const esportazione::CScritta& s : scritte)
-        Scrivi(dc, s.testo, s.x, s.y, s.fCorpo, s.fAngolo, s.bCentrato);
+    for (const esportazione::CScritta& s : carta.scritte)
+        Scrivi(dc, s);
     return true;
 }
 
