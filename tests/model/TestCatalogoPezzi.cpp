@@ -113,8 +113,8 @@ TEST(CatalogoPronti, PezziValidiChePassanoDalFileEStannoNellaStanza)
     const std::map<std::string, std::string> aMisure = {
         {"Sedia", "45 \u00d7 50 \u00d7 90 cm"},
         {"Poltrona", "85 \u00d7 85 \u00d7 90 cm"},
-        {"Tavolo 4 posti", "120 \u00d7 80 \u00d7 75 cm"},
-        {"Tavolo 6 posti", "160 \u00d7 90 \u00d7 75 cm"},
+        {"Tavolo per quattro", "120 \u00d7 80 \u00d7 75 cm"},
+        {"Tavolo per sei", "160 \u00d7 90 \u00d7 75 cm"},
         {"Tavolo rotondo", "\u00d8 100 \u00d7 75 cm"},
         {"Tavolino rotondo", "\u00d8 50 \u00d7 55 cm"},
         {"Mobile TV", "180 \u00d7 45 \u00d7 50 cm"},
