@@ -95,8 +95,8 @@ CPannelloCatalogo::CPannelloCatalogo(wxFrame* pFrame, const std::string& fileMie
                                   wxTE_PROCESS_ENTER);
     m_pRicerca->SetDescriptiveText("Cerca nel catalogo");
     m_pRicerca->ShowCancelButton(true);
-    m_pLista = new CListaCatalogo(this, m_Catalogo,
-                                  [this](std::size_t n) -> const wxBitmap& { return Miniatura(n); });
+    m_pLista = new CListaCatalogo(
+        this, m_Catalogo, [this](std::size_t n) -> const wxBitmap& { return Miniatura(n); });
     m_pNessuno = new wxStaticText(this, wxID_ANY, wxEmptyString);
     auto* pColonna = new wxBoxSizer(wxVERTICAL);
     pColonna->Add(m_pRicerca, 0, wxEXPAND | wxALL, 4);
@@ -135,6 +135,11 @@ CPannelloCatalogo::CPannelloCatalogo(wxFrame* pFrame, const std::string& fileMie
     pFrame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
         e.Check(wxAuiManager::GetManager(this) && Riquadro().IsShown());
     }, ID_VISTA_CATALOGO);
+
+    Bind(wxEVT_DPI_CHANGED, [this](wxDPIChangedEvent& event) {
+        DimenticaMiniature();
+        event.Skip();
+    });
 
     Filtra();
     CallAfter(&CPannelloCatalogo::CaricaMiei);
@@ -201,12 +206,17 @@ const wxBitmap& CPannelloCatalogo::Miniatura(std::size_t nVoce)
                                                                      : m_Vuota;
 }
 
+void CPannelloCatalogo::DimenticaMiniature()
+{
+    m_aMiniature.clear();
+    m_Disegnate.clear();
+    m_Vuota = wxBitmap();
+    m_pLista->RefreshAll();
+}
+
 void CPannelloCatalogo::PreparaMiniature()
 {
     const auto& voci = m_Catalogo.GetVoci();
-    CLavedoView* pVista = GetLavedoView();
-    if (!pVista)
-        return;
     const double fScala = GetContentScaleFactor();
     const int nLato = static_cast<int>(std::lround(CListaCatalogo::LATO_MINIATURA * fScala));
     if (!m_Vuota.IsOk())
@@ -216,6 +226,9 @@ void CPannelloCatalogo::PreparaMiniature()
                      COLORE_SFONDO_MINIATURA[1], COLORE_SFONDO_MINIATURA[2]);
         m_Vuota = wxBitmap(vuota, wxBITMAP_SCREEN_DEPTH, fScala);
     }
+    CLavedoView* pVista = GetLavedoView();
+    if (!pVista)
+        return;
     // Each look is drawn once: a piece kept again or a list made anew
     // finds its picture among those already drawn.
     if (m_aMiniature.size() != voci.size())

@@ -54,6 +54,9 @@ public:
 
     // The pictures of every entry shown, drawn once and then kept.
     const wxBitmap& Miniatura(std::size_t nVoce);
+    // Forgets the pictures, to be drawn again when next shown (the pane
+    // moved to a screen of another scale).
+    void DimenticaMiniature();
     const CCatalogo& GetCatalogo() const { return m_Catalogo; }
     wxSearchCtrl* GetRicerca() const { return m_pRicerca; }
     CListaCatalogo* GetLista() const { return m_pLista; }

@@ -35,6 +35,27 @@ void Ingombro(const COggetto& p, float aMin[3], float aMax[3])
     std::copy(aA, aA + 3, aMin);
     std::copy(aB, aB + 3, aMax);
 }
+// The tile at (x0, y0) of the pixels read back (w wide, GL's rows from the
+// bottom) at half its size, each 2 x 2 block averaged: rows from the top.
+std::vector<std::uint8_t> Dimezza(const std::vector<std::uint8_t>& letti, int w, int x0, int y0,
+                                  int nLato)
+{
+    std::vector<std::uint8_t> img(static_cast<std::size_t>(nLato) * nLato * 3);
+    const auto Letto = [&](int x, int y, int k) {
+        return letti[(static_cast<std::size_t>(y) * w + x) * 3 + k];
+    };
+    for (int r = 0; r < nLato; ++r)
+        for (int c = 0; c < nLato; ++c)
+            for (int k = 0; k < 3; ++k)
+            {
+                const int x = x0 + 2 * c, y = y0 + 2 * (nLato - 1 - r);
+                const int nSomma = Letto(x, y, k) + Letto(x + 1, y, k) + Letto(x, y + 1, k) +
+                                   Letto(x + 1, y + 1, k);
+                img[(static_cast<std::size_t>(r) * nLato + c) * 3 + k] =
+                    static_cast<std::uint8_t>((nSomma + 2) / 4);
+            }
+    return img;
+}
 }  // namespace
 
 void DisegnaMiniatura(COggetto& pezzo)
@@ -66,7 +87,8 @@ void DisegnaMiniatura(COggetto& pezzo)
         const float x = (i & 1 ? aMax[0] : aMin[0]) - c[0], y = (i & 2 ? aMax[1] : aMin[1]) - c[1],
                     z = (i & 4 ? aMax[2] : aMin[2]) - c[2];
         const float x1 = x * std::cos(a) + z * std::sin(a), z1 = -x * std::sin(a) + z * std::cos(a);
-        const float y2 = y * std::cos(b) - z1 * std::sin(b), z2 = y * std::sin(b) + z1 * std::cos(b);
+        const float y2 = y * std::cos(b) - z1 * std::sin(b);
+        const float z2 = y * std::sin(b) + z1 * std::cos(b);
         fMezzo = std::max({fMezzo, std::fabs(x1) * 1.08f, std::fabs(y2) * 1.08f});
         fProfondo = std::max(fProfondo, std::fabs(z2) + 1.0f);
     }
@@ -90,7 +112,8 @@ void DisegnaMiniatura(COggetto& pezzo)
     // One light from the upper left in front, through the one light
     // routine; the colour tints the shade as well as the lit faces.
     CLuci luce;
-    const float aAmbiente[4] = {0.45f, 0.45f, 0.45f, 1.0f}, aDiffusa[4] = {0.65f, 0.65f, 0.65f, 1.0f};
+    const float aAmbiente[4] = {0.45f, 0.45f, 0.45f, 1.0f};
+    const float aDiffusa[4] = {0.65f, 0.65f, 0.65f, 1.0f};
     luce.SetAmbiente(aAmbiente);
     luce.SetDiffusa(aDiffusa);
     luce.SetDisattivaSpeculare(true);
@@ -153,24 +176,8 @@ bool DisegnaMiniature(CLavedoView& vista, const std::vector<COggetto*>& pezzi, i
         letti.resize(static_cast<std::size_t>(w) * h * 3);
         glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, letti.data());
         for (std::size_t i = 0; i < n; ++i)
-        {
-            std::vector<std::uint8_t>& img = immagini[nPrimo + i];
-            img.resize(static_cast<std::size_t>(nLato) * nLato * 3);
-            const int x0 = static_cast<int>(i % nColonne) * s, y0 = static_cast<int>(i / nColonne) * s;
-            for (int r = 0; r < nLato; ++r)
-                for (int col = 0; col < nLato; ++col)
-                    for (int k = 0; k < 3; ++k)
-                    {
-                        // GL's rows from the bottom, the picture's from the top.
-                        int nSomma = 0;
-                        for (int dy = 0; dy < 2; ++dy)
-                            for (int dx = 0; dx < 2; ++dx)
-                                nSomma += letti[(static_cast<std::size_t>(y0 + s - 1 - 2 * r - dy) * w +
-                                                 x0 + 2 * col + dx) * 3 + k];
-                        img[(static_cast<std::size_t>(r) * nLato + col) * 3 + k] =
-                            static_cast<std::uint8_t>((nSomma + 2) / 4);
-                    }
-        }
+            immagini[nPrimo + i] = Dimezza(letti, w, static_cast<int>(i % nColonne) * s,
+                                           static_cast<int>(i / nColonne) * s, nLato);
     }
     return true;
 }

@@ -122,7 +122,10 @@ void CLavedoView::OnRButtonUp(int x, int y)
 void CLavedoView::OnMenuContestuale(const wxPoint& pt)
 {
     if (pt == wxDefaultPosition && m_nVista == VISTA_PIANTINA && m_fnMenuPiantina && m_pCanvas)
-        m_fnMenuPiantina(wxPoint(m_pCanvas->GetClientSize().x / 2, m_pCanvas->GetClientSize().y / 2));
+    {
+        const wxSize dimensione = m_pCanvas->GetClientSize();
+        m_fnMenuPiantina(wxPoint(dimensione.x / 2, dimensione.y / 2));
+    }
 }
 
 void CLavedoView::OnMouseMove(int x, int y)

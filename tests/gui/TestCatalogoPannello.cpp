@@ -73,6 +73,13 @@ wxString Stato()
 {
     return Cornice().GetStatusBar()->GetStatusText(0);
 }
+
+// The notes a test leaves in the status bar go with it.
+struct CStatoRipristinato
+{
+    const wxString testo = Stato();
+    ~CStatoRipristinato() { Cornice().SetStatusText(testo, 0); }
+};
 }  // namespace
 
 // Every ready piece has a picture of its own that shows it, drawn with the
@@ -168,8 +175,9 @@ TEST(PannelloCatalogo, IlPezzoVaDoveLoSiMette)
             ASSERT_TRUE(Pannello().InserisciVoce(nVoce));
         else
         {
-            punto = c.nVista == VISTA_PIANTINA ? MappaPiantina().Punto(c.x, c.y)
-                                               : wxPoint(static_cast<int>(c.x), static_cast<int>(c.y));
+            punto = c.nVista == VISTA_PIANTINA
+                        ? MappaPiantina().Punto(c.x, c.y)
+                        : wxPoint(static_cast<int>(c.x), static_cast<int>(c.y));
             const auto dati = CodificaOggetto(*Pannello().GetCatalogo().GetVoci()[nVoce].pPezzo);
             ASSERT_TRUE(Pannello().Rilascia(dati, punto.x, punto.y));
         }
@@ -202,6 +210,7 @@ TEST(PannelloCatalogo, IlPezzoVaDoveLoSiMette)
 // horizon and bytes that are no piece are refused and change nothing.
 TEST(PannelloCatalogo, InserimentiRifiutati)
 {
+    const CStatoRipristinato stato;
     Ripristina();
     ASSERT_TRUE(Pannello().InserisciVoce(VoceDi("Sedia")));
     ASSERT_TRUE(Pannello().InserisciVoce(VoceDi("Sedia")));
@@ -265,6 +274,7 @@ TEST(PannelloCatalogo, SoloConLaTastiera)
 // leaves it only once the user confirms; a damaged file is set aside.
 TEST(PannelloCatalogo, MenuDellaPiantinaEIMieiMobili)
 {
+    const CStatoRipristinato stato;
     Ripristina();
     std::remove(FileMiei().c_str());
     Pannello().GetRicerca()->SetValue("");

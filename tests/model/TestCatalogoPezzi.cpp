@@ -102,7 +102,8 @@ TEST(CatalogoPronti, PezziValidiChePassanoDalFileEStannoNellaStanza)
         EXPECT_EQ(CodificaOggetto(*pCopia), dati);
         stanza.m_Oggetti.Aggiungi(pCopia.release());
     }
-    EXPECT_EQ(gruppi, (std::set<int>{GRUPPO_SEDUTE, GRUPPO_TAVOLI, GRUPPO_MOBILI, GRUPPO_APERTURE}));
+    EXPECT_EQ(gruppi,
+              (std::set<int>{GRUPPO_SEDUTE, GRUPPO_TAVOLI, GRUPPO_MOBILI, GRUPPO_APERTURE}));
     const Byte file = stanza.Scrivi();
     CScena riletta(false);
     std::string errore;
@@ -156,7 +157,7 @@ TEST(CatalogoInserimento, PuntoDellaStanzaEParetePiuVicina)
         {"door by the east wall", CATEGORIA_PORTE_FINESTRE, 0, 0.8f, 0, 11.5f, 4, 3.6f, 0, 2},
         {"window by the south wall", CATEGORIA_PORTE_FINESTRE, 1, 1.2f, 0, 3, 9.8f, 8.4f, 0, 3},
         {"window by the west wall", CATEGORIA_PORTE_FINESTRE, 1, 1.2f, 0, 0.2f, 2, 7.4f, 0, 4},
-        {"door past a corner stays on its wall", CATEGORIA_PORTE_FINESTRE, 0, 0.8f, 0, 11.9f, 0.1f, 11.2f, 0, 1},
+        {"door past a corner", CATEGORIA_PORTE_FINESTRE, 0, 0.8f, 0, 11.9f, 0.1f, 11.2f, 0, 1},
         {"door dropped outside", CATEGORIA_PORTE_FINESTRE, 0, 0.8f, 0, 6, 14, 5.6f, 0, 3},
     };
     for (const Caso& c : aCasi)
@@ -184,6 +185,7 @@ TEST(CatalogoInserimento, PuntoDellaStanzaEParetePiuVicina)
 TEST(CatalogoInserimento, PuntoDelPavimentoSottoIlPixel)
 {
     const float t = std::tan(3.14159265f / 6.0f);
+    const float fDestra = 6 + 16.75f * 0.5f * t * 4 / 3;  // 4 / 3 the window's proportions
     struct Caso
     {
         const char* pCaso;
@@ -202,11 +204,12 @@ TEST(CatalogoInserimento, PuntoDelPavimentoSottoIlPixel)
         {"3D level, centre: the horizon", VISTA_3D, 1.0, 0, 400, 300, false, 0, 0},
         {"3D level, above the horizon", VISTA_3D, 1.0, 0, 400, 100, false, 0, 0},
         // From 15 m before the room's centre at its mid-height (1.75 m).
-        {"3D level, below the centre", VISTA_3D, 1.0, 0, 400, 450, true, 6, 20 - 1.75f / (0.5f * t)},
+        {"3D level, below the centre", VISTA_3D, 1.0, 0, 400, 450, true, 6,
+         20 - 1.75f / (0.5f * t)},
         // Straight down from 16.75 m over the centre.
         {"3D from above, centre", VISTA_3D, 1.0, 90, 400, 300, true, 6, 5},
-        {"3D from above, right", VISTA_3D, 1.0, 90, 600, 300, true, 6 + 16.75f * 0.5f * t * 4 / 3, 5},
-        {"3D from above at 200%", VISTA_3D, 2.0, 90, 600, 300, true, 6 + 16.75f * 0.5f * t * 4 / 3, 5},
+        {"3D from above, right", VISTA_3D, 1.0, 90, 600, 300, true, fDestra, 5},
+        {"3D from above at 200%", VISTA_3D, 2.0, 90, 600, 300, true, fDestra, 5},
     };
     for (const Caso& c : aCasi)
     {
@@ -255,9 +258,10 @@ TEST(CatalogoRicerca, MaiuscoleEAccentiNonContanoENomiNumerati)
     EXPECT_EQ(catalogo.Cerca("").size(), catalogo.GetVoci().size());
 
     CContenitori stanza;
-    const std::unique_ptr<COggetto> pSedia(scena_di_prova::Mobile(CATEGORIA_SEDIE, 0, "Sedia", 0, 0));
-    const std::unique_ptr<COggetto> pMia(scena_di_prova::Mobile(CATEGORIA_SEDIE, 0, "Sedia 3", 0, 0));
-    const std::unique_ptr<COggetto> pSenza(scena_di_prova::Mobile(CATEGORIA_ARMADI, 1, "", 0, 0));
+    using scena_di_prova::Mobile;
+    const std::unique_ptr<COggetto> pSedia(Mobile(CATEGORIA_SEDIE, 0, "Sedia", 0, 0));
+    const std::unique_ptr<COggetto> pMia(Mobile(CATEGORIA_SEDIE, 0, "Sedia 3", 0, 0));
+    const std::unique_ptr<COggetto> pSenza(Mobile(CATEGORIA_ARMADI, 1, "", 0, 0));
     EXPECT_EQ(NomeNuovo(*pSedia, stanza), "Sedia 1");
     EXPECT_EQ(NomeNuovo(*pSenza, stanza), "Armadio 1");
     for (const char* pNome : {"Sedia 1", "Sedia 2", "Sedia 3"})
