@@ -118,23 +118,16 @@ CPannelloCatalogo::CPannelloCatalogo(wxFrame* pFrame, const std::string& fileMie
             InserisciVoce(static_cast<std::size_t>(VoceScelta()));
     });
 
-    pFrame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { ApriRicerca(); }, ID_INSERISCI_CATALOGO);
-    pFrame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { AggiungiSelezionato(); },
+    // Bound to this pane's methods: the frame forgets them when it goes.
+    pFrame->Bind(wxEVT_MENU, &CPannelloCatalogo::OnComando, this, ID_INSERISCI_CATALOGO);
+    pFrame->Bind(wxEVT_MENU, &CPannelloCatalogo::OnComando, this, ID_MODIFICA_AGGIUNGI_CATALOGO);
+    pFrame->Bind(wxEVT_MENU, &CPannelloCatalogo::OnComando, this, ID_MODIFICA_RIMUOVI_CATALOGO);
+    pFrame->Bind(wxEVT_MENU, &CPannelloCatalogo::OnComando, this, ID_VISTA_CATALOGO);
+    pFrame->Bind(wxEVT_UPDATE_UI, &CPannelloCatalogo::OnUpdateComando, this,
                  ID_MODIFICA_AGGIUNGI_CATALOGO);
-    pFrame->Bind(wxEVT_MENU, [this](wxCommandEvent&) { RimuoviScelto(); },
+    pFrame->Bind(wxEVT_UPDATE_UI, &CPannelloCatalogo::OnUpdateComando, this,
                  ID_MODIFICA_RIMUOVI_CATALOGO);
-    pFrame->Bind(wxEVT_MENU, [this](wxCommandEvent&) {
-        Riquadro().Show(!Riquadro().IsShown());
-        wxAuiManager::GetManager(this)->Update();
-    }, ID_VISTA_CATALOGO);
-    pFrame->Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& e) { e.Enable(PezzoSelezionato()); },
-                 ID_MODIFICA_AGGIUNGI_CATALOGO);
-    pFrame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-        e.Enable(VoceScelta() >= 0 && m_Catalogo.IsMio(static_cast<std::size_t>(VoceScelta())));
-    }, ID_MODIFICA_RIMUOVI_CATALOGO);
-    pFrame->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) {
-        e.Check(wxAuiManager::GetManager(this) && Riquadro().IsShown());
-    }, ID_VISTA_CATALOGO);
+    pFrame->Bind(wxEVT_UPDATE_UI, &CPannelloCatalogo::OnUpdateComando, this, ID_VISTA_CATALOGO);
 
     Bind(wxEVT_DPI_CHANGED, [this](wxDPIChangedEvent& event) {
         DimenticaMiniature();
@@ -143,6 +136,43 @@ CPannelloCatalogo::CPannelloCatalogo(wxFrame* pFrame, const std::string& fileMie
 
     Filtra();
     CallAfter(&CPannelloCatalogo::CaricaMiei);
+}
+
+void CPannelloCatalogo::OnComando(wxCommandEvent& event)
+{
+    switch (event.GetId())
+    {
+    case ID_INSERISCI_CATALOGO:
+        ApriRicerca();
+        break;
+    case ID_MODIFICA_AGGIUNGI_CATALOGO:
+        AggiungiSelezionato();
+        break;
+    case ID_MODIFICA_RIMUOVI_CATALOGO:
+        RimuoviScelto();
+        break;
+    default:
+        Riquadro().Show(!Riquadro().IsShown());
+        wxAuiManager::GetManager(this)->Update();
+        break;
+    }
+}
+
+void CPannelloCatalogo::OnUpdateComando(wxUpdateUIEvent& event)
+{
+    const long nVoce = VoceScelta();
+    switch (event.GetId())
+    {
+    case ID_MODIFICA_AGGIUNGI_CATALOGO:
+        event.Enable(PezzoSelezionato() != nullptr);
+        break;
+    case ID_MODIFICA_RIMUOVI_CATALOGO:
+        event.Enable(nVoce >= 0 && m_Catalogo.IsMio(static_cast<std::size_t>(nVoce)));
+        break;
+    default:
+        event.Check(Riquadro().IsShown());
+        break;
+    }
 }
 
 void CPannelloCatalogo::CollegaVista(wxWindow* pFinestra)
@@ -186,9 +216,8 @@ void CPannelloCatalogo::Filtra()
     // The piece chosen stays chosen while the search still shows it.
     if (nScelta >= 0)
         m_pLista->SetSelection(m_pLista->RigaDellaVoce(static_cast<std::size_t>(nScelta)));
-    m_pNessuno->SetLabel(voci.empty() ? wxString::Format(wxString::FromUTF8(
-                                            "Nessun pezzo si chiama \u00ab%s\u00bb."), ricerca)
-                                      : wxString());
+    const wxString nessuno = wxString::FromUTF8("Nessun pezzo corrisponde a \u00ab%s\u00bb.");
+    m_pNessuno->SetLabel(voci.empty() ? wxString::Format(nessuno, ricerca) : wxString());
     m_pNessuno->Show(voci.empty());
     Layout();
 }

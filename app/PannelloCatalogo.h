@@ -71,6 +71,9 @@ private:
     void Trascina(std::size_t nVoce);
     wxAuiPaneInfo& Riquadro() const;
 
+    // The frame's commands of the catalogue and their states.
+    void OnComando(wxCommandEvent& event);
+    void OnUpdateComando(wxUpdateUIEvent& event);
     void OnTesto(wxCommandEvent& event);
     void OnTastoRicerca(wxKeyEvent& event);
     void OnTastoLista(wxKeyEvent& event);
