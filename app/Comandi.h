@@ -44,7 +44,13 @@ enum : int
     ID_FILE_ESPORTA_PIANTINA = IdComando(32851),
     ID_FILE_STAMPA = IdComando(57607),
     ID_FILE_ANTEPRIMA = IdComando(57609),
-    ID_FILE_IMPOSTA_PAGINA = IdComando(57605)
+    ID_FILE_IMPOSTA_PAGINA = IdComando(57605),
+
+    // The catalogue of ready pieces and of the user's own.
+    ID_INSERISCI_CATALOGO = IdComando(32870),
+    ID_MODIFICA_AGGIUNGI_CATALOGO = IdComando(32871),
+    ID_MODIFICA_RIMUOVI_CATALOGO = IdComando(32872),
+    ID_VISTA_CATALOGO = IdComando(32873)
 };
 
 // The status-bar prompt and the tooltip of a command, or null texts for a

@@ -68,7 +68,17 @@ bool CLavedoDoc::Incolla(const std::vector<std::uint8_t>& dati, const char* szPa
     const std::string nome = NomeLibero(pCopia->GetNome(), m_Oggetti);
     if (nome != pCopia->GetNome())
         pCopia->SetNome(nome.c_str());
-    COggetto* pNuovo = pCopia.release();
+    return AggiungiNuovo(std::move(pCopia), szPasso);
+}
+
+bool CLavedoDoc::AggiungiNuovo(std::unique_ptr<COggetto> pPezzo, const char* szPasso)
+{
+    if (m_Oggetti.GetNumero() >= CContenitori::MASSIMO_ELEMENTI)
+    {
+        Avvisa(CAttributiDlg::TestoStanzaPiena());
+        return false;
+    }
+    COggetto* pNuovo = pPezzo.release();
     m_Oggetti.Aggiungi(pNuovo);
     if (g_pView)
     {

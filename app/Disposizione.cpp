@@ -33,8 +33,14 @@ wxString Chiave(const wxString& nome)
     return GRUPPO + nome;
 }
 
-// Takes from a remembered pane only where it was: a damaged entry must not
-// make a bar closable, resizable or lost off screen.
+// The panes remembered: the bars and the catalogue, all but the view.
+bool IsRicordato(const wxAuiPaneInfo& pannello)
+{
+    return pannello.dock_direction != wxAUI_DOCK_CENTER;
+}
+
+// Takes from a remembered pane only where it was (and a pane's size): a
+// damaged entry must not make a bar closable, resizable or lost off screen.
 void RipristinaBarra(wxAuiManager& gestore, wxAuiPaneInfo& barra, const wxString& testo,
                      const std::vector<wxRect>& aSchermi)
 {
@@ -62,6 +68,13 @@ void RipristinaBarra(wxAuiManager& gestore, wxAuiPaneInfo& barra, const wxString
             .Layer(std::clamp(letta.dock_layer, 0, 20))
             .Row(std::clamp(letta.dock_row, 0, 20))
             .Position(std::clamp(letta.dock_pos, 0, 10000));
+    }
+    if (!barra.IsToolbar())
+    {
+        auto limita = [](wxSize d) {
+            return wxSize(std::clamp(d.x, 150, 1200), std::clamp(d.y, 150, 1200));
+        };
+        barra.BestSize(limita(letta.best_size)).FloatingSize(limita(letta.floating_size));
     }
     barra.Show(letta.IsShown());
 }
@@ -141,7 +154,7 @@ void CaricaDisposizione(wxConfigBase& config, wxFrame& cornice, wxAuiManager& ge
     {
         wxAuiPaneInfo& pannello = aPannelli.Item(i);
         wxString testo;
-        if (pannello.IsToolbar() && config.Read(Chiave(pannello.name), &testo))
+        if (IsRicordato(pannello) && config.Read(Chiave(pannello.name), &testo))
             RipristinaBarra(gestore, pannello, testo, aSchermi);
     }
     gestore.Update();
@@ -161,7 +174,14 @@ void SalvaDisposizione(wxConfigBase& config, const wxFrame& cornice, wxAuiManage
     }
     wxAuiPaneInfoArray& aPannelli = gestore.GetAllPanes();
     for (size_t i = 0; i < aPannelli.GetCount(); ++i)
-        if (aPannelli.Item(i).IsToolbar())
-            config.Write(Chiave(aPannelli.Item(i).name), gestore.SavePaneInfo(aPannelli.Item(i)));
+    {
+        wxAuiPaneInfo& pannello = aPannelli.Item(i);
+        if (!IsRicordato(pannello))
+            continue;
+        // A docked pane's width is its dock's: kept as the size it asks for.
+        if (!pannello.IsToolbar() && pannello.IsDocked() && pannello.IsShown() && pannello.window)
+            pannello.BestSize(pannello.window->GetSize());
+        config.Write(Chiave(pannello.name), gestore.SavePaneInfo(pannello));
+    }
     config.Flush();
 }

@@ -5,6 +5,7 @@
 
 #include <wx/docview.h>
 
+#include <memory>
 #include <string>
 
 class wxMenu;
@@ -77,6 +78,9 @@ public:
     // step szPasso. Damaged data and a full room are refused with a message
     // and change nothing.
     bool Incolla(const std::vector<std::uint8_t>& dati, const char* szPasso);
+    // Adds a new piece, named and placed, selects it and records the step
+    // szPasso; a full room is refused with its message.
+    bool AggiungiNuovo(std::unique_ptr<COggetto> pPezzo, const char* szPasso);
     // The bytes of the view's selected piece; empty without one.
     std::vector<std::uint8_t> CopiaSelezionato();
 

@@ -10,6 +10,8 @@
 #include "app/Guida.h"
 #include "app/IconeProgramma.h"
 #include "app/LavedoDoc.h"
+#include "app/MenuPiantina.h"
+#include "app/PannelloCatalogo.h"
 #include "dialogs/Nomi.h"
 #include "app/Pulsanti.h"
 #include "dialogs/AttributiDlg.h"
@@ -22,6 +24,7 @@
 #include "model/Luci.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
+#include "view/LavedoView.h"
 #include "view/StatoVista.h"
 
 #include <algorithm>
@@ -55,6 +58,10 @@ const CTestoComando s_aTesti[] = {
     {ID_INSERISCI_TAVOLO, "Inserisce nella stanza un tavolo", nullptr},
     {ID_INSERISCI_MOBILE, "Inserisce nella stanza un mobile", nullptr},
     {ID_INSERISCI_PORTA_FINESTRA, "Inserisce nella stanza una porta o una finestra", nullptr},
+    {ID_INSERISCI_CATALOGO,
+     "Inserisce un pezzo pronto del catalogo: cercarlo per nome, poi Invio o trascinarlo nella "
+     "stanza",
+     nullptr},
     {ID_INSERISCI_LUCE, "Inserisce una fonte di luce nella stanza", nullptr},
     {ID_MODIFICA_ANNULLA, "Annulla l'ultima modifica alla stanza", nullptr},
     {ID_MODIFICA_RIPETI, "Ripete la modifica annullata", nullptr},
@@ -63,6 +70,10 @@ const CTestoComando s_aTesti[] = {
     {ID_MODIFICA_COPIA, "Copia negli Appunti l'oggetto selezionato", nullptr},
     {ID_MODIFICA_INCOLLA, "Inserisce nella stanza l'oggetto copiato negli Appunti", nullptr},
     {ID_MODIFICA_DUPLICA, "Inserisce nella stanza una copia dell'oggetto selezionato", nullptr},
+    {ID_MODIFICA_AGGIUNGI_CATALOGO,
+     "Conserva l'oggetto selezionato in \xC2\xABI miei mobili\xC2\xBB, nel catalogo", nullptr},
+    {ID_MODIFICA_RIMUOVI_CATALOGO,
+     "Toglie da \xC2\xABI miei mobili\xC2\xBB il pezzo scelto nel catalogo", nullptr},
     {ID_MODIFICA_OGGETTO, "Elimina un oggetto o ne modifica gli attributi", nullptr},
     {ID_MODIFICA_LUCE, "Imposta le propriet\xC3\xA0 dell'illuminazione", nullptr},
     {ID_IMPOSTAZIONI, "Modifica le caratteristiche della stanza", nullptr},
@@ -89,6 +100,7 @@ const CTestoComando s_aTesti[] = {
     {ID_VISTA_CALAMITA,
      "Accosta ai muri gli oggetti spostati vicino a essi e allinea le rotazioni a 15 gradi",
      "Calamita"},
+    {ID_VISTA_CATALOGO, "Mostra o nasconde il catalogo dei pezzi pronti", nullptr},
     {ID_BARRA_STRUMENTI, "Mostra o nasconde la barra degli strumenti",
      "Mostra/nascondi barra degli strumenti"},
     {ID_BARRA_STATO, "Mostra o nasconde la barra di stato", "Mostra/nascondi barra di stato"},
@@ -174,6 +186,8 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     CreaMenu();
     if (!CreaBarre())
         wxLogDebug("Failed to create toolbar\n");
+    m_pCatalogo = new CPannelloCatalogo(this);
+    m_GestoreBarre.AddPane(m_pCatalogo, CPannelloCatalogo::Pannello());
     if (!CreaBarraStato())
         wxLogDebug("Failed to create status bar\n");
     CreaAcceleratori();
@@ -255,6 +269,7 @@ void CMainFrame::CreaMenu()
     voce(pOggetto, ID_INSERISCI_PORTA_FINESTRA, "&Porta o finestra...");
     auto* pInserisci = new wxMenu;
     pInserisci->AppendSubMenu(pOggetto, "&Oggetto");
+    voce(pInserisci, ID_INSERISCI_CATALOGO, "Dal &catalogo...\tCtrl+K");
     voce(pInserisci, ID_INSERISCI_LUCE, "&Illuminazione...");
 
     auto* pModifica = new wxMenu;
@@ -265,6 +280,9 @@ void CMainFrame::CreaMenu()
     voce(pModifica, ID_MODIFICA_COPIA, "&Copia\tCtrl+C");
     voce(pModifica, ID_MODIFICA_INCOLLA, "I&ncolla\tCtrl+V");
     voce(pModifica, ID_MODIFICA_DUPLICA, "&Duplica\tCtrl+D");
+    pModifica->AppendSeparator();
+    voce(pModifica, ID_MODIFICA_AGGIUNGI_CATALOGO, "A&ggiungi al catalogo");
+    voce(pModifica, ID_MODIFICA_RIMUOVI_CATALOGO, "Rim&uovi dal catalogo");
     pModifica->AppendSeparator();
     voce(pModifica, ID_MODIFICA_OGGETTO, "&Oggetto...");
     pModifica->AppendSeparator();
@@ -284,6 +302,7 @@ void CMainFrame::CreaMenu()
     voce(pVisualizza, ID_VISTA_QUOTE, "&Quote", wxITEM_CHECK);
     voce(pVisualizza, ID_VISTA_CALAMITA, "&Calamita", wxITEM_CHECK);
     pVisualizza->AppendSeparator();
+    voce(pVisualizza, ID_VISTA_CATALOGO, "Catal&ogo", wxITEM_CHECK);
     voce(pVisualizza, ID_BARRA_STRUMENTI, "Barra degli st&rumenti", wxITEM_CHECK);
     voce(pVisualizza, ID_BARRA_STATO, "Barra di st&ato", wxITEM_CHECK);
 
@@ -382,6 +401,7 @@ void CMainFrame::CreaAcceleratori()
         {wxACCEL_CTRL, 'A', wxID_OPEN},
         {wxACCEL_CTRL, 'S', wxID_SAVE},
         {wxACCEL_CTRL, 'P', ID_FILE_STAMPA},
+        {wxACCEL_CTRL, 'K', ID_INSERISCI_CATALOGO},
         {wxACCEL_CTRL, 'Z', ID_MODIFICA_ANNULLA},
         {wxACCEL_ALT, WXK_BACK, ID_MODIFICA_ANNULLA},
         {wxACCEL_CTRL, 'Y', ID_MODIFICA_RIPETI},
@@ -410,6 +430,11 @@ void CMainFrame::AttaccaVista(wxWindow* pFinestra)
         pFinestra->SetHelpText(wxString::FromUTF8(AIUTO_VISTA));
         // The view's keys work from the start.
         pFinestra->SetFocus();
+        m_pCatalogo->CollegaVista(pFinestra);
+        if (CLavedoView* pVista = GetLavedoView())
+            pVista->m_fnMenuPiantina = [this, pFinestra](const wxPoint& punto) {
+                MostraMenuPiantina(*this, *pFinestra, punto);
+            };
     }
     // The document keeps the recent-file list in the File menu.
     if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))

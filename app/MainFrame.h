@@ -5,6 +5,7 @@
 
 class CBarraStrumenti;
 class CGuida;
+class CPannelloCatalogo;
 class CModoAiuto;
 class wxStatusBar;
 class wxMenu;
@@ -36,6 +37,7 @@ public:
     wxAuiManager& GetGestoreBarre() { return m_GestoreBarre; }
     // The help book, made on first use.
     CGuida& GetGuida();
+    CPannelloCatalogo& GetCatalogo() const { return *m_pCatalogo; }
 
     wxStatusBar* m_wndStatusBar = nullptr;
     CBarraStrumenti* m_wndToolBar = nullptr;
@@ -70,6 +72,7 @@ private:
 
     wxMenu* m_pMenuFile = nullptr;
     wxAuiManager m_GestoreBarre;
+    CPannelloCatalogo* m_pCatalogo = nullptr;
     std::unique_ptr<CGuida> m_pGuida;
     std::unique_ptr<CModoAiuto> m_pModoAiuto;
 };

@@ -18,31 +18,6 @@ namespace
 {
 const char* const INTESTAZIONE = "Lavedo98 recupero 1";
 
-// Makes the folder and the ones above it that are missing, once the base
-// (the data or home folder) exists: a missing home is never created.
-int CreaCartelle(const std::string& base, const std::string& cartella)
-{
-    struct stat st{};
-    if (stat(base.c_str(), &st) != 0)
-        return errno;
-    if (!S_ISDIR(st.st_mode))
-        return ENOTDIR;
-    for (std::size_t n = cartella.find('/', 1); n != std::string::npos;
-         n = cartella.find('/', n + 1))
-        if (mkdir(cartella.substr(0, n).c_str(), 0700) != 0 && errno != EEXIST)
-            return errno;
-    if (mkdir(cartella.c_str(), 0700) != 0 && errno != EEXIST)
-        return errno;
-    return 0;
-}
-
-// What must exist before any folder is made: the home folder.
-std::string Base()
-{
-    const char* pCasa = std::getenv("HOME");
-    return pCasa && pCasa[0] == '/' ? pCasa : "/";
-}
-
 // A room opened by a relative name is saved back to the same file by
 // whichever editor restores it, wherever that one was started.
 std::string PercorsoAssoluto(const std::string& percorso)
@@ -105,17 +80,14 @@ CCopiaRecupero::~CCopiaRecupero()
 
 std::string CCopiaRecupero::CartellaPredefinita()
 {
-    const char* pDati = std::getenv("XDG_DATA_HOME");
-    const std::string base = pDati && pDati[0] == '/' ? std::string(pDati)
-                                                      : Base() + "/.local/share";
-    return base + "/lavedo98/recupero";
+    return CartellaDatiUtente() + "/recupero";
 }
 
 bool CCopiaRecupero::PreparaCartella(CEsitoFile& esito)
 {
     if (m_fdBlocco >= 0)
         return true;
-    const int nErrno = CreaCartelle(Base(), m_sCartella);
+    const int nErrno = CreaCartelleUtente(m_sCartella);
     if (nErrno == 0)
     {
         m_fdBlocco = open((m_sBase + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -527,3 +527,37 @@ CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
     esito.bRiuscito = true;
     return esito;
 }
+
+namespace
+{
+// What must exist before any folder is made: the home folder.
+std::string Casa()
+{
+    const char* pCasa = std::getenv("HOME");
+    return pCasa && pCasa[0] == '/' ? pCasa : "/";
+}
+}  // namespace
+
+std::string CartellaDatiUtente()
+{
+    const char* pDati = std::getenv("XDG_DATA_HOME");
+    const std::string base =
+        pDati && pDati[0] == '/' ? std::string(pDati) : Casa() + "/.local/share";
+    return base + "/lavedo98";
+}
+
+int CreaCartelleUtente(const std::string& cartella)
+{
+    struct stat st{};
+    if (stat(Casa().c_str(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    for (std::size_t n = cartella.find('/', 1); n != std::string::npos;
+         n = cartella.find('/', n + 1))
+        if (mkdir(cartella.substr(0, n).c_str(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    if (mkdir(cartella.c_str(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    return 0;
+}

@@ -68,5 +68,12 @@ int RimuoviTemporaneiAbbandonati(const std::string& cartella, int nEtaMinima = 3
 CEsitoFile LeggiFileIntero(const std::string& percorso, std::size_t nMassimo,
                            std::vector<std::uint8_t>& dati);
 
+// The user's own data of the program: $XDG_DATA_HOME/lavedo98 (an absolute
+// XDG_DATA_HOME only), else ~/.local/share/lavedo98.
+std::string CartellaDatiUtente();
+// Makes a folder and the ones above it that are missing (mode 0700), once
+// the home folder exists: a missing home is never created. 0, or the errno.
+int CreaCartelleUtente(const std::string& cartella);
+
 // The reason behind an errno value, in Italian ("il disco è pieno").
 std::string DescriviErrno(int nErrno);

@@ -30,6 +30,7 @@ CCanvasGL::CCanvasGL(wxWindow* pGenitore, CLavedoView* pView)
     Bind(wxEVT_MOUSEWHEEL, &CCanvasGL::OnMouse, this);
     Bind(wxEVT_KEY_DOWN, &CCanvasGL::OnKeyDown, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CCanvasGL::OnCaptureLost, this);
+    Bind(wxEVT_CONTEXT_MENU, &CCanvasGL::OnMenuContestuale, this);
 }
 
 CCanvasGL::~CCanvasGL()
@@ -71,6 +72,14 @@ void CCanvasGL::OnKeyDown(wxKeyEvent& event)
         m_pView->OnKeyDown(event);
     else
         event.Skip();
+}
+
+void CCanvasGL::OnMenuContestuale(wxContextMenuEvent& event)
+{
+    // Handled here, never passed to the frame: the menu the system asks
+    // for at a right press would end a right drag before it began.
+    if (m_pView)
+        m_pView->OnMenuContestuale(event.GetPosition());
 }
 
 void CCanvasGL::OnCaptureLost(wxMouseCaptureLostEvent&)

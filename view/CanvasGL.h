@@ -28,6 +28,7 @@ private:
     void OnMouse(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnMenuContestuale(wxContextMenuEvent& event);
 
     wxWeakRef<CLavedoView> m_pView;
 };

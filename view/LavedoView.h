@@ -2,6 +2,7 @@
 #include "view/Quote.h"
 #include "view/StatoVista.h"
 
+#include <functional>
 #include <wx/docview.h>
 #include <wx/timer.h>
 
@@ -53,6 +54,13 @@ public:
     void OnRButtonDown(int x, int y);
     void OnRButtonUp(int x, int y);
     void OnMouseMove(int x, int y);
+    // The context menu key in the window (pt wxDefaultPosition) or a menu
+    // the system asks for at a click, which the right button's release
+    // opens instead.
+    void OnMenuContestuale(const wxPoint& pt);
+    // Opens the plan's context menu at a point of the window: a right click
+    // that did not move, or the context menu key (the window's middle).
+    std::function<void(const wxPoint&)> m_fnMenuPiantina;
     // The wheel moves the 3D camera along its line of sight.
     void OnRotellina(const wxMouseEvent& event);
     // The automatic rotation step of the 10 ms timer.
@@ -146,6 +154,9 @@ private:
     wxTimer m_Timer;
     CQuote m_Quote;
     bool m_bAltPremuto = false;
+    // A right press that has not moved yet, and where it was.
+    bool m_bClicDestro = false;
+    CPunto m_ptClicDestro;
     // The last key move, to join a run of presses into one undo step.
     const COggetto* m_pUltimoTasto = nullptr;
     int m_nUltimoTasto = 0;

@@ -98,6 +98,8 @@ void CLavedoView::OnLButtonUp(int, int)
 
 void CLavedoView::OnRButtonDown(int x, int y)
 {
+    m_bClicDestro = true;
+    m_ptClicDestro = {x, y};
     if (m_nVista == VISTA_3D || GetOggettoSelezionato())
     {
         m_bTrascinaDestro = 1;
@@ -106,14 +108,30 @@ void CLavedoView::OnRButtonDown(int x, int y)
     }
 }
 
-void CLavedoView::OnRButtonUp(int, int)
+void CLavedoView::OnRButtonUp(int x, int y)
 {
     TerminaTrascinamento(false, m_bTrascinaDestro != 0);
     RilasciaMouse();
+    // A right click in the plan that moved nothing asks for the menu.
+    const bool bClic = m_bClicDestro && x == m_ptClicDestro.x && y == m_ptClicDestro.y;
+    m_bClicDestro = false;
+    if (bClic && m_nVista == VISTA_PIANTINA && m_fnMenuPiantina)
+        m_fnMenuPiantina(wxPoint(x, y));
+}
+
+void CLavedoView::OnMenuContestuale(const wxPoint& pt)
+{
+    if (pt == wxDefaultPosition && m_nVista == VISTA_PIANTINA && m_fnMenuPiantina && m_pCanvas)
+    {
+        const wxSize dimensione = m_pCanvas->GetClientSize();
+        m_fnMenuPiantina(wxPoint(dimensione.x / 2, dimensione.y / 2));
+    }
 }
 
 void CLavedoView::OnMouseMove(int x, int y)
 {
+    if (x != m_ptClicDestro.x || y != m_ptClicDestro.y)
+        m_bClicDestro = false;
     if (m_bTrascinaSinistro)
     {
         if (m_nVista == VISTA_3D)

@@ -101,19 +101,67 @@ void CStatoVista::ImpostaVistaInterna(float W, float H, float D)
     m_bVistaInterna = true;
 }
 
+namespace
+{
+// A point or a direction of eye space in the room's GL axes: the paint
+// applies translation, pitch, yaw, centring, so they are undone in reverse
+// order (a direction takes neither translation).
+void DallOcchio(const CStatoVista& v, const double e[3], bool bPunto, double r[3])
+{
+    const double fGradi = 3.14159265358979 / 180.0;
+    const double x = e[0] - (bPunto ? v.m_fTraslX : 0.0), y = e[1] - (bPunto ? v.m_fTraslY : 0.0),
+                 z = e[2] - (bPunto ? v.m_fTraslZ : 0.0);
+    const double cx = std::cos(v.m_fRotX * fGradi), sx = std::sin(v.m_fRotX * fGradi);
+    const double y1 = y * cx + z * sx, z1 = -y * sx + z * cx;
+    const double cy = std::cos(v.m_fRotY * fGradi), sy = std::sin(v.m_fRotY * fGradi);
+    r[0] = x * cy - z1 * sy - (bPunto ? v.m_fCentroX : 0.0);
+    r[1] = y1 - (bPunto ? v.m_fCentroY : 0.0);
+    r[2] = x * sy + z1 * cy - (bPunto ? v.m_fCentroZ : 0.0);
+}
+}  // namespace
+
 void CStatoVista::PosizioneTelecamera(float aPosizione[3]) const
 {
-    // The paint applies translation, pitch, yaw, centring: undo them in
-    // reverse order for the eye (the origin of eye space).
-    const double fGradi = 3.14159265358979 / 180.0;
-    const double x = -m_fTraslX, y = -m_fTraslY, z = -m_fTraslZ;
-    const double cx = std::cos(m_fRotX * fGradi), sx = std::sin(m_fRotX * fGradi);
-    const double y1 = y * cx + z * sx, z1 = -y * sx + z * cx;
-    const double cy = std::cos(m_fRotY * fGradi), sy = std::sin(m_fRotY * fGradi);
-    const double x2 = x * cy - z1 * sy, z2 = x * sy + z1 * cy;
-    aPosizione[0] = static_cast<float>(x2 - m_fCentroX);
-    aPosizione[1] = static_cast<float>(y1 - m_fCentroY);
-    aPosizione[2] = static_cast<float>(z2 - m_fCentroZ);
+    const double aOcchio[3] = {0.0, 0.0, 0.0};
+    double p[3];
+    DallOcchio(*this, aOcchio, true, p);
+    for (int i = 0; i < 3; ++i)
+        aPosizione[i] = static_cast<float>(p[i]);
+}
+
+bool CStatoVista::PuntoSulPavimento(float x, float y, float D, float& fX, float& fY) const
+{
+    const double w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
+    // GL's pixels, from the bottom left.
+    const double px = Fisici(x), py = h - Fisici(y);
+    if (!(w > 0.0 && h > 0.0 && m_fScala > 0.0f))
+        return false;
+    if (m_nVista == VISTA_PIANTINA)
+    {
+        fX = static_cast<float>((px - m_fOrigineX) / m_fScala);
+        fY = static_cast<float>(D - (py - m_fOrigineY) / m_fScala);
+        return std::isfinite(fX) && std::isfinite(fY);
+    }
+    // The paint's perspective: 60 degrees high, the window's proportions.
+    const double t = std::tan(30.0 * 3.14159265358979 / 180.0);
+    const double aDirezione[3] = {(2.0 * px / w - 1.0) * t * w / h, (2.0 * py / h - 1.0) * t, -1.0};
+    const double aOcchio[3] = {0.0, 0.0, 0.0};
+    double o[3], d[3];
+    DallOcchio(*this, aOcchio, true, o);
+    DallOcchio(*this, aDirezione, false, d);
+    // The floor is GL y = 0, in front of the eye.
+    const double k = d[1] != 0.0 ? -o[1] / d[1] : -1.0;
+    if (!(k > 0.0))
+        return false;
+    fX = static_cast<float>(o[0] + k * d[0]);
+    fY = static_cast<float>(o[2] + k * d[2]);
+    return std::isfinite(fX) && std::isfinite(fY);
+}
+
+bool CStatoVista::PuntoAlCentro(float D, float& fX, float& fY) const
+{
+    return PuntoSulPavimento(m_fLarghezzaFinestra / 2.0f / m_fFattoreScala,
+                             m_fAltezzaFinestra / 2.0f / m_fFattoreScala, D, fX, fY);
 }
 
 bool CStatoVista::IsVistaDallInterno(float W, float H, float D) const

@@ -56,6 +56,14 @@ public:
     // Metres of the plan under one of the toolkit's pixels: the reciprocal
     // of the plan scale in those pixels.
     float MetriPerPixel() const { return m_fFattoreScala / m_fScala; }
+    // The room point (x across, y along the depth, metres) of the floor
+    // under the toolkit pixel (x, y) of the window, y downwards: in the plan
+    // by its mapping (D the room's depth), in 3D where the line of sight
+    // through the pixel meets the floor, outside the walls too. False when
+    // it meets none (a pixel above the horizon) or the window has no size.
+    bool PuntoSulPavimento(float x, float y, float D, float& fX, float& fY) const;
+    // The same under the middle of the window.
+    bool PuntoAlCentro(float D, float& fX, float& fY) const;
 
     // Camera moves of the wheel, the keys and the view from inside. None of
     // them changes the room.

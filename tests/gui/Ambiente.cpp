@@ -179,6 +179,12 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
                                          << ", " << int(p[1]) << ", " << int(p[2]) << ")";
 }
 
+std::function<void(const wxPoint&)>& MenuPiantinaProgramma()
+{
+    static std::function<void(const wxPoint&)> s_fnMenu;
+    return s_fnMenu;
+}
+
 wxAssertHandler_t& GestoreAsserzioniProgramma()
 {
     static wxAssertHandler_t s_pGestore = nullptr;

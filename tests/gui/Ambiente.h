@@ -62,6 +62,9 @@ bool Vicino(const std::array<std::uint8_t, 3>& p, int r, int g, int b, int tolle
 // The toolkit's assertion handler the program put in place at start-up,
 // before the test program put its own (which fails the test).
 wxAssertHandler_t& GestoreAsserzioniProgramma();
+// The plan's context menu the program installed, which waits for a person:
+// the test program puts a stand-in in its place at start-up.
+std::function<void(const wxPoint&)>& MenuPiantinaProgramma();
 
 // HOME in a temporary folder for the life of the object (the whole test
 // process): the program's settings never reach the user's own files.

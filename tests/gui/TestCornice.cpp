@@ -78,18 +78,21 @@ TEST(CorniceMenu, VociEScorciatoie)
     EXPECT_TRUE(file.FindItemByPosition(nUltima - 1)->IsSeparator());
 
     const wxMenu& inserisci = *barra.GetMenu(1);
-    ASSERT_EQ(inserisci.GetMenuItemCount(), 2u);
+    ASSERT_EQ(inserisci.GetMenuItemCount(), 3u);
     VerificaMenu(*inserisci.FindItemByPosition(0)->GetSubMenu(),
                  {ID_INSERISCI_SEDIA, ID_INSERISCI_TAVOLO, ID_INSERISCI_MOBILE,
                   ID_INSERISCI_PORTA_FINESTRA});
-    EXPECT_EQ(inserisci.FindItemByPosition(1)->GetId(), ID_INSERISCI_LUCE);
+    EXPECT_EQ(inserisci.FindItemByPosition(1)->GetItemLabel(), "Dal &catalogo...\tCtrl+K");
+    EXPECT_EQ(inserisci.FindItemByPosition(2)->GetId(), ID_INSERISCI_LUCE);
     VerificaMenu(*barra.GetMenu(2),
                  {ID_MODIFICA_ANNULLA, ID_MODIFICA_RIPETI, 0, ID_MODIFICA_TAGLIA, ID_MODIFICA_COPIA,
-                  ID_MODIFICA_INCOLLA, ID_MODIFICA_DUPLICA, 0, ID_MODIFICA_OGGETTO, 0,
-                  ID_MODIFICA_LUCE, 0, ID_IMPOSTAZIONI});
+                  ID_MODIFICA_INCOLLA, ID_MODIFICA_DUPLICA, 0, ID_MODIFICA_AGGIUNGI_CATALOGO,
+                  ID_MODIFICA_RIMUOVI_CATALOGO, 0, ID_MODIFICA_OGGETTO, 0, ID_MODIFICA_LUCE, 0,
+                  ID_IMPOSTAZIONI});
     VerificaMenu(*barra.GetMenu(3), {ID_VISTA_3D, ID_VISTA_PIANTINA, ID_VISTA_INTERNO, 0,
                                      ID_VISTA_WIREFRAMES, ID_VISTA_ANTIALIASING, ID_VISTA_TEXTURES, 0,
-                                     ID_VISTA_QUOTE, ID_VISTA_CALAMITA, 0, ID_BARRA_STRUMENTI, ID_BARRA_STATO});
+                                     ID_VISTA_QUOTE, ID_VISTA_CALAMITA, 0, ID_VISTA_CATALOGO,
+                                     ID_BARRA_STRUMENTI, ID_BARRA_STATO});
     VerificaMenu(*barra.GetMenu(4), {ID_GUIDA_ARGOMENTI, 0, wxID_ABOUT});
     // Accented prompts reach the status bar intact.
     EXPECT_EQ(barra.GetMenu(2)->FindItem(ID_MODIFICA_LUCE)->GetHelp(),

@@ -9,6 +9,7 @@
 #include "app/AboutDlg.h"
 #include "app/Comandi.h"
 #include "app/MainFrame.h"
+#include "app/MenuPiantina.h"
 #include "dialogs/AttributiDlg.h"
 #include "dialogs/EsportaImmagineDlg.h"
 #include "dialogs/EsportaPiantinaDlg.h"
@@ -391,6 +392,7 @@ TEST(Dialoghi, OgniLetteraUnSoloComandoInMenuEDialoghi)
         Menu(barra.GetMenuLabel(i), *barra.GetMenu(i));
     }
     Unica("menu bar", titoli);
+    Menu("plan context menu", *std::unique_ptr<wxMenu>(CreaMenuPiantina()));
 
     ambiente::Ripristina();
     CLavedoDoc& doc = ambiente::Documento();

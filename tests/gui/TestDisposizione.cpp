@@ -5,6 +5,7 @@
 #include "app/Comandi.h"
 #include "app/Disposizione.h"
 #include "app/MainFrame.h"
+#include "app/PannelloCatalogo.h"
 #include "app/SceltaFile.h"
 
 #include <algorithm>
@@ -171,7 +172,7 @@ TEST(Barre, LaBarraDellaVistaSiAgganciaASinistra)
     const wxRect canvas = Vista().GetCanvas()->GetScreenRect();
     EXPECT_GT(barra.height, 3 * barra.width);
     EXPECT_LE(barra.GetRight(), canvas.GetLeft());
-    EXPECT_GT(canvas.width, f.GetClientSize().x - 2 * barra.width);
+    EXPECT_GT(canvas.width, f.GetClientSize().x - 2 * barra.width - f.GetCatalogo().GetSize().x);
     // The buttons keep their order and their state.
     const wxRect piantina = vista.GetToolRect(ID_VISTA_PIANTINA);
     const wxRect centra = vista.GetToolRect(ID_VISTA_CENTRA);
@@ -205,11 +206,15 @@ TEST(Disposizione, LaDisposizioneTornaAlRiavvio)
     wxAuiManager& gestore = f.GetGestoreBarre();
     const wxRect prima = f.GetRect();
 
-    // The view bar on the left, the file bar hidden, then saved.
+    // The view bar on the left, the file bar hidden, the catalogue on the
+    // right, wider, then saved.
     gestore.GetPane(f.m_wndVistaBar).Left().Row(0).Position(0);
     gestore.GetPane(f.m_wndToolBar).Hide();
+    gestore.GetPane(&f.GetCatalogo()).Right().BestSize(290, 300);
     gestore.Update();
     LasciaSistemare();
+    // Widened by its edge: the dock's size changes, not the size it asked.
+    gestore.GetPane(&f.GetCatalogo()).BestSize(CPannelloCatalogo::Pannello().best_size);
     wxMemoryConfig config;
     SalvaDisposizione(config, f, gestore);
     EXPECT_EQ(config.ReadLong("/Finestra/Larghezza", 0), prima.width);
@@ -224,6 +229,29 @@ TEST(Disposizione, LaDisposizioneTornaAlRiavvio)
     EXPECT_GT(f.m_wndVistaBar->GetSize().y, 3 * f.m_wndVistaBar->GetSize().x);
     EXPECT_FALSE(gestore.GetPane(f.m_wndToolBar).IsShown());
     EXPECT_FALSE(StatoComando(ID_BARRA_STRUMENTI).bSpuntato);
+    EXPECT_EQ(gestore.GetPane(&f.GetCatalogo()).dock_direction, wxAUI_DOCK_RIGHT);
+    {
+        // A new start: a frame whose docks have no size yet.
+        wxFrame nuova(nullptr, wxID_ANY, "prova");
+        wxAuiManager gestoreNuovo(&nuova);
+        auto* pCatalogo = new wxPanel(&nuova);
+        gestoreNuovo.AddPane(pCatalogo, CPannelloCatalogo::Pannello());
+        gestoreNuovo.AddPane(new wxPanel(&nuova), wxAuiPaneInfo().CentrePane());
+        CaricaDisposizione(config, nuova, gestoreNuovo);
+        EXPECT_NEAR(pCatalogo->GetSize().x, 290, 4);
+        gestoreNuovo.UnInit();
+    }
+
+    // The catalogue hidden by its command stays hidden.
+    Comando(ID_VISTA_CATALOGO);
+    EXPECT_FALSE(StatoComando(ID_VISTA_CATALOGO).bSpuntato);
+    SalvaDisposizione(config, f, gestore);
+    gestore.GetPane(&f.GetCatalogo()) = CPannelloCatalogo::Pannello().Window(&f.GetCatalogo());
+    CaricaDisposizione(config, f, gestore);
+    EXPECT_FALSE(f.GetCatalogo().IsShown());
+    Comando(ID_VISTA_CATALOGO);
+    EXPECT_TRUE(StatoComando(ID_VISTA_CATALOGO).bSpuntato);
+    EXPECT_TRUE(f.GetCatalogo().IsShown());
 
     // A damaged entry moves nothing.
     RiportaInAlto(gestore, f.m_wndVistaBar, 1);
@@ -233,6 +261,8 @@ TEST(Disposizione, LaDisposizioneTornaAlRiavvio)
     EXPECT_TRUE(gestore.GetPane(f.m_wndVistaBar).IsToolbar());
 
     RiportaInAlto(gestore, f.m_wndToolBar, 0);
+    gestore.GetPane(&f.GetCatalogo()) = CPannelloCatalogo::Pannello().Window(&f.GetCatalogo());
+    gestore.Update();
     f.SetSize(prima);
     Ripristina();
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <wx/modalhook.h>
 #include <wx/testing.h>
 
@@ -87,6 +88,10 @@ int main(int argc, char** argv)
         return 4;
     }
     ambiente::RegistraPrimoAvvio();
+    // A right click in the plan opens a menu that waits for a person: the
+    // tests that want it put their own in its place.
+    ambiente::MenuPiantinaProgramma() =
+        std::exchange(ambiente::Vista().m_fnMenuPiantina, [](const wxPoint&) {});
     glGetError();
     CDialogoInatteso dialogoInatteso;
     dialogoInatteso.Register();
