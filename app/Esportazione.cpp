@@ -5,6 +5,7 @@
 #include "model/Oggetto.h"
 #include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
+#include "view/DisegnoScena.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
 
@@ -148,7 +149,7 @@ bool Impagina(const COpzioniPiantina& opzioni, float W, float D, CImpaginazione&
     return Impagina(w, h, opzioni.nScala, W, D, pagina, errore);
 }
 
-std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
+std::vector<CScritta> Scritte(const CContestoDisegno& contesto, const CImpaginazione& pagina,
                               const wxString& nomeFile)
 {
     std::vector<CScritta> scritte;
@@ -171,8 +172,8 @@ std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslated(pagina.fX * 10, pagina.fY * 10, 0);
-    const float fScala = vista.m_fScala;
-    vista.m_fScala = static_cast<float>(pagina.MillimetriPerMetro() * 10);
+    CContestoDisegno decimi = contesto;
+    decimi.fScala = static_cast<float>(pagina.MillimetriPerMetro() * 10);
     std::vector<GLfloat> buffer(1 << 14);
     CContenitori& oggetti = g_pDoc->m_Oggetti;
     COggetto* p = nullptr;
@@ -181,7 +182,7 @@ std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
     {
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
         glRenderMode(GL_FEEDBACK);
-        p->DisegnaPiantina();
+        p->DisegnaPiantina(decimi);
         const GLint n = glRenderMode(GL_RENDER);
         float x0 = 1e30f, y0 = 1e30f, x1 = -1e30f, y1 = -1e30f;
         for (GLint k = 0; k < n;)
@@ -206,7 +207,6 @@ std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
             scritte.push_back({(x0 + x1) / 20.0, (y0 + y1) / 20.0, 6, 0, true,
                                NomeInTesto(p->GetNome())});
     }
-    vista.m_fScala = fScala;
     return scritte;
 }
 
@@ -238,7 +238,7 @@ bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, i
     std::string motivo;
     {
         CFuoriSchermo fuori;
-        if (!fuori.Cattura(vista, nVista, w, h, rgb, motivo))
+        if (!fuori.Cattura(ContestoImmagine(vista, nVista, w, h), *g_pDoc, rgb, motivo))
         {
             Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
             return false;
@@ -279,7 +279,8 @@ bool PiantinaSuCarta(CLavedoView& vista, const CImpaginazione& pagina, int nPunt
                               static_cast<float>(pagina.fY * nPuntiPerMm)};
     CFuoriSchermo fuori;
     std::string motivo;
-    if (!fuori.Cattura(vista, VISTA_PIANTINA, w, h, rgb, motivo, aPianta, true))
+    if (!fuori.Cattura(ContestoImmagine(vista, VISTA_PIANTINA, w, h, aPianta), *g_pDoc, rgb, motivo,
+                       true))
     {
         errore = wxString::FromUTF8(motivo.c_str());
         return false;
@@ -310,15 +311,16 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
         return false;
     }
-    fuori.ImpostaVista(vista, VISTA_PIANTINA);
-    const std::vector<CScritta> scritte = Scritte(vista, pagina, nomeFile);
-
     // One unit of the drawing is one point of the page.
     GLint aViewport[4] = {0, 0, static_cast<GLint>(std::lround(pagina.fLarghezzaFoglio * PUNTI_PER_MM)),
                           static_cast<GLint>(std::lround(pagina.fAltezzaFoglio * PUNTI_PER_MM))};
     const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * PUNTI_PER_MM),
                               static_cast<float>(pagina.fX * PUNTI_PER_MM),
                               static_cast<float>(pagina.fY * PUNTI_PER_MM)};
+    const CContestoDisegno contesto = fuori.Imposta(
+        ContestoImmagine(vista, VISTA_PIANTINA, aViewport[2], aViewport[3], aPianta), *g_pDoc);
+    const std::vector<CScritta> scritte = Scritte(contesto, pagina, nomeFile);
+    CDisegnoScena disegno;
     const std::string titolo(nomeFile.utf8_str());
     std::vector<std::uint8_t> dati;
     GLint nEsito = GL2PS_OVERFLOW;
@@ -332,7 +334,8 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         gl2psBeginPage(titolo.c_str(), "Lavedo98", aViewport, bSvg ? GL2PS_SVG : GL2PS_PDF,
                        GL2PS_NO_SORT, GL2PS_SILENT | GL2PS_NO_PS3_SHADING, GL_RGBA, 0,
                        nullptr, 0, 0, 0, nBuffer, pFlusso, titolo.c_str());
-        vista.RenderizzaImmagine(aViewport[2], aViewport[3], aViewport, aPianta);
+        glViewport(0, 0, aViewport[2], aViewport[3]);
+        disegno.DisegnaImmagine(*g_pDoc, contesto);
         // The walls in black over the view's own outline: paper is white.
         glLoadIdentity();
         gl2psLineWidth(1.5f);

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures of the view (PNG), the plan to scale (vector PDF or SVG), the
 // previews of the file manager: each written whole or not at all.
+#include "model/ContestoDisegno.h"
+
 #include <cstdint>
 #include <vector>
 #include <wx/string.h>
@@ -50,8 +52,9 @@ void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h);
 
 // The texts of the plan: each piece's name at the middle of its footprint,
 // the room's width and depth, the caption with the file name and scale.
-// Needs a current GL context (the footprints are measured through GL).
-std::vector<CScritta> Scritte(CLavedoView& vista, const CImpaginazione& pagina,
+// Needs a current GL context (the footprints are measured through GL, drawn
+// as the context draws them at the page's scale).
+std::vector<CScritta> Scritte(const CContestoDisegno& contesto, const CImpaginazione& pagina,
                               const wxString& nomeFile);
 
 // The view in mode nVista as a w x h PNG (16 to 8192 each).

@@ -85,7 +85,7 @@ bool CStampaPiantina::StampaPiantina(wxDC& dc)
             m_Errore = wxString::FromUTF8(motivo.c_str());
             return false;
         }
-        scritte = esportazione::Scritte(m_Vista, pagina, m_NomeFile);
+        scritte = esportazione::Scritte(m_Vista.ContestoDisegno(), pagina, m_NomeFile);
     }
     const int wp = static_cast<int>(pagina.fLarghezzaFoglio * PUNTI_PER_MM);
     const int hp = static_cast<int>(pagina.fAltezzaFoglio * PUNTI_PER_MM);
@@ -117,8 +117,9 @@ bool CStampaPiantina::StampaVista3D(wxDC& dc)
     std::string motivo;
     {
         CFuoriSchermo fuori;
-        if (!fuori.Cattura(m_Vista, VISTA_3D, std::min(wp, LATO_MASSIMO_IMMAGINE),
-                           std::min(hp, LATO_MASSIMO_IMMAGINE), rgb, motivo))
+        if (!fuori.Cattura(ContestoImmagine(m_Vista, VISTA_3D, std::min(wp, LATO_MASSIMO_IMMAGINE),
+                                            std::min(hp, LATO_MASSIMO_IMMAGINE)),
+                           *g_pDoc, rgb, motivo))
         {
             m_Errore = wxString::FromUTF8(motivo.c_str());
             return false;

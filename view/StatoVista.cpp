@@ -1,5 +1,8 @@
 #include "view/StatoVista.h"
 
+#include "model/Scena.h"
+#include "model/Texture.h"
+
 #include <cmath>
 
 CStatoVista* g_pView = nullptr;
@@ -22,36 +25,44 @@ void CStatoVista::AnnullaSelezione()
     m_pCorrente = nullptr;
 }
 
-void CStatoVista::ApplicaRegolaScala(float W, float D)
+float CStatoVista::RegolaScala(float w, float h, float W, float D, bool& bDaProfondita)
 {
-    const float w = m_fLarghezzaFinestra, h = m_fAltezzaFinestra;
     if (!(w > 0.0f && h > 0.0f && W > 0.0f && D > 0.0f) || !std::isfinite(W) ||
         !std::isfinite(D))
-        return;  // nothing sensible to fit: keep the last scale
+        return 0.0f;
 
     float fScala;
     if (w <= h)
     {
-        m_bScalaDaProfondita = D > W;
-        fScala = m_bScalaDaProfondita ? h / D : w / W;
+        bDaProfondita = D > W;
+        fScala = bDaProfondita ? h / D : w / W;
     }
     else
     {
-        m_bScalaDaProfondita = D >= W;
-        fScala = m_bScalaDaProfondita ? h / D : w / W;
+        bDaProfondita = D >= W;
+        fScala = bDaProfondita ? h / D : w / W;
     }
     if (W * fScala > w)
     {
         fScala = w / W;
-        m_bScalaDaProfondita = false;
+        bDaProfondita = false;
     }
     if (D * fScala > h)
     {
         fScala = h / D;
-        m_bScalaDaProfondita = true;
+        bDaProfondita = true;
     }
-    if (std::isfinite(fScala) && fScala > 0.0f)
-        m_fScala = fScala;
+    return std::isfinite(fScala) && fScala > 0.0f ? fScala : 0.0f;
+}
+
+void CStatoVista::ApplicaRegolaScala(float W, float D)
+{
+    bool bDaProfondita = m_bScalaDaProfondita;
+    const float fScala = RegolaScala(m_fLarghezzaFinestra, m_fAltezzaFinestra, W, D, bDaProfondita);
+    if (fScala <= 0.0f)
+        return;  // nothing sensible to fit: keep the last scale
+    m_fScala = fScala;
+    m_bScalaDaProfondita = bDaProfondita;
 }
 
 namespace
@@ -99,11 +110,31 @@ void CStatoVista::PosizioneTelecamera(float aPosizione[3]) const
     aPosizione[2] = static_cast<float>(z2 - m_fCentroZ);
 }
 
-bool CStatoVista::IsVistaDallInterno(float W, float H, float D) const
+CContestoDisegno CStatoVista::ContestoDisegno() const
 {
-    if (!m_bVistaInterna)
-        return false;
-    float p[3];
-    PosizioneTelecamera(p);
-    return p[0] > 0.0f && p[0] < W && p[1] > 0.0f && p[1] < H && p[2] > 0.0f && p[2] < D;
+    CContestoDisegno c;
+    c.nVista = m_nVista;
+    c.fLarghezza = m_fLarghezzaFinestra;
+    c.fAltezza = m_fAltezzaFinestra;
+    c.fScala = m_fScala;
+    c.bTextures = m_bTextures;
+    c.bWireframe = m_bWireframe;
+    c.bLuci = m_bLuci;
+    c.bAntialiasing = m_bAntialiasing;
+    c.fRotX = m_fRotX;
+    c.fRotY = m_fRotY;
+    c.aTraslazione[0] = m_fTraslX;
+    c.aTraslazione[1] = m_fTraslY;
+    c.aTraslazione[2] = m_fTraslZ;
+    c.aCentro[0] = m_fCentroX;
+    c.aCentro[1] = m_fCentroY;
+    c.aCentro[2] = m_fCentroZ;
+    if (m_bVistaInterna && g_pDoc)
+    {
+        float p[3];
+        PosizioneTelecamera(p);
+        c.bDallInterno = g_pDoc->m_Stanza.Contiene(p);
+    }
+    c.aTexture = g_aTexture;
+    return c;
 }
