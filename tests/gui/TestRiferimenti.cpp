@@ -38,6 +38,7 @@ struct CCaso
     int nVista;
     bool bLuci, bTextures;
     float fImbardata = 30.0f;
+    int nPareti = PARETI_DUE;
 };
 
 // The fullest room with no two pieces on the same spot: the faces of
@@ -106,7 +107,8 @@ void CaricaStanza(Stanza nStanza)
     Documento().Scambia(letta);
 }
 
-// The view of a case: from outside, a little from above, two walls shown.
+// The view of a case: from outside, a little from above, two walls shown
+// unless the case says otherwise.
 // Faces of one piece lying in one plane (a chair's backrest on its legs)
 // show whichever the last bit of rounding picks, before as now: close up
 // they would fill the picture with noise.
@@ -115,7 +117,7 @@ void Prepara(const CCaso& c)
     CaricaStanza(c.nStanza);
     CLavedoView& v = Vista();
     CStanza& stanza = Documento().m_Stanza;
-    stanza.SetPareti(PARETI_DUE);
+    stanza.SetPareti(c.nPareti);
     Documento().CentraEAdatta();
     v.m_fRotX = 25.0f;
     v.m_fRotY = c.fImbardata;
@@ -151,6 +153,8 @@ std::string Nome(const CCaso& c)
         return s + "-piantina";
     s += c.bLuci ? "-luci" : "-spente";
     s += c.bTextures ? "-texture" : "-tinta";
+    if (c.nPareti == PARETI_TUTTE)
+        s += "-chiusa";
     return c.fImbardata != 30.0f ? s + "-retro" : s;
 }
 
@@ -184,6 +188,8 @@ TEST(Riferimenti, DisegnoComeLeImmaginiDiRiferimento)
         // The other two walls, with the doors on them.
         aCasi.push_back({s, VISTA_3D, true, true, 210.0f});
     }
+    // Every wall and the ceiling: from outside, a closed box.
+    aCasi.push_back({PIENA, VISTA_3D, true, true, 30.0f, PARETI_TUTTE});
     const bool bGenera = std::getenv("LAVEDO_GENERA_RIFERIMENTI") != nullptr;
     int nLuceGL = 0;
     for (const CCaso& c : aCasi)
