@@ -39,9 +39,10 @@ enum : int
     ID_RIQUADRO_SUCCESSIVO = IdComando(57680),
     ID_RIQUADRO_PRECEDENTE = 57681,
 
-    // Pictures, plans to scale and printing (File menu).
+    // Pictures, plans to scale, the 3D model and printing (File menu).
     ID_FILE_ESPORTA_IMMAGINE = IdComando(32850),
     ID_FILE_ESPORTA_PIANTINA = IdComando(32851),
+    ID_FILE_ESPORTA_MODELLO = IdComando(32852),
     ID_FILE_STAMPA = IdComando(57607),
     ID_FILE_ANTEPRIMA = IdComando(57609),
     ID_FILE_IMPOSTA_PAGINA = IdComando(57605),

@@ -2,6 +2,7 @@
 
 #include "app/Esportazione.h"
 #include "app/LavedoDoc.h"
+#include "app/ModelloGlb.h"
 #include "app/SceltaFile.h"
 #include "app/StampaPiantina.h"
 #include "dialogs/EsportaImmagineDlg.h"
@@ -90,6 +91,19 @@ void EsportaPiantina(wxWindow* pPadre)
         NomeProposto("pdf"));
     if (!percorso.empty() &&
         !esportazione::EsportaPiantina(*pVista, percorso, NomeDocumento(), opzioni, errore))
+        MostraErroreFile(errore);
+}
+
+void EsportaModello()
+{
+    CLavedoView* pVista = GetLavedoView();
+    if (!pVista || !g_pDoc)
+        return;
+    const wxString percorso = ScegliFileDaEsportare(
+        "Esporta modello 3D", "Modelli glTF binari (*.glb)|*.glb", NomeProposto("glb"));
+    wxString errore;
+    if (!percorso.empty() &&
+        !esportazione::EsportaModello(*g_pDoc, pVista->ContestoDisegno(), percorso, errore))
         MostraErroreFile(errore);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The File menu's pictures, plans and printing: each asks what it needs,
+// The File menu's pictures, plans, 3D model and printing: each asks what it needs,
 // then writes or prints, and tells the user what went wrong.
 class wxWindow;
 class wxString;
@@ -8,6 +8,7 @@ namespace comandi_esportazione
 {
 void EsportaImmagine(wxWindow* pPadre);
 void EsportaPiantina(wxWindow* pPadre);
+void EsportaModello();
 void Stampa(wxWindow* pPadre);
 void Anteprima(wxWindow* pPadre);
 void ImpostaPagina(wxWindow* pPadre);

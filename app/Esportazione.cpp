@@ -3,6 +3,7 @@
 #include "app/DisegnoCarta.h"
 #include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
+#include "view/DisegnoScena.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
 
@@ -214,7 +215,7 @@ bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, i
     std::string motivo;
     {
         CFuoriSchermo fuori;
-        if (!fuori.Cattura(vista, nVista, w, h, rgb, motivo))
+        if (!fuori.Cattura(ContestoImmagine(vista, nVista, w, h), *g_pDoc, rgb, motivo))
         {
             Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
             return false;
@@ -255,7 +256,8 @@ bool PiantinaSuCarta(CLavedoView& vista, const CImpaginazione& pagina, int nPunt
                               static_cast<float>(pagina.fY * nPuntiPerMm)};
     CFuoriSchermo fuori;
     std::string motivo;
-    if (!fuori.Cattura(vista, VISTA_PIANTINA, w, h, rgb, motivo, aPianta, true))
+    if (!fuori.Cattura(ContestoImmagine(vista, VISTA_PIANTINA, w, h, aPianta), *g_pDoc, rgb, motivo,
+                       true))
     {
         errore = wxString::FromUTF8(motivo.c_str());
         return false;
@@ -286,15 +288,16 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
         return false;
     }
-    fuori.ImpostaVista(vista, VISTA_PIANTINA);
-    const CDisegnoCarta carta = DisegnoCarta(*g_pDoc, pagina, nomeFile, LarghezzaHelvetica);
-
     // One unit of the drawing is one point of the page.
     GLint aViewport[4] = {0, 0, static_cast<GLint>(std::lround(pagina.fLarghezzaFoglio * PUNTI_PER_MM)),
                           static_cast<GLint>(std::lround(pagina.fAltezzaFoglio * PUNTI_PER_MM))};
     const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * PUNTI_PER_MM),
                               static_cast<float>(pagina.fX * PUNTI_PER_MM),
                               static_cast<float>(pagina.fY * PUNTI_PER_MM)};
+    const CContestoDisegno contesto = fuori.Imposta(
+        ContestoImmagine(vista, VISTA_PIANTINA, aViewport[2], aViewport[3], aPianta), *g_pDoc);
+    const CDisegnoCarta carta = DisegnoCarta(*g_pDoc, pagina, nomeFile, LarghezzaHelvetica);
+    CDisegnoScena disegno;
     const std::string titolo(nomeFile.utf8_str());
     std::vector<std::uint8_t> dati;
     GLint nEsito = GL2PS_OVERFLOW;
@@ -308,7 +311,8 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
         gl2psBeginPage(titolo.c_str(), "Lavedo98", aViewport, bSvg ? GL2PS_SVG : GL2PS_PDF,
                        GL2PS_NO_SORT, GL2PS_SILENT | GL2PS_NO_PS3_SHADING, GL_RGBA, 0,
                        nullptr, 0, 0, 0, nBuffer, pFlusso, titolo.c_str());
-        vista.RenderizzaImmagine(aViewport[2], aViewport[3], aViewport, aPianta);
+        glViewport(0, 0, aViewport[2], aViewport[3]);
+        disegno.DisegnaImmagine(*g_pDoc, contesto);
         DisegnaCarta(carta, bSvg);
         nEsito = gl2psEndPage();
         std::fclose(pFlusso);

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures of the view (PNG), the plan to scale (vector PDF or SVG), the
 // previews of the file manager: each written whole or not at all.
+#include "model/ContestoDisegno.h"
+
 #include <cstdint>
 #include <vector>
 #include <wx/string.h>

@@ -8,6 +8,7 @@
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/SalvataggioSicuro.h"
+#include "model/Texture.h"
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
@@ -222,7 +223,7 @@ bool CLavedoDoc::Carica(const wxString& percorso)
     CentraEAdatta();
     if (bGL)
     {
-        m_Stanza.ApplicaFiltri();
+        m_Stanza.ApplicaFiltri(g_aTexture);
         glDisable(GL_LIGHTING);
         ApplicaLuci();
     }
@@ -383,7 +384,7 @@ bool CLavedoDoc::Installa(const CStato& stato)
         CentraEAdatta();
     if (bGL)
     {
-        m_Stanza.ApplicaFiltri();
+        m_Stanza.ApplicaFiltri(g_aTexture);
         ApplicaLuci();
     }
     m_Corrente = stato;

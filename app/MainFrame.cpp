@@ -48,6 +48,8 @@ const CTestoComando s_aTesti[] = {
      nullptr},
     {ID_FILE_ESPORTA_PIANTINA, "Salva la piantina in scala come documento PDF o disegno SVG",
      nullptr},
+    {ID_FILE_ESPORTA_MODELLO,
+     "Salva la stanza come modello 3D glTF (GLB) per visualizzatori e altri programmi", nullptr},
     {ID_FILE_STAMPA, "Stampa la piantina in scala", "Stampa"},
     {ID_FILE_ANTEPRIMA, "Mostra la pagina come sar\xC3\xA0 stampata", nullptr},
     {ID_FILE_IMPOSTA_PAGINA, "Sceglie il foglio, l'orientamento e i margini della stampa",
@@ -223,6 +225,8 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
          ID_FILE_ESPORTA_IMMAGINE);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::EsportaPiantina(this); },
          ID_FILE_ESPORTA_PIANTINA);
+    Bind(wxEVT_MENU, [](wxCommandEvent&) { comandi_esportazione::EsportaModello(); },
+         ID_FILE_ESPORTA_MODELLO);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::Stampa(this); },
          ID_FILE_STAMPA);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { comandi_esportazione::Anteprima(this); },
@@ -252,6 +256,7 @@ void CMainFrame::CreaMenu()
     voce(m_pMenuFile, wxID_SAVEAS, "Sa&lva con nome...");
     voce(m_pMenuFile, ID_FILE_ESPORTA_IMMAGINE, "Esporta &immagine...");
     voce(m_pMenuFile, ID_FILE_ESPORTA_PIANTINA, "Esporta &piantina...");
+    voce(m_pMenuFile, ID_FILE_ESPORTA_MODELLO, "Esporta m&odello 3D...");
     m_pMenuFile->AppendSeparator();
     voce(m_pMenuFile, ID_FILE_STAMPA, "Sta&mpa...\tCtrl+P");
     voce(m_pMenuFile, ID_FILE_ANTEPRIMA, "Anteprima di s&tampa");

@@ -2,6 +2,7 @@
 
 #include "app/Esportazione.h"
 #include "app/LavedoDoc.h"
+#include "app/ModelloGlb.h"
 #include "app/SceltaFile.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
@@ -20,8 +21,9 @@ const char* const TESTO_AIUTO =
     "Senza opzioni apre l'editor (con la stanza indicata, se c'è).\n"
     "\n"
     "  --esporta USCITA   scrive USCITA senza aprire finestre: un'immagine PNG\n"
-    "                     (.png) della vista, oppure la piantina in scala su un\n"
-    "                     foglio A4 come PDF (.pdf) o SVG (.svg)\n"
+    "                     (.png) della vista, la piantina in scala su un\n"
+    "                     foglio A4 come PDF (.pdf) o SVG (.svg), oppure il\n"
+    "                     modello 3D della stanza in glTF binario (.glb)\n"
     "  --vista V          per le immagini: 3d (predefinita) o piantina\n"
     "  --dimensione LxA   larghezza e altezza dell'immagine in pixel, da 16 a 8192\n"
     "                     (predefinita 1600x1200)\n"
@@ -78,7 +80,7 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
         return false;
     }
     o.nModo = COpzioniRiga::ESPORTA;
-    bool bDimensione = false;
+    bool bDimensione = false, bScala = false;
     for (size_t i = 1; i < a.size(); ++i)
     {
         const wxString& s = a[i];
@@ -129,6 +131,7 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
                 errore = wxString::Format("Scala \"%s\" non valida: usare 20, 50 o 100.", a[i]);
                 return false;
             }
+            bScala = true;
         }
         else
         {
@@ -142,9 +145,16 @@ bool LeggiRigaComando(const wxArrayString& a, COpzioniRiga& o, wxString& errore)
         return false;
     }
     const wxString estensione = wxFileName(o.uscita).GetExt().Lower();
-    if (estensione != "png" && estensione != "pdf" && estensione != "svg")
+    if (estensione != "png" && estensione != "pdf" && estensione != "svg" && estensione != "glb")
     {
-        errore = wxString::Format("Il file \"%s\" deve terminare in .png, .pdf o .svg.", o.uscita);
+        errore = wxString::Format("Il file \"%s\" deve terminare in .png, .pdf, .svg o .glb.",
+                                  o.uscita);
+        return false;
+    }
+    if (estensione == "glb" && (o.nVista >= 0 || bDimensione || bScala))
+    {
+        errore = wxString::FromUTF8(
+            "Il modello 3D (.glb) non ha --vista, --dimensione né --scala: è la stanza intera.");
         return false;
     }
     if (estensione != "png" && (o.nVista == VISTA_3D || bDimensione))
@@ -219,6 +229,8 @@ int EseguiRigaComando(const COpzioniRiga& o)
     }
     if (bRiuscito && o.nModo == COpzioniRiga::MINIATURA)
         bRiuscito = esportazione::Miniatura(*pVista, o.uscita, o.nLato, errore);
+    else if (bRiuscito && wxFileName(o.uscita).GetExt().Lower() == "glb")
+        bRiuscito = esportazione::EsportaModello(*pDoc, pVista->ContestoDisegno(), o.uscita, errore);
     else if (bRiuscito && wxFileName(o.uscita).GetExt().Lower() == "png")
         bRiuscito = esportazione::EsportaImmagine(*pVista, o.uscita,
                                                   o.nVista < 0 ? VISTA_3D : o.nVista,

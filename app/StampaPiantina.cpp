@@ -137,8 +137,9 @@ bool CStampaPiantina::StampaVista3D(wxDC& dc)
     std::string motivo;
     {
         CFuoriSchermo fuori;
-        if (!fuori.Cattura(m_Vista, VISTA_3D, std::min(wp, LATO_MASSIMO_IMMAGINE),
-                           std::min(hp, LATO_MASSIMO_IMMAGINE), rgb, motivo))
+        if (!fuori.Cattura(ContestoImmagine(m_Vista, VISTA_3D, std::min(wp, LATO_MASSIMO_IMMAGINE),
+                                            std::min(hp, LATO_MASSIMO_IMMAGINE)),
+                           *g_pDoc, rgb, motivo))
         {
             m_Errore = wxString::FromUTF8(motivo.c_str());
             return false;

@@ -8,6 +8,9 @@ public:
     CArmadi2();
     const char* GetRuntimeClass() const override { return "CArmadi2"; }
     void Serialize(CArchivio& ar) override { SerializeMobile(ar); }
-    void Disegna() override;
-    void DisegnaPiantina() override { DisegnaImpronta(); }
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override
+    {
+        DisegnaImpronta(contesto);
+    }
 };

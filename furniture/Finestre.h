@@ -11,7 +11,7 @@ public:
     void Serialize(CArchivio& ar) override;
     float GetZ() const override { return m_fAltezzaDalPavimento; }
     void SetZ(float f) override { m_fAltezzaDalPavimento = f; }
-    void Disegna() override;
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
 
 private:
     float m_fAltezzaDalPavimento = 0.0f;

@@ -8,6 +8,9 @@ public:
     CPoltrone();
     const char* GetRuntimeClass() const override { return "CPoltrone"; }
     void Serialize(CArchivio& ar) override { SerializeMobile(ar); }
-    void Disegna() override;
-    void DisegnaPiantina() override { DisegnaImpronta(); }
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override
+    {
+        DisegnaImpronta(contesto);
+    }
 };

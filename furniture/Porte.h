@@ -8,5 +8,5 @@ public:
     CPorte();
     const char* GetRuntimeClass() const override { return "CPorte"; }
     void Serialize(CArchivio& ar) override { SerializeApertura(ar); }
-    void Disegna() override;
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
 };

@@ -1,8 +1,8 @@
 #include "furniture/PorteEFinestre.h"
 
 #include "model/Archivio.h"
+#include "model/ContestoDisegno.h"
 #include "model/Scena.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -32,51 +32,50 @@ void CPorteEFinestre::SerializeApertura(CArchivio& ar)
     SerializeColore2(ar);
 }
 
-bool CPorteEFinestre::IsPareteVisibile() const
+bool CPorteEFinestre::IsVisibile3D(const CContestoDisegno& contesto) const
 {
     const CStanza& stanza = g_pDoc->m_Stanza;
-    const int m = stanza.GetParetiVisibili();
+    const int m = stanza.GetParetiVisibili(contesto);
     if (m == PARETI_TUTTE)
         return true;
     if (m != PARETI_DUE)
         return false;
     // The room keeps the first of its two walls as wall number + 3.
-    const int nPrima = stanza.GetPrimaParete() - 3;
+    const int nPrima = CStanza::PrimaParete(contesto.fRotY) - 3;
     return m_nParete == nPrima || m_nParete == nPrima % 4 + 1;
 }
 
-void CPorteEFinestre::ApplicaSistemaParete(float fElevazione) const
+void CPorteEFinestre::ApplicaSistemaParete(CRegistratore& r, float fElevazione) const
 {
     // Local x along the wall (clockwise seen from above), y up, +z into the
-    // room; the origin lies 0.04 m inside the wall's face.
+    // room; the origin lies 0.04 m inside the wall's face. A turn about the
+    // vertical, then the move in the turned frame: the collocation is the
+    // move turned, then the turn.
     const CStanza& stanza = g_pDoc->m_Stanza;
     const float X = GetX(), RW = stanza.GetLarghezza(), RD = stanza.GetProfondita();
     switch (m_nParete)
     {
     case 1:
-        glTranslatef(X, fElevazione, 0.04f);
+        r.Colloca(X, fElevazione, 0.04f, 0.0f);
         break;
     case 2:
-        glRotatef(-90.0f, 0.0f, 1.0f, 0.0f);
-        glTranslatef(X, fElevazione, -RW + 0.04f);
+        r.Colloca(RW - 0.04f, fElevazione, X, -90.0f);
         break;
     case 3:
-        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-        glTranslatef(X - RW, fElevazione, -RD + 0.04f);
+        r.Colloca(RW - X, fElevazione, RD - 0.04f, 180.0f);
         break;
     case 4:
-        glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
-        glTranslatef(X - RD, fElevazione, 0.04f);
+        r.Colloca(0.04f, fElevazione, RD - X, 90.0f);
         break;
     default:
         break;
     }
 }
 
-void CPorteEFinestre::DisegnaPiantina()
+void CPorteEFinestre::DisegnaPiantina(const CContestoDisegno& contesto) const
 {
     const CStanza& stanza = g_pDoc->m_Stanza;
-    const float s = g_pView->m_fScala;
+    const float s = contesto.fScala;
     const float x = GetX() * s, w = GetLarghezza() * s, t = 0.15f * s;
     const float RW = stanza.GetLarghezza() * s, RD = stanza.GetProfondita() * s;
     // A strip 0.15 m deep against the inside of the wall.

@@ -16,15 +16,15 @@ public:
     const unsigned char* GetColore2() const override { return m_pColore2; }
     void SetColore2(const unsigned char* p) override;
 
-    void DisegnaPiantina() override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override;
+    // Only on the walls the room draws in 3D.
+    bool IsVisibile3D(const CContestoDisegno& contesto) const override;
 
 protected:
     // Door record (78 bytes); the window appends its elevation.
     void SerializeApertura(CArchivio& ar);
-    // True when the room is drawing this opening's wall in 3D.
-    bool IsPareteVisibile() const;
-    // Moves the model-view frame to the opening's origin in its wall.
-    void ApplicaSistemaParete(float fElevazione) const;
+    // Places the geometry at the opening's origin in its wall.
+    void ApplicaSistemaParete(CRegistratore& r, float fElevazione) const;
 
     int m_nParete = 2;
     unsigned char* m_pColore2;

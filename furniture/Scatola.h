@@ -1,26 +1,19 @@
 #pragma once
-// Drawing primitives shared by the furniture kinds.
+// Steps shared by the furniture kinds' geometry.
 class COggetto;
+class CRegistratore;
+struct CContestoDisegno;
 
-// Moves the model-view frame to a piece's reference corner (X, 0, Y) and
-// turns it by its rotation about the vertical axis.
-void ApplicaCollocazione(const COggetto& oggetto);
+// The piece's frame: its reference corner (X, 0, Y), turned by its rotation
+// about the vertical axis.
+void ApplicaCollocazione(CRegistratore& r, const COggetto& oggetto);
 
-// Solid box x in [x0, x1], y in [y0, y1], z in [z0, z1] of the current
-// frame: the unit GLUT cube, scaled and centred.
-void DisegnaScatola(float x0, float x1, float y0, float y1, float z0, float z1);
-
-// Unscaled cube of edge fLato centred at (x, y, z), the handles. Drawn by
-// hand with unit normals: GLUT builds a fresh vertex list on the heap for
-// every cube whose edge is not 1, and handles are drawn on every paint.
-void DisegnaCubo(float x, float y, float z, float fLato);
-
-// Whether a surface with this texture index is drawn textured: textures
-// on in the view and an index that addresses the set (a damaged file may
+// Whether a surface with this texture index is drawn textured: textures on
+// in the context and an index that addresses the set (a damaged file may
 // hold any number; such a surface is drawn in its colour).
-bool IsSuperficieTexturata(int nTexture);
+bool IsSuperficieTexturata(int nTexture, const CContestoDisegno& contesto);
 
-// Sets up a surface drawn either with its texture (bound and enabled; the
-// decal texture alone gives the colour) or plain in pColore with colour
-// tracking. bTexture comes from IsSuperficieTexturata.
-void ImpostaSuperficie(bool bTexture, int nTexture, const unsigned char* pColore);
+// A surface drawn either with its texture (the decal texture alone gives
+// the colour on screen; the colour stays for the exported model's alpha)
+// or plain in pColore.
+void ImpostaSuperficie(CRegistratore& r, bool bTexture, int nTexture, const unsigned char* pColore);

@@ -8,6 +8,9 @@ public:
     CSedie();
     const char* GetRuntimeClass() const override { return "CSedie"; }
     void Serialize(CArchivio& ar) override { SerializeMobile(ar); }
-    void Disegna() override;
-    void DisegnaPiantina() override { DisegnaImpronta(); }
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override
+    {
+        DisegnaImpronta(contesto);
+    }
 };

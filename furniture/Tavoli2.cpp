@@ -1,9 +1,8 @@
 #include "furniture/Tavoli2.h"
 
 #include "furniture/Scatola.h"
+#include "model/ContestoDisegno.h"
 #include "model/Scena.h"
-#include "model/Texture.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -43,52 +42,45 @@ CTavoli2::~CTavoli2()
         gluDeleteQuadric(m_pQuadrica);
 }
 
-void CTavoli2::Disegna()
+void CTavoli2::CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const
 {
-    const float X = GetX(), Y = GetY(), H = GetAltezza(), r = GetLarghezza() / 2.0f;
-    const bool bTexture = IsSuperficieTexturata(GetTexture());
+    const float H = GetAltezza(), fRaggio = GetLarghezza() / 2.0f, R = GetRotazione();
+    const bool bTexture = IsSuperficieTexturata(GetTexture(), contesto);
+    ImpostaSuperficie(r, bTexture, GetTexture(), GetColore1());
+    ApplicaCollocazione(r, *this);
+
     // Without a quadric (GLU could not make one) the top is left out and
     // the legs are still drawn.
     if (m_pQuadrica)
     {
-        gluQuadricDrawStyle(m_pQuadrica, g_pView->m_bWireframe ? GLU_LINE : GLU_FILL);
-        gluQuadricTexture(m_pQuadrica, bTexture ? GL_TRUE : GL_FALSE);
+        // The top does not turn with the piece. Its axis points straight
+        // down from the table height: rim first, then the top face turned
+        // to look up.
+        r.Salva();
+        r.Ruota(-R, 0.0f, 1.0f, 0.0f);
+        r.Trasla(0.0f, H, 0.0f);
+        r.Ruota(90.0f, 1.0f, 0.0f, 0.0f);
+        r.Cilindro(fRaggio, 39.0 * fRaggio / 40.0, 0.1, 20, 10, bTexture, contesto.bWireframe);
+        r.Ruota(-180.0f, 1.0f, 0.0f, 0.0f);
+        r.Disco(fRaggio, 20, 10, bTexture, contesto.bWireframe);
+        r.Ripristina();
     }
-    ImpostaSuperficie(bTexture, GetTexture(), GetColore1());
 
-    glPushMatrix();
-    glPushMatrix();
-    // Quadric axis straight down from the table height: rim first, then the
-    // top face turned to look up. The top does not turn with the rotation.
-    glTranslatef(X, H, Y);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-    if (m_pQuadrica)
-        gluCylinder(m_pQuadrica, r, 39.0 * r / 40.0, 0.1, 20, 10);
-    glRotatef(-180.0f, 1.0f, 0.0f, 0.0f);
-    if (m_pQuadrica)
-        gluDisk(m_pQuadrica, 0.0, r, 20, 10);
-    glPopMatrix();
-
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_NORMALIZE);
-    glColor4ubv(GetColore2());
-    glTranslatef(X, H / 2.0f, Y);
-    glRotatef(GetRotazione(), 0.0f, 1.0f, 0.0f);
-    glTranslatef(-r / 2.0f, 0.0f, -r / 2.0f);
+    r.Texture(-1);
+    r.Normalizza(true);
+    r.Colore(GetColore2());
+    r.Trasla(0.0f, H / 2.0f, 0.0f);
+    r.Trasla(-fRaggio / 2.0f, 0.0f, -fRaggio / 2.0f);
     // Legs centred on half height, each 0.994 r from the previous one.
-    const float d = 0.994f * r, h = 0.97f * H / 2.0f, e = 0.035f;
+    const float d = 0.994f * fRaggio, h = 0.97f * H / 2.0f, e = 0.035f;
     const float aCentri[4][2] = {{0, 0}, {d, 0}, {d, d}, {0, d}};
     for (const auto& c : aCentri)
-        DisegnaScatola(c[0] - e, c[0] + e, -h, h, c[1] - e, c[1] + e);
-    glDisable(GL_NORMALIZE);
-    glDisable(GL_COLOR_MATERIAL);
-    glPopMatrix();
+        r.Scatola(c[0] - e, c[0] + e, -h, h, c[1] - e, c[1] + e);
 }
 
-void CTavoli2::DisegnaPiantina()
+void CTavoli2::DisegnaPiantina(const CContestoDisegno& contesto) const
 {
-    const float s = g_pView->m_fScala;
+    const float s = contesto.fScala;
     const float w = GetLarghezza() * s, e = 0.07f * s, r = w / 2.0f;
     glPushMatrix();
     glTranslatef(GetX() * s, (g_pDoc->m_Stanza.GetProfondita() - GetY()) * s, 0.0f);
@@ -104,7 +96,7 @@ void CTavoli2::DisegnaPiantina()
     // The leg squares lie inside the disc and only mean something as
     // outlines: filled, the translucent colour laid twice would show them
     // as darker patches on the top, so they are drawn in wireframe only.
-    if (g_pView->m_bWireframe)
+    if (contesto.bWireframe)
     {
         const float q = w / 4.0f;
         const float aCentri[4][2] = {{-q, -q}, {-q, q}, {q, q}, {q, -q}};

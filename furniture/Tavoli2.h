@@ -13,8 +13,8 @@ public:
     const char* GetRuntimeClass() const override { return "CTavoli2"; }
     void Serialize(CArchivio& ar) override { SerializeMobile(ar); }
     void SetLarghezza(float f) override { m_fLarghezza = f; }
-    void Disegna() override;
-    void DisegnaPiantina() override;
+    void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override;
 
 protected:
     // Null when GLU could not make one: the top is then left out.

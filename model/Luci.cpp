@@ -1,8 +1,8 @@
 #include "model/Luci.h"
 
 #include "model/Archivio.h"
+#include "model/ContestoDisegno.h"
 #include "model/Scena.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -93,11 +93,11 @@ void CLuci::Serialize(CArchivio& ar)
     SetFissa(ar.LeggiFlag());
 }
 
-void CLuci::DisegnaPiantina()
+void CLuci::DisegnaPiantina(const CContestoDisegno& contesto) const
 {
     // A 0.3 m square whose corner is the light's position, reaching
     // towards +X and +Y (downwards on the plan).
-    const float s = g_pView->m_fScala;
+    const float s = contesto.fScala;
     const float l = 0.3f * s;
     glPushMatrix();
     glTranslatef(GetX() * s, (g_pDoc->m_Stanza.GetProfondita() - m_fY) * s, 0.0f);

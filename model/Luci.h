@@ -19,8 +19,7 @@ public:
     void SetY(float f) override { m_fY = f; }
     void SetZ(float f) override { m_fZ = f; }
     float GetLarghezza() const override { return 0.5f; }
-    void Disegna() override {}
-    void DisegnaPiantina() override;
+    void DisegnaPiantina(const CContestoDisegno& contesto) const override;
     void SetAmbiente(const float* p) override;
     void SetDiffusa(const float* p) override;
     void SetSpeculare(const float* p) override;

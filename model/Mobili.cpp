@@ -1,8 +1,8 @@
 #include "model/Mobili.h"
 
 #include "model/Archivio.h"
+#include "model/ContestoDisegno.h"
 #include "model/Scena.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -40,9 +40,9 @@ void CMobili::SerializeMobile(CArchivio& ar)
     SerializeColore2(ar);
 }
 
-void CMobili::DisegnaImpronta() const
+void CMobili::DisegnaImpronta(const CContestoDisegno& contesto) const
 {
-    const float s = g_pView->m_fScala;
+    const float s = contesto.fScala;
     const float fProfonditaStanza = g_pDoc->m_Stanza.GetProfondita();
     glPushMatrix();
     glTranslatef(GetX() * s, (fProfonditaStanza - GetY()) * s, 0.0f);

@@ -23,7 +23,7 @@ protected:
     void SerializeMobile(CArchivio& ar);
     // Plan footprint shared by the rectangular kinds: a filled quad in
     // Colore1 from the reference corner, turned with the piece.
-    void DisegnaImpronta() const;
+    void DisegnaImpronta(const CContestoDisegno& contesto) const;
 
     float m_fY = 0.0f;
     float m_fRotazione = 0.0f;

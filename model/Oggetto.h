@@ -1,6 +1,8 @@
 #pragma once
+#include "model/Maglia.h"
 
 class CArchivio;
+struct CContestoDisegno;
 
 // Family codes carried by every scene object.
 enum : int
@@ -47,8 +49,8 @@ public:
     virtual void SetLarghezza(float) {}
     virtual const unsigned char* GetColore1() const { return nullptr; }
     virtual void SetColore1(const unsigned char*) {}
-    virtual void Disegna() = 0;
-    virtual void DisegnaPiantina() = 0;
+    // The plan symbol, in the plan's pixels (the context's scale).
+    virtual void DisegnaPiantina(const CContestoDisegno& contesto) const = 0;
     virtual void SetParete(int) {}
     virtual int GetParete() const { return 0; }
     virtual void SetAmbiente(const float*) {}
@@ -78,6 +80,29 @@ public:
     virtual const unsigned char* GetColore2() const { return nullptr; }
     virtual void SetColore2(const unsigned char*) {}
 
+    // The piece's 3D geometry in its own frame, as the context draws it
+    // (textures and wireframe change it); nothing for a light.
+    virtual void CostruisciMaglia(CRegistratore& r, const CContestoDisegno& contesto) const
+    {
+        (void)r;
+        (void)contesto;
+    }
+    // Whether the 3D view shows the piece: doors and windows only stand on
+    // the walls the room draws.
+    virtual bool IsVisibile3D(const CContestoDisegno& contesto) const
+    {
+        (void)contesto;
+        return true;
+    }
+    // The geometry, built again only when the piece, the room's size or the
+    // context's textures and wireframe have changed since the last call.
+    const CMaglia& Maglia(const CContestoDisegno& contesto) const;
+    // Grows by one at every rebuild: whoever keeps a copy knows it is stale.
+    unsigned int GetVersioneMaglia() const { return m_nVersioneMaglia; }
+    // Draws the piece alone into the current GL context (picking, pictures
+    // of one piece): its own states set and put back.
+    void Disegna(const CContestoDisegno& contesto) const;
+
     int GetCategoria() const { return m_nCategoria; }
     void SetCategoria(int n) { m_nCategoria = n; }
     int GetTipo() const { return m_nTipo; }
@@ -102,4 +127,12 @@ protected:
     char* m_pNome;
     float m_fX = 0.0f;
     bool m_bSelezionato = false;
+
+private:
+    // What the cached geometry was built from.
+    static constexpr int VALORI_FIRMA = 24;
+    void Firma(const CContestoDisegno& contesto, float* aFirma) const;
+    mutable CMaglia m_Maglia;
+    mutable float m_aFirma[VALORI_FIRMA] = {};
+    mutable unsigned int m_nVersioneMaglia = 0;
 };

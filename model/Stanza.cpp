@@ -1,13 +1,14 @@
 #include "model/Stanza.h"
 
 #include "model/Archivio.h"
+#include "model/ContestoDisegno.h"
 #include "model/Testi.h"
 #include "model/Texture.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -17,11 +18,6 @@ namespace
 const float s_aColorePavimento[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 const float s_aColoreSoffitto[4] = {0.753f, 0.753f, 0.753f, 1.0f};
 const float s_aColorePareti[4] = {0.502f, 0.502f, 0.502f, 1.0f};
-
-void Vertice(const float* p)
-{
-    glVertex3fv(p);
-}
 }  // namespace
 
 CStanza::CStanza(bool bLeggiTexture)
@@ -92,30 +88,34 @@ void CStanza::SetColorePareti(const float* p)
     std::memcpy(m_pColorePareti, p, 4 * sizeof(float));
 }
 
+namespace
+{
+void ApplicaFiltro(const unsigned int* aTexture, GLenum nParametro, unsigned int n)
+{
+    for (int i = 0; i < NUMERO_TEXTURE; ++i)
+    {
+        glBindTexture(GL_TEXTURE_2D, aTexture[i]);
+        glTexParameteri(GL_TEXTURE_2D, nParametro, static_cast<GLint>(n));
+    }
+}
+}  // namespace
+
 void CStanza::SetFiltroMag(unsigned int n)
 {
     m_nFiltroMag = n;
-    for (unsigned int nTexture : g_aTexture)
-    {
-        glBindTexture(GL_TEXTURE_2D, nTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(n));
-    }
+    ApplicaFiltro(g_aTexture, GL_TEXTURE_MAG_FILTER, n);
 }
 
 void CStanza::SetFiltroMin(unsigned int n)
 {
     m_nFiltroMin = n;
-    for (unsigned int nTexture : g_aTexture)
-    {
-        glBindTexture(GL_TEXTURE_2D, nTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(n));
-    }
+    ApplicaFiltro(g_aTexture, GL_TEXTURE_MIN_FILTER, n);
 }
 
-void CStanza::ApplicaFiltri()
+void CStanza::ApplicaFiltri(const unsigned int* aTexture) const
 {
-    SetFiltroMag(m_nFiltroMag);
-    SetFiltroMin(m_nFiltroMin);
+    ApplicaFiltro(aTexture, GL_TEXTURE_MAG_FILTER, m_nFiltroMag);
+    ApplicaFiltro(aTexture, GL_TEXTURE_MIN_FILTER, m_nFiltroMin);
 }
 
 // The working folder's set when it has one (its first file decides),
@@ -163,149 +163,164 @@ bool CStanza::IsIndiceTextureAmmesso(int n)
     return n == NESSUNA_TEXTURE || IsTextureValida(n);
 }
 
-void CStanza::ImpostaSuperficie(int nTexture, const float* pColore) const
+int CStanza::GetParetiVisibili(const CContestoDisegno& contesto) const
 {
-    if (g_pView->m_bTextures && IsTextureValida(nTexture))
-    {
-        glBindTexture(GL_TEXTURE_2D, g_aTexture[nTexture]);
-        glEnable(GL_TEXTURE_2D);
-        return;
-    }
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor4fv(pColore);
+    return contesto.bDallInterno ? PARETI_TUTTE : m_nPareti;
 }
 
-void CStanza::Disegna()
+bool CStanza::Contiene(const float p[3]) const
+{
+    return p[0] > 0.0f && p[0] < m_fLarghezza && p[1] > 0.0f && p[1] < m_fAltezza && p[2] > 0.0f &&
+           p[2] < m_fProfondita;
+}
+
+bool CStanza::IsScatola() const
+{
+    for (int i = 0; i < 8; ++i)
+    {
+        // Corners 0 to 3 on the floor from the north-west one clockwise
+        // seen from above, 4 to 7 above them.
+        const bool bEst = i % 4 == 1 || i % 4 == 2, bSud = i % 4 >= 2, bAlto = i >= 4;
+        if (m_pVertici[i][0] != (bEst ? m_fLarghezza : 0.0f) ||
+            m_pVertici[i][1] != (bAlto ? m_fAltezza : 0.0f) ||
+            m_pVertici[i][2] != (bSud ? m_fProfondita : 0.0f))
+            return false;
+    }
+    return true;
+}
+
+int CStanza::PrimaParete(float fRotY)
+{
+    // The yaw truncated to whole degrees; a negative remainder counts as
+    // the first quarter.
+    const int nGradi = std::isfinite(fRotY) ? static_cast<int>(std::fmod(fRotY, 360.0f)) : 0;
+    return nGradi < 90 ? 4 : nGradi < 180 ? 5 : nGradi < 270 ? 6 : 7;
+}
+
+void CStanza::CostruisciMaglia(CRegistratore& r, bool bTextures, int nPareti, int nPrima) const
+{
+    const float W = m_fLarghezza, D = m_fProfondita;
+    const bool bPavimento = bTextures && IsTextureValida(m_nTexturePavimento);
+    r.Gruppo(GRUPPO_PAVIMENTO);
+    r.Texture(bPavimento ? m_nTexturePavimento : -1);
+    r.Colore(m_pColorePavimento);
+    // The floor follows the corner table; one texture repeat per metre.
+    const float aCoord[4][2] = {{0, 0}, {W, 0}, {W, D}, {0, D}};
+    r.Inizia(CRegistratore::QUADRI);
+    r.Normale(0, 1, 0);
+    for (int v = 0; v < 4; ++v)
+    {
+        r.CoordTexture(aCoord[v][0], aCoord[v][1]);
+        const float* p = m_pVertici[3 - v];
+        r.Vertice(p[0], p[1], p[2]);
+    }
+    r.Fine();
+    if (nPareti != PARETI_NESSUNA)
+        Pareti(r, bTextures && IsTextureValida(m_nTexturePareti), nPareti, nPrima);
+}
+
+void CStanza::Pareti(CRegistratore& r, bool bTexture, int nPareti, int nPrima) const
+{
+    const float W = m_fLarghezza, D = m_fProfondita, H = m_fAltezza;
+    r.Texture(bTexture ? m_nTexturePareti : -1);
+    r.Colore(m_pColorePareti);
+    auto parete = [&](int nParete, const float (*aVertici)[3], float L) {
+        // Each wall from its start floor corner to its end one and up; the
+        // texture repeats once per metre along it and up.
+        const float aCoord[4][2] = {{0, 0}, {L, 0}, {L, H}, {0, H}};
+        r.Gruppo(nParete);
+        r.Inizia(CRegistratore::QUADRI);
+        r.Normale(m_pNormali[nParete - 1][0], m_pNormali[nParete - 1][1],
+                  m_pNormali[nParete - 1][2]);
+        for (int v = 0; v < 4; ++v)
+        {
+            r.CoordTexture(aCoord[v][0], aCoord[v][1]);
+            r.Vertice(aVertici[v][0], aVertici[v][1], aVertici[v][2]);
+        }
+        r.Fine();
+    };
+    if (nPareti == PARETI_TUTTE)
+    {
+        // All four from the sizes, then the ceiling in its own colour.
+        const float aPareti[4][4][3] = {
+            {{0, 0, 0}, {W, 0, 0}, {W, H, 0}, {0, H, 0}},
+            {{W, 0, 0}, {W, 0, D}, {W, H, D}, {W, H, 0}},
+            {{W, 0, D}, {0, 0, D}, {0, H, D}, {W, H, D}},
+            {{0, 0, D}, {0, 0, 0}, {0, H, 0}, {0, H, D}},
+        };
+        for (int p = 0; p < 4; ++p)
+            parete(p + 1, aPareti[p], p % 2 == 0 ? W : D);
+        r.Gruppo(GRUPPO_SOFFITTO);
+        r.Texture(-1);
+        r.Colore(m_pColoreSoffitto);
+        r.Inizia(CRegistratore::QUADRI);
+        r.Normale(0, -1, 0);
+        r.Vertice(0, H, 0);
+        r.Vertice(W, H, 0);
+        r.Vertice(W, H, D);
+        r.Vertice(0, H, D);
+        r.Fine();
+        return;
+    }
+    // The two walls facing the camera, from the corner table.
+    const int k = nPrima, k1 = k + 1 > 7 ? 4 : k + 1, k2 = k1 + 1 > 7 ? 4 : k1 + 1;
+    const bool bPrimaLarga = (k == 4 || k == 6);
+    const int aAngoli[2][4] = {{k - 4, k1 - 4, k1, k}, {k1 - 4, k2 - 4, k2, k1}};
+    for (int p = 0; p < 2; ++p)
+    {
+        const float aVertici[4][3] = {
+            {m_pVertici[aAngoli[p][0]][0], m_pVertici[aAngoli[p][0]][1], m_pVertici[aAngoli[p][0]][2]},
+            {m_pVertici[aAngoli[p][1]][0], m_pVertici[aAngoli[p][1]][1], m_pVertici[aAngoli[p][1]][2]},
+            {m_pVertici[aAngoli[p][2]][0], m_pVertici[aAngoli[p][2]][1], m_pVertici[aAngoli[p][2]][2]},
+            {m_pVertici[aAngoli[p][3]][0], m_pVertici[aAngoli[p][3]][1], m_pVertici[aAngoli[p][3]][2]},
+        };
+        parete(aAngoli[p][0] + 1, aVertici, (p == 0) == bPrimaLarga ? W : D);
+    }
+}
+
+const CMaglia& CStanza::Maglia(const CContestoDisegno& contesto)
+{
+    const int nPareti = GetParetiVisibili(contesto);
+    const int nPrima = PrimaParete(contesto.fRotY);
+    if (nPareti == PARETI_DUE)
+        SetPrimaParete(nPrima);
+    float aFirma[VALORI_FIRMA] = {};
+    float* f = aFirma;
+    for (const float v : {m_fLarghezza, m_fProfondita, m_fAltezza,
+                          static_cast<float>(m_nTexturePareti),
+                          static_cast<float>(m_nTexturePavimento), static_cast<float>(nPareti),
+                          static_cast<float>(nPareti == PARETI_DUE ? nPrima : 0),
+                          contesto.bTextures ? 1.0f : 0.0f, 1.0f})
+        *f++ = v;
+    for (const float* p : {m_pColorePavimento, m_pColoreSoffitto, m_pColorePareti})
+        f = std::copy(p, p + 4, f);
+    f = std::copy(&m_pVertici[0][0], &m_pVertici[0][0] + 24, f);
+    std::copy(&m_pNormali[0][0], &m_pNormali[0][0] + 12, f);
+    if (std::memcmp(aFirma, m_aFirma, sizeof aFirma) != 0)
+    {
+        CRegistratore r(m_Maglia);
+        CostruisciMaglia(r, contesto.bTextures, nPareti, nPrima);
+        std::memcpy(m_aFirma, aFirma, sizeof aFirma);
+        ++m_nVersioneMaglia;
+    }
+    return m_Maglia;
+}
+
+void CStanza::Disegna(const CContestoDisegno& contesto)
 {
     GLint aModo[2];
     glGetIntegerv(GL_POLYGON_MODE, aModo);
     // Back faces stay filled even in wireframe, so the room keeps its shape.
     glPolygonMode(GL_BACK, GL_FILL);
-
-    const float W = m_fLarghezza, D = m_fProfondita;
-    const bool bPavimentoTexture = g_pView->m_bTextures && IsTextureValida(m_nTexturePavimento);
-    ImpostaSuperficie(m_nTexturePavimento, m_pColorePavimento);
-    glBegin(GL_QUADS);
-    if (bPavimentoTexture)
-    {
-        glTexCoord2f(0, 0);
-        Vertice(m_pVertici[3]);
-        glTexCoord2f(W, 0);
-        Vertice(m_pVertici[2]);
-        glTexCoord2f(W, D);
-        Vertice(m_pVertici[1]);
-        glTexCoord2f(0, D);
-        Vertice(m_pVertici[0]);
-    }
-    else
-    {
-        glNormal3f(0, 1, 0);
-        for (int i : {3, 2, 1, 0})
-            Vertice(m_pVertici[i]);
-    }
-    glEnd();
-
-    const int nPareti = GetParetiVisibili();
-    if (nPareti != PARETI_NESSUNA)
-    {
-        const bool bPareteTexture = g_pView->m_bTextures && IsTextureValida(m_nTexturePareti);
-        ImpostaSuperficie(m_nTexturePareti, m_pColorePareti);
-        if (nPareti == PARETI_TUTTE)
-            DisegnaQuattroPareti(bPareteTexture);
-        else
-            DisegnaDuePareti(bPareteTexture);
-    }
-
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_COLOR_MATERIAL);
+    DisegnaMaglia(Maglia(contesto), contesto);
     glPolygonMode(GL_FRONT_AND_BACK, static_cast<GLenum>(aModo[0]));
 }
 
-int CStanza::GetParetiVisibili() const
+void CStanza::DisegnaPiantina(const CContestoDisegno& contesto) const
 {
-    if (g_pView && g_pView->IsVistaDallInterno(m_fLarghezza, m_fAltezza, m_fProfondita))
-        return PARETI_TUTTE;
-    return m_nPareti;
-}
-
-void CStanza::DisegnaQuattroPareti(bool bTexture)
-{
-    const float W = m_fLarghezza, D = m_fProfondita, H = m_fAltezza;
-    const float aPareti[4][4][3] = {
-        {{0, 0, 0}, {W, 0, 0}, {W, H, 0}, {0, H, 0}},
-        {{W, 0, 0}, {W, 0, D}, {W, H, D}, {W, H, 0}},
-        {{W, 0, D}, {0, 0, D}, {0, H, D}, {W, H, D}},
-        {{0, 0, D}, {0, 0, 0}, {0, H, 0}, {0, H, D}},
-    };
-    glBegin(GL_QUADS);
-    for (int p = 0; p < 4; ++p)
-    {
-        const float L = (p % 2 == 0) ? W : D;
-        const float aCoord[4][2] = {{0, 0}, {L, 0}, {L, H}, {0, H}};
-        if (!bTexture)
-            glNormal3fv(m_pNormali[p]);
-        for (int v = 0; v < 4; ++v)
-        {
-            if (bTexture)
-                glTexCoord2fv(aCoord[v]);
-            Vertice(aPareti[p][v]);
-        }
-    }
-    glEnd();
-
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor4fv(m_pColoreSoffitto);
-    glBegin(GL_QUADS);
-    glNormal3f(0, -1, 0);
-    glVertex3f(0, H, 0);
-    glVertex3f(W, H, 0);
-    glVertex3f(W, H, D);
-    glVertex3f(0, H, D);
-    glEnd();
-}
-
-void CStanza::DisegnaDuePareti(bool bTexture)
-{
-    // The two walls facing the camera, chosen from the yaw truncated to
-    // whole degrees; a negative remainder counts as the first quarter.
-    const float fRot = g_pView->m_fRotY;
-    const int nGradi = std::isfinite(fRot) ? static_cast<int>(std::fmod(fRot, 360.0f)) : 0;
-    const int k = nGradi < 90 ? 4 : nGradi < 180 ? 5 : nGradi < 270 ? 6 : 7;
-    SetPrimaParete(k);
-    const int k1 = k + 1 > 7 ? 4 : k + 1;
-    const int k2 = k1 + 1 > 7 ? 4 : k1 + 1;
-    const float H = m_fAltezza;
-    const bool bPrimaLarga = (k == 4 || k == 6);
-    const float aLunghezza[2] = {bPrimaLarga ? m_fLarghezza : m_fProfondita,
-                                 bPrimaLarga ? m_fProfondita : m_fLarghezza};
-    const int aParete[2][4] = {{k - 4, k1 - 4, k1, k}, {k1 - 4, k2 - 4, k2, k1}};
-
-    glBegin(GL_QUADS);
-    for (int p = 0; p < 2; ++p)
-    {
-        const float L = aLunghezza[p];
-        const float aCoord[4][2] = {{0, 0}, {L, 0}, {L, H}, {0, H}};
-        if (!bTexture)
-            glNormal3fv(m_pNormali[aParete[p][0]]);
-        for (int v = 0; v < 4; ++v)
-        {
-            if (bTexture)
-                glTexCoord2fv(aCoord[v]);
-            Vertice(m_pVertici[aParete[p][v]]);
-        }
-    }
-    glEnd();
-    if (bTexture)
-        glDisable(GL_TEXTURE_2D);
-}
-
-void CStanza::DisegnaPiantina()
-{
-    const float s = g_pView->m_fScala;
+    const float s = contesto.fScala;
     const float W = m_fLarghezza * s, D = m_fProfondita * s;
-    glLineWidth(SpessoreLinea(3.0f));
+    glLineWidth(3.0f * contesto.fFattoreScala);
     glColor4fv(m_pColorePavimento);
     glBegin(GL_LINE_STRIP);
     glVertex2f(0, 0);
@@ -314,7 +329,7 @@ void CStanza::DisegnaPiantina()
     glVertex2f(0, D);
     glVertex2f(0, 0);
     glEnd();
-    glLineWidth(SpessoreLinea(1.0f));
+    glLineWidth(contesto.fFattoreScala);
 }
 
 namespace

@@ -1,7 +1,10 @@
 #pragma once
+#include "model/Maglia.h"
+
 #include <string>
 
 class CArchivio;
+struct CContestoDisegno;
 
 // Walls-shown modes of the room.
 enum : int
@@ -56,15 +59,23 @@ public:
     int GetPareti() const { return m_nPareti; }
     // The walls the 3D view shows: the room's choice, or all of them while
     // the camera looks from inside (the choice itself stays as it is).
-    int GetParetiVisibili() const;
+    int GetParetiVisibili(const CContestoDisegno& contesto) const;
+    // Whether a point (GL axes) lies within the walls.
+    bool Contiene(const float aPunto[3]) const;
+    // Whether the corner table is the box the sizes make: floor, walls and
+    // ceiling then meet edge to edge.
+    bool IsScatola() const;
+    // The first of the two walls facing a camera turned by this yaw, as
+    // wall number + 3 (4 to 7).
+    static int PrimaParete(float fRotY);
 
-    // Store the filter and apply it to all 38 GL textures.
+    // Store the filter and apply it to the window's 38 GL textures.
     void SetFiltroMag(unsigned int n);
     void SetFiltroMin(unsigned int n);
     unsigned int GetFiltroMag() const { return m_nFiltroMag; }
     unsigned int GetFiltroMin() const { return m_nFiltroMin; }
-    // Applies both stored filters to the GL textures again.
-    void ApplicaFiltri();
+    // Applies both stored filters to a context's 38 textures.
+    void ApplicaFiltri(const unsigned int* aTexture) const;
 
     // Reads tess00.ppm ... tess37.ppm from the working folder, or from
     // g_sCartellaTextureInstallate when the working folder has no
@@ -74,8 +85,24 @@ public:
     // The folder LeggiTexture reads from; empty: the working folder.
     static std::string CartellaTexture();
 
-    void Disegna();
-    void DisegnaPiantina();
+    // The mesh's groups: each surface stays apart.
+    enum : int
+    {
+        GRUPPO_PAVIMENTO = 0,  // then 1 to 4, the walls by number
+        GRUPPO_SOFFITTO = 5
+    };
+    // Floor, walls and ceiling as the 3D view shows them, with nPareti of
+    // the walls-shown modes and nPrima the first of two walls.
+    void CostruisciMaglia(CRegistratore& r, bool bTextures, int nPareti, int nPrima) const;
+    // The geometry for this context, built again only when something it
+    // depends on changed. In the two-walls mode it also records the first
+    // wall, as every 3D paint always has (doors and windows follow it).
+    const CMaglia& Maglia(const CContestoDisegno& contesto);
+    // Grows by one at every rebuild of the geometry.
+    unsigned int GetVersioneMaglia() const { return m_nVersioneMaglia; }
+    // Draws the room alone in 3D, back faces filled even in wireframe.
+    void Disegna(const CContestoDisegno& contesto);
+    void DisegnaPiantina(const CContestoDisegno& contesto) const;
 
     // Writes the 228-byte record, or reads it field by field. Reading
     // stores the filters without touching GL: the caller applies them once
@@ -88,9 +115,7 @@ public:
     static bool IsIndiceTextureAmmesso(int n);
 
 private:
-    void DisegnaDuePareti(bool bTexture);
-    void DisegnaQuattroPareti(bool bTexture);
-    void ImpostaSuperficie(int nTexture, const float* pColore) const;
+    void Pareti(CRegistratore& r, bool bTexture, int nPareti, int nPrima) const;
 
     float m_fAltezza = 3.5f;
     float m_fProfondita = 10.0f;
@@ -106,4 +131,10 @@ private:
     int m_nPareti = PARETI_TUTTE;
     float (*m_pVertici)[3];
     float (*m_pNormali)[3];
+
+    // What the cached geometry was built from.
+    static constexpr int VALORI_FIRMA = 60;
+    CMaglia m_Maglia;
+    float m_aFirma[VALORI_FIRMA] = {};
+    unsigned int m_nVersioneMaglia = 0;
 };

@@ -5,8 +5,8 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake make pkg-config
   libwxgtk3.2-dev wx-common wx3.2-i18n
-  libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libegl-dev libgl2ps-dev
-  poppler-utils libxml2-utils imagemagick
+  libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libegl-dev libgl2ps-dev libtinygltf-dev
+  poppler-utils libxml2-utils imagemagick assimp-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth
   desktop-file-utils shared-mime-info xdotool

@@ -1,8 +1,8 @@
 #include "view/FuoriSchermo.h"
 
 #include "model/Scena.h"
-#include "model/Texture.h"
-#include "view/LavedoView.h"
+#include "view/DisegnoScena.h"
+#include "view/StatoVista.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -89,12 +89,10 @@ void CFuoriSchermo::Libera()
 {
     if (!m_pContesto)
         return;
-    if (m_pVista)
+    if (m_bTexture)
     {
-        glDeleteTextures(NUMERO_TEXTURE, g_aTexture);
-        std::memcpy(g_aTexture, m_aTextureFinestra, sizeof m_aTextureFinestra);
-        m_pVista->m_nVista = m_nVistaFinestra;
-        m_pVista = nullptr;
+        glDeleteTextures(NUMERO_TEXTURE, m_aTexture);
+        m_bTexture = false;
     }
     if (m_nFramebuffer)
     {
@@ -172,38 +170,38 @@ bool CFuoriSchermo::Prepara(int w, int h, std::string& errore)
     return true;
 }
 
-void CFuoriSchermo::ImpostaVista(CLavedoView& vista, int nVista)
+CContestoDisegno CFuoriSchermo::Imposta(const CContestoDisegno& contesto, CScena& scena)
 {
-    if (!m_pVista)
-    {
-        // This context makes its own texture names: the window's are kept.
-        static_assert(sizeof m_aTextureFinestra == sizeof g_aTexture, "one name per texture");
-        std::memcpy(m_aTextureFinestra, g_aTexture, sizeof m_aTextureFinestra);
-        m_nVistaFinestra = vista.m_nVista;
-        m_pVista = &vista;
-    }
-    vista.m_nVista = nVista;
-    vista.InizializzaGL();
+    if (m_bTexture)
+        glDeleteTextures(NUMERO_TEXTURE, m_aTexture);
+    ImpostaGL(contesto, &scena, m_aTexture);
+    m_bTexture = true;
+    CContestoDisegno c = contesto;
+    c.aTexture = m_aTexture;
+    return c;
 }
 
-bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
-                            std::vector<std::uint8_t>& rgb, std::string& errore,
-                            const float* pPianta, bool bCarta)
+bool CFuoriSchermo::Cattura(const CContestoDisegno& contesto, CScena& scena,
+                            std::vector<std::uint8_t>& rgb, std::string& errore, bool bCarta)
 {
+    const int w = static_cast<int>(contesto.fLarghezza), h = static_cast<int>(contesto.fAltezza);
     const int tw = std::min(w, s_nLatoTassello), th = std::min(h, s_nLatoTassello);
     if (!Prepara(tw, th, errore))
         return false;
-    ImpostaVista(vista, nVista);
+    CContestoDisegno c = Imposta(contesto, scena);
     if (bCarta)
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 
+    CDisegnoScena disegno;
     rgb.assign(static_cast<std::size_t>(w) * h * 3, 0);
     std::vector<std::uint8_t> tassello(static_cast<std::size_t>(tw) * th * 3);
     for (int y0 = 0; y0 < h; y0 += th)
         for (int x0 = 0; x0 < w; x0 += tw)
         {
             const int aTassello[4] = {x0, y0, tw, th};
-            vista.RenderizzaImmagine(w, h, aTassello, pPianta);
+            c.pTassello = aTassello;
+            glViewport(0, 0, tw, th);
+            disegno.DisegnaImmagine(scena, c);
             glReadPixels(0, 0, tw, th, GL_RGB, GL_UNSIGNED_BYTE, tassello.data());
             // GL counts rows from the bottom; the picture from the top.
             for (int r = 0; r < th && y0 + r < h; ++r)
@@ -216,4 +214,33 @@ bool CFuoriSchermo::Cattura(CLavedoView& vista, int nVista, int w, int h,
         }
     Libera();
     return true;
+}
+
+CContestoDisegno ContestoImmagine(const CStatoVista& vista, int nVista, int w, int h,
+                                  const float* pPianta)
+{
+    // The picture's own mapping: the screen's scale and the window's margin
+    // and centring play no part in it.
+    CContestoDisegno c = vista.ContestoDisegno();
+    c.nVista = nVista;
+    c.fLarghezza = static_cast<float>(w);
+    c.fAltezza = static_cast<float>(h);
+    c.fFattoreScala = 1.0f;
+    c.aOrigine[0] = c.aOrigine[1] = 0.0f;
+    if (pPianta)
+    {
+        c.fScala = pPianta[0];
+        c.aOrigine[0] = pPianta[1];
+        c.aOrigine[1] = pPianta[2];
+    }
+    else if (g_pDoc)
+    {
+        bool bDaProfondita = false;
+        const float fScala =
+            CStatoVista::RegolaScala(c.fLarghezza, c.fAltezza, g_pDoc->m_Stanza.GetLarghezza(),
+                                     g_pDoc->m_Stanza.GetProfondita(), bDaProfondita);
+        if (fScala > 0.0f)
+            c.fScala = fScala;
+    }
+    return c;
 }

@@ -1,11 +1,15 @@
 #pragma once
 // Pictures of the view drawn off screen, at any size up to 8192 x 8192,
 // never read back from the window.
+#include "model/ContestoDisegno.h"
+#include "model/Texture.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class CLavedoView;
+class CScena;
+class CStatoVista;
 
 constexpr int LATO_MINIMO_IMMAGINE = 16;
 constexpr int LATO_MASSIMO_IMMAGINE = 8192;
@@ -33,17 +37,17 @@ public:
     // reason when the system has no such context.
     bool Prepara(int w, int h, std::string& errore);
 
-    // Sets the view up in this context, in display mode nVista: its GL
-    // defaults, textures, lights and toggles. The window's texture names and
-    // display mode come back when the context is released.
-    void ImpostaVista(CLavedoView& vista, int nVista);
+    // Sets this context up for drawing the scene as the drawing context
+    // says: GL defaults, textures of its own, the scene's lights, the
+    // toggles. Returns the drawing context to draw with: the same, with
+    // this context's texture names.
+    CContestoDisegno Imposta(const CContestoDisegno& contesto, CScena& scena);
 
-    // The view in display mode nVista as a w x h picture, rows top first,
-    // three bytes a pixel: the view's own paint with its camera, toggles,
-    // textures and lights, set up afresh in this context. pPianta as in
-    // CLavedoView::RenderizzaImmagine; bCarta draws on white.
-    bool Cattura(CLavedoView& vista, int nVista, int w, int h, std::vector<std::uint8_t>& rgb,
-                 std::string& errore, const float* pPianta = nullptr, bool bCarta = false);
+    // The picture the drawing context describes (fLarghezza x fAltezza
+    // pixels, up to 8192 a side), rows top first, three bytes a pixel,
+    // drawn afresh in this context; bCarta draws on white.
+    bool Cattura(const CContestoDisegno& contesto, CScena& scena, std::vector<std::uint8_t>& rgb,
+                 std::string& errore, bool bCarta = false);
 
 private:
     void Libera();
@@ -52,12 +56,17 @@ private:
     void* m_pContesto = nullptr;
     unsigned int m_nFramebuffer = 0;
     unsigned int m_aRenderbuffer[2] = {0, 0};
-    CLavedoView* m_pVista = nullptr;  // set up here by ImpostaVista
-    int m_nVistaFinestra = 0;
-    unsigned int m_aTextureFinestra[38] = {};
+    unsigned int m_aTexture[NUMERO_TEXTURE] = {};
+    bool m_bTexture = false;
     // The context current before, restored at the end: GLX or EGL.
     void* m_pGlxDisplay = nullptr;
     unsigned long m_nGlxDrawable = 0, m_nGlxLettura = 0;
     void* m_pGlxContesto = nullptr;
     void* m_aEglPrecedente[4] = {nullptr, nullptr, nullptr, nullptr};
 };
+
+// The view's drawing context for a w x h picture in display mode nVista:
+// its camera and toggles, the plan fitted to the picture or, with pPianta =
+// {pixels per metre, x, y of the room's corner}, placed on it.
+CContestoDisegno ContestoImmagine(const CStatoVista& vista, int nVista, int w, int h,
+                                  const float* pPianta = nullptr);

@@ -13,23 +13,6 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CLavedoView, wxView);
 
-namespace
-{
-// Marks the selected object in the plan: two rows of 0xE3, two of 0x1C.
-struct CRetinatura
-{
-    GLubyte aRighe[32 * 4];
-    CRetinatura()
-    {
-        for (int r = 0; r < 32; ++r)
-            for (int b = 0; b < 4; ++b)
-                aRighe[r * 4 + b] = (r / 2) % 2 == 0 ? 0xE3 : 0x1C;
-    }
-};
-const CRetinatura s_Retinatura;
-
-}  // namespace
-
 CLavedoView::CLavedoView() : m_Timer(this, ID_TIMER_ROTAZIONE)
 {
     Bind(wxEVT_TIMER, &CLavedoView::OnTimer, this, ID_TIMER_ROTAZIONE);
@@ -105,49 +88,10 @@ bool CLavedoView::RendiCorrente()
 
 void CLavedoView::InizializzaGL()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glColorMaterial(GL_FRONT, GL_DIFFUSE);
-    glShadeModel(GL_SMOOTH);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPolygonStipple(s_Retinatura.aRighe);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    CreaTexture();
-
     // GL calls made before the window reached the screen had no context:
     // bring GL in line with the document and the view's toggles now.
-    if (g_pDoc)
-    {
-        g_pDoc->m_Stanza.ApplicaFiltri();
-        g_pDoc->ApplicaLuci();
-    }
-    if (m_bLuci && m_nVista == VISTA_3D)
-        glEnable(GL_LIGHTING);
-    else
-        glDisable(GL_LIGHTING);
-    if (m_bTextures && m_nVista == VISTA_3D)
-        glEnable(GL_TEXTURE_2D);
-    glPolygonMode(GL_FRONT_AND_BACK, m_bWireframe ? GL_LINE : GL_FILL);
-    if (m_bAntialiasing)
-        glEnable(GL_LINE_SMOOTH);
+    ImpostaGL(ContestoDisegno(), g_pDoc, g_aTexture);
     m_bImpostaProiezione = true;
-}
-
-void CLavedoView::CreaTexture()
-{
-    glGenTextures(NUMERO_TEXTURE, g_aTexture);
-    for (int i = 0; i < NUMERO_TEXTURE; ++i)
-    {
-        glBindTexture(GL_TEXTURE_2D, g_aTexture[i]);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, LATO_TEXTURE, LATO_TEXTURE, 0, GL_RGB,
-                     GL_UNSIGNED_BYTE, g_aImmaginiTexture[i]);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    }
-    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void CLavedoView::OnSize(int cx, int cy)
@@ -168,34 +112,7 @@ void CLavedoView::OnSize(int cx, int cy)
 
 void CLavedoView::ImpostaProiezione()
 {
-    // A collapsed window (zero width or height) keeps a valid projection.
-    const double w = std::max(1.0f, m_fLarghezzaFinestra);
-    const double h = std::max(1.0f, m_fAltezzaFinestra);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    if (m_pTassello)
-    {
-        // Maps the tile's part of the picture onto the whole viewport.
-        const double tw = m_pTassello[2], th = m_pTassello[3];
-        glTranslated((w - 2.0 * m_pTassello[0] - tw) / tw, (h - 2.0 * m_pTassello[1] - th) / th,
-                     0.0);
-        glScaled(w / tw, h / th, 1.0);
-    }
-    if (m_nVista == VISTA_PIANTINA)
-        gluOrtho2D(0.0, w, 0.0, h);
-    else
-        gluPerspective(60.0, w / h, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (m_nVista == VISTA_PIANTINA)
-    {
-        glDisable(GL_DEPTH_TEST);
-    }
-    else
-    {
-        glEnable(GL_DEPTH_TEST);
-        glCullFace(GL_BACK);
-    }
+    ::ImpostaProiezione(ContestoDisegno());
     m_bImpostaProiezione = false;
 }
 
@@ -224,129 +141,31 @@ void CLavedoView::Renderizza()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLineWidth(Fisici(1.0f));  // lines as thick as the rest of the screen
     glPushMatrix();
+    const CContestoDisegno contesto = ContestoDisegno();
     if (m_nVista == VISTA_3D)
     {
-        glTranslated(m_fTraslX, m_fTraslY, m_fTraslZ);
-        glRotatef(m_fRotX, 1.0f, 0.0f, 0.0f);
-        glRotatef(m_fRotY, 0.0f, 1.0f, 0.0f);
-        glTranslatef(m_fCentroX, m_fCentroY, m_fCentroZ);
-        DisegnaScena();
+        ApplicaTelecamera(contesto);
+        if (g_pDoc)
+            m_Disegno.Disegna3D(*g_pDoc, contesto);
     }
     else
     {
-        glTranslatef(m_fOrigineX, m_fOrigineY, 0.0f);
-        DisegnaPiantinaScena();
+        glTranslatef(contesto.aOrigine[0], contesto.aOrigine[1], 0.0f);
+        DisegnaPiantinaScena(contesto);
     }
     glPopMatrix();
 }
 
-void CLavedoView::RenderizzaImmagine(int w, int h, const int aTassello[4],
-                                     const float* pPianta)
-{
-    // The picture's own mapping: the screen's scale and the window's margin
-    // and centring play no part in it.
-    const float fLarghezza = m_fLarghezzaFinestra, fAltezza = m_fAltezzaFinestra;
-    const float fScala = m_fScala, fFattore = m_fFattoreScala, fMargine = m_fMargine;
-    const float fOrigineX = m_fOrigineX, fOrigineY = m_fOrigineY;
-    const bool bScalaDaProfondita = m_bScalaDaProfondita;
-    ImpostaFinestra(w, h, 1.0);
-    m_fMargine = 0.0f;
-    if (pPianta)
-        m_fScala = pPianta[0];
-    else if (g_pDoc)
-        ApplicaRegolaScala(g_pDoc->m_Stanza.GetLarghezza(), g_pDoc->m_Stanza.GetProfondita());
-    m_fOrigineX = pPianta ? pPianta[1] : 0.0f;
-    m_fOrigineY = pPianta ? pPianta[2] : 0.0f;
-    glViewport(0, 0, aTassello[2], aTassello[3]);
-    m_pTassello = aTassello;
-    ImpostaProiezione();
-    m_pTassello = nullptr;
-    // The measuring overlay is an aid on screen, and its glyph textures
-    // live in the window's context: pictures, plans on paper and previews
-    // are drawn without it.
-    const bool bQuote = m_bQuote;
-    m_bQuote = false;
-    Renderizza();
-    m_bQuote = bQuote;
-    glLoadIdentity();
-    m_fLarghezzaFinestra = fLarghezza;
-    m_fAltezzaFinestra = fAltezza;
-    m_fScala = fScala;
-    m_bScalaDaProfondita = bScalaDaProfondita;
-    m_fFattoreScala = fFattore;
-    m_fMargine = fMargine;
-    m_fOrigineX = fOrigineX;
-    m_fOrigineY = fOrigineY;
-    m_bImpostaProiezione = true;  // the window's own projection next time
-}
-
-void CLavedoView::DisegnaScena()
-{
-    if (!g_pDoc)
-        return;
-    g_pDoc->m_Stanza.Disegna();
-
-    // Lights that are not fixed keep their place in the room as the camera
-    // turns: their position goes to GL again under the camera transform.
-    CContenitori& luci = g_pDoc->m_Luci;
-    const int nLuci = luci.GetNumero();
-    for (int i = 1; i <= nLuci; ++i)
-    {
-        COggetto* pLuce = nullptr;
-        luci.GetElemento(static_cast<std::uint8_t>(i), pLuce);
-        if (!pLuce || pLuce->GetFissa() || nLuci - i >= 8)
-            continue;
-        const GLfloat aPosizione[4] = {pLuce->GetX(), pLuce->GetZ(), pLuce->GetY(),
-                                       pLuce->GetDirezionale() ? 0.0f : 1.0f};
-        glLightfv(static_cast<GLenum>(GL_LIGHT0 + nLuci - i), GL_POSITION, aPosizione);
-    }
-
-    CContenitori& oggetti = g_pDoc->m_Oggetti;
-    const int nOggetti = oggetti.GetNumero();
-    oggetti.GetElemento(1, m_pCorrente);
-    for (int i = 0; i < nOggetti && m_pCorrente; ++i)
-    {
-        m_pCorrente->Disegna();
-        oggetti.GetSuccessivo(m_pCorrente);
-    }
-}
-
-void CLavedoView::DisegnaPiantinaScena()
+void CLavedoView::DisegnaPiantinaScena(const CContestoDisegno& contesto)
 {
     if (!g_pDoc)
         return;
     if (m_bQuote)
         m_Quote.Prepara(m_fFattoreScala);
-    glEnable(GL_BLEND);
-    g_pDoc->m_Stanza.DisegnaPiantina();
-
-    CContenitori& luci = g_pDoc->m_Luci;
-    const int nLuci = luci.GetNumero();
-    luci.GetElemento(1, m_pCorrente);
-    for (int i = 0; i < nLuci && m_pCorrente; ++i)
-    {
-        if (!m_pCorrente->GetFissa())
-            m_pCorrente->DisegnaPiantina();
-        luci.GetSuccessivo(m_pCorrente);
-    }
-
-    CContenitori& oggetti = g_pDoc->m_Oggetti;
-    const int nOggetti = oggetti.GetNumero();
-    oggetti.GetElemento(1, m_pCorrente);
-    for (int i = 0; i < nOggetti && m_pCorrente; ++i)
-    {
-        const bool bSelezionato = m_pCorrente->IsSelezionato();
-        if (bSelezionato)
-            glEnable(GL_POLYGON_STIPPLE);
-        m_pCorrente->DisegnaPiantina();
-        if (bSelezionato)
-            glDisable(GL_POLYGON_STIPPLE);
-        oggetti.GetSuccessivo(m_pCorrente);
-    }
+    m_Disegno.DisegnaPiantina(*g_pDoc, contesto);
     if (m_bQuote)
     {
         m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), *this);
         m_Quote.Disegna(*g_pDoc, *this);
     }
-    glDisable(GL_BLEND);
 }

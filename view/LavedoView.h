@@ -1,4 +1,5 @@
 #pragma once
+#include "view/DisegnoScena.h"
 #include "view/Quote.h"
 #include "view/StatoVista.h"
 
@@ -78,16 +79,11 @@ public:
     // The paint pass into the back buffer, without swapping (tests read
     // the pixels back from it).
     void Renderizza();
-    // Paints the view as a picture of w x h pixels into whatever context is
-    // current (pictures, plans and prints are drawn off the window): the
-    // viewport receives the part aTassello = {x, y, width, height} of that
-    // picture, so a large one can be drawn in tiles. In the plan, pPianta =
-    // {pixels per metre, x, y of the room's corner} replaces the fitting.
-    void RenderizzaImmagine(int w, int h, const int aTassello[4],
-                            const float* pPianta = nullptr);
-    // Sets the GL defaults, the textures, lights and toggles in the current
-    // context (the window's own on its first paint, or one off screen).
+    // Sets the GL defaults, the textures, lights and toggles in the
+    // window's context on its first paint.
     void InizializzaGL();
+    // The window's 3D frame and its figures (draw calls, cached lighting).
+    const CDisegnoScena& GetDisegno() const { return m_Disegno; }
 
     CCanvasGL* GetCanvas() const { return m_pCanvas; }
     // The GL window was destroyed first (its frame went before the view).
@@ -98,10 +94,8 @@ public:
     int m_nPixelFormat = 0;
 
 private:
-    void CreaTexture();
     void ImpostaProiezione();
-    void DisegnaScena();
-    void DisegnaPiantinaScena();
+    void DisegnaPiantinaScena(const CContestoDisegno& contesto);
 
     // Drags (view/MouseVista.cpp).
     void RuotaOggetto(COggetto& oggetto, int x);
@@ -150,7 +144,7 @@ private:
 
     CCanvasGL* m_pCanvas = nullptr;
     bool m_bGLPronto = false;
-    const int* m_pTassello = nullptr;  // the part of a larger picture being drawn
+    CDisegnoScena m_Disegno;
     wxTimer m_Timer;
     CQuote m_Quote;
     bool m_bAltPremuto = false;

@@ -58,18 +58,18 @@ std::vector<std::uint8_t> Dimezza(const std::vector<std::uint8_t>& letti, int w,
 }
 }  // namespace
 
-void DisegnaMiniatura(COggetto& pezzo)
+void DisegnaMiniatura(COggetto& pezzo, const CContestoDisegno& contesto)
 {
     constexpr float IMBARDATA = -30.0f, BECCHEGGIO = 20.0f;
-    // What the pieces read while they draw: textures on, solid, the wall
-    // of an opening shown; the piece at the origin, unturned.
-    CStanza& stanza = g_pDoc->m_Stanza;
-    const bool bTextures = g_pView->m_bTextures, bWireframe = g_pView->m_bWireframe;
-    const int nPareti = stanza.GetPareti(), nParete = pezzo.GetParete();
+    // Textures on, solid, the wall of an opening shown (as from inside the
+    // room), lines one pixel; the piece at the origin, unturned.
+    CContestoDisegno c = contesto;
+    c.bTextures = true;
+    c.bWireframe = false;
+    c.bDallInterno = true;
+    c.fFattoreScala = 1.0f;
+    const int nParete = pezzo.GetParete();
     const float fX = pezzo.GetX(), fY = pezzo.GetY(), fAngolo = pezzo.GetRotazione();
-    g_pView->m_bTextures = true;
-    g_pView->m_bWireframe = false;
-    stanza.SetPareti(PARETI_TUTTE);
     pezzo.SetX(0.0f);
     pezzo.SetY(0.0f);
     pezzo.SetRotazione(0.0f);
@@ -79,13 +79,13 @@ void DisegnaMiniatura(COggetto& pezzo)
     // extent the viewport must hold.
     float aMin[3], aMax[3];
     Ingombro(pezzo, aMin, aMax);
-    const float c[3] = {(aMin[0] + aMax[0]) / 2, (aMin[1] + aMax[1]) / 2, (aMin[2] + aMax[2]) / 2};
+    const float m[3] = {(aMin[0] + aMax[0]) / 2, (aMin[1] + aMax[1]) / 2, (aMin[2] + aMax[2]) / 2};
     const float a = IMBARDATA * 3.1415927f / 180.0f, b = BECCHEGGIO * 3.1415927f / 180.0f;
     float fMezzo = 0.05f, fProfondo = 1.0f;
     for (int i = 0; i < 8; ++i)
     {
-        const float x = (i & 1 ? aMax[0] : aMin[0]) - c[0], y = (i & 2 ? aMax[1] : aMin[1]) - c[1],
-                    z = (i & 4 ? aMax[2] : aMin[2]) - c[2];
+        const float x = (i & 1 ? aMax[0] : aMin[0]) - m[0], y = (i & 2 ? aMax[1] : aMin[1]) - m[1],
+                    z = (i & 4 ? aMax[2] : aMin[2]) - m[2];
         const float x1 = x * std::cos(a) + z * std::sin(a), z1 = -x * std::sin(a) + z * std::cos(a);
         const float y2 = y * std::cos(b) - z1 * std::sin(b);
         const float z2 = y * std::sin(b) + z1 * std::cos(b);
@@ -132,8 +132,8 @@ void DisegnaMiniatura(COggetto& pezzo)
 
     glRotatef(BECCHEGGIO, 1.0f, 0.0f, 0.0f);
     glRotatef(IMBARDATA, 0.0f, 1.0f, 0.0f);
-    glTranslatef(-c[0], -c[1], -c[2]);
-    pezzo.Disegna();
+    glTranslatef(-m[0], -m[1], -m[2]);
+    pezzo.Disegna(c);
 
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
@@ -145,9 +145,6 @@ void DisegnaMiniatura(COggetto& pezzo)
     pezzo.SetY(fY);
     pezzo.SetRotazione(fAngolo);
     pezzo.SetParete(nParete);
-    stanza.SetPareti(nPareti);
-    g_pView->m_bTextures = bTextures;
-    g_pView->m_bWireframe = bWireframe;
 }
 
 bool DisegnaMiniature(CLavedoView& vista, const std::vector<COggetto*>& pezzi, int nLato,
@@ -166,12 +163,13 @@ bool DisegnaMiniature(CLavedoView& vista, const std::vector<COggetto*>& pezzi, i
         CFuoriSchermo fuori;
         if (!fuori.Prepara(w, h, errore))
             return false;
-        fuori.ImpostaVista(vista, VISTA_3D);
+        const CContestoDisegno contesto =
+            fuori.Imposta(ContestoImmagine(vista, VISTA_3D, w, h), *g_pDoc);
         for (std::size_t i = 0; i < n; ++i)
         {
             glViewport(static_cast<GLint>(i % nColonne) * s, static_cast<GLint>(i / nColonne) * s,
                        s, s);
-            DisegnaMiniatura(*pezzi[nPrimo + i]);
+            DisegnaMiniatura(*pezzi[nPrimo + i], contesto);
         }
         letti.resize(static_cast<std::size_t>(w) * h * 3);
         glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, letti.data());

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures of single pieces for the catalogue, drawn by the pieces' own 3D
 // drawing off screen.
+#include "model/ContestoDisegno.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,9 +15,9 @@ extern const std::uint8_t COLORE_SFONDO_MINIATURA[3];
 
 // Draws the piece alone into the current context's viewport, which it
 // clears first: seen from the front right and a little above, lit,
-// textured, filling the viewport. GL, the view, the room and the piece are
-// left as they were.
-void DisegnaMiniatura(COggetto& pezzo);
+// textured, filling the viewport, with the context's textures. GL and the
+// piece are left as they were.
+void DisegnaMiniatura(COggetto& pezzo, const CContestoDisegno& contesto);
 
 // The pictures of the pieces, nLato x nLato pixels each (RGB, rows top
 // first), drawn off screen in a context of their own and smoothed. False,

@@ -145,6 +145,7 @@ void CLavedoView::EseguiSelezione(int x, int y)
     }
 
     // Neither the room nor the lights: walls hide nothing from a pick.
+    const CContestoDisegno contesto = ContestoDisegno();
     CContenitori& oggetti = g_pDoc->m_Oggetti;
     const int nOggetti = oggetti.GetNumero();
     oggetti.GetElemento(1, m_pCorrente);
@@ -152,9 +153,9 @@ void CLavedoView::EseguiSelezione(int x, int y)
     {
         glLoadName(static_cast<GLuint>(i));
         if (bPiantina)
-            m_pCorrente->DisegnaPiantina();
+            m_pCorrente->DisegnaPiantina(contesto);
         else if (!IsFuoriDallaSelezione(*m_pCorrente, aClip))
-            m_pCorrente->Disegna();
+            m_pCorrente->Disegna(contesto);
         oggetti.GetSuccessivo(m_pCorrente);
     }
 

@@ -1,5 +1,8 @@
 #include "view/StatoVista.h"
 
+#include "model/Scena.h"
+#include "model/Texture.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,39 +36,47 @@ void CStatoVista::ImpostaFinestra(int nLarghezza, int nAltezza, double fFattore)
     m_fMargine = Fisici(MARGINE_PIANTA);
 }
 
-void CStatoVista::ApplicaRegolaScala(float W, float D)
+float CStatoVista::RegolaScala(float w, float h, float W, float D, bool& bDaProfondita)
 {
-    // A small window keeps at least half of each side for the room.
-    const float m = std::min({m_fMargine, m_fLarghezzaFinestra / 4.0f, m_fAltezzaFinestra / 4.0f});
-    const float w = m_fLarghezzaFinestra - 2.0f * m, h = m_fAltezzaFinestra - 2.0f * m;
     if (!(w > 0.0f && h > 0.0f && W > 0.0f && D > 0.0f) || !std::isfinite(W) ||
         !std::isfinite(D))
-        return;  // nothing sensible to fit: keep the last scale
+        return 0.0f;
 
     float fScala;
     if (w <= h)
     {
-        m_bScalaDaProfondita = D > W;
-        fScala = m_bScalaDaProfondita ? h / D : w / W;
+        bDaProfondita = D > W;
+        fScala = bDaProfondita ? h / D : w / W;
     }
     else
     {
-        m_bScalaDaProfondita = D >= W;
-        fScala = m_bScalaDaProfondita ? h / D : w / W;
+        bDaProfondita = D >= W;
+        fScala = bDaProfondita ? h / D : w / W;
     }
     if (W * fScala > w)
     {
         fScala = w / W;
-        m_bScalaDaProfondita = false;
+        bDaProfondita = false;
     }
     if (D * fScala > h)
     {
         fScala = h / D;
-        m_bScalaDaProfondita = true;
+        bDaProfondita = true;
     }
-    if (!std::isfinite(fScala) || !(fScala > 0.0f))
-        return;
+    return std::isfinite(fScala) && fScala > 0.0f ? fScala : 0.0f;
+}
+
+void CStatoVista::ApplicaRegolaScala(float W, float D)
+{
+    // A small window keeps at least half of each side for the room.
+    const float m = std::min({m_fMargine, m_fLarghezzaFinestra / 4.0f, m_fAltezzaFinestra / 4.0f});
+    bool bDaProfondita = m_bScalaDaProfondita;
+    const float fScala = RegolaScala(m_fLarghezzaFinestra - 2.0f * m,
+                                     m_fAltezzaFinestra - 2.0f * m, W, D, bDaProfondita);
+    if (fScala <= 0.0f)
+        return;  // nothing sensible to fit: keep the last scale
     m_fScala = fScala;
+    m_bScalaDaProfondita = bDaProfondita;
     // On whole pixels, so that the walls' lines fall the same at every size.
     m_fOrigineX = std::round((m_fLarghezzaFinestra - W * fScala) / 2.0f);
     m_fOrigineY = std::round((m_fAltezzaFinestra - D * fScala) / 2.0f);
@@ -164,11 +175,34 @@ bool CStatoVista::PuntoAlCentro(float D, float& fX, float& fY) const
                              m_fAltezzaFinestra / 2.0f / m_fFattoreScala, D, fX, fY);
 }
 
-bool CStatoVista::IsVistaDallInterno(float W, float H, float D) const
+CContestoDisegno CStatoVista::ContestoDisegno() const
 {
-    if (!m_bVistaInterna)
-        return false;
-    float p[3];
-    PosizioneTelecamera(p);
-    return p[0] > 0.0f && p[0] < W && p[1] > 0.0f && p[1] < H && p[2] > 0.0f && p[2] < D;
+    CContestoDisegno c;
+    c.nVista = m_nVista;
+    c.fLarghezza = m_fLarghezzaFinestra;
+    c.fAltezza = m_fAltezzaFinestra;
+    c.fScala = m_fScala;
+    c.aOrigine[0] = m_fOrigineX;
+    c.aOrigine[1] = m_fOrigineY;
+    c.fFattoreScala = m_fFattoreScala;
+    c.bTextures = m_bTextures;
+    c.bWireframe = m_bWireframe;
+    c.bLuci = m_bLuci;
+    c.bAntialiasing = m_bAntialiasing;
+    c.fRotX = m_fRotX;
+    c.fRotY = m_fRotY;
+    c.aTraslazione[0] = m_fTraslX;
+    c.aTraslazione[1] = m_fTraslY;
+    c.aTraslazione[2] = m_fTraslZ;
+    c.aCentro[0] = m_fCentroX;
+    c.aCentro[1] = m_fCentroY;
+    c.aCentro[2] = m_fCentroZ;
+    if (m_bVistaInterna && g_pDoc)
+    {
+        float p[3];
+        PosizioneTelecamera(p);
+        c.bDallInterno = g_pDoc->m_Stanza.Contiene(p);
+    }
+    c.aTexture = g_aTexture;
+    return c;
 }

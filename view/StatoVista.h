@@ -1,4 +1,6 @@
 #pragma once
+#include "model/ContestoDisegno.h"
+
 #include <cstdint>
 
 class COggetto;
@@ -78,9 +80,15 @@ public:
     void ImpostaVistaInterna(float W, float H, float D);
     // Where the camera stands, in GL axes (x across, y up, z along the depth).
     void PosizioneTelecamera(float aPosizione[3]) const;
-    // The view from inside is on and the camera is still within the walls:
-    // the room then shows all of them, whatever its own choice.
-    bool IsVistaDallInterno(float W, float H, float D) const;
+    // What the window's drawing reads: its size, scale, toggles and camera,
+    // whether the camera looks from inside the room (the view from inside
+    // is on and the camera still within the walls: the room then shows all
+    // of them, whatever its own choice), and the window's texture names.
+    CContestoDisegno ContestoDisegno() const;
+    // The plan scale rule for a w x h picture of a W x D room: min(w / W,
+    // h / D), and in bDaProfondita which axis decided last; 0 when nothing
+    // sensible fits.
+    static float RegolaScala(float w, float h, float W, float D, bool& bDaProfondita);
 
     // Asks for a repaint of the whole client area without erasing.
     virtual void Ridisegna() {}

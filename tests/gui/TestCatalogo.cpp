@@ -77,7 +77,7 @@ std::vector<CPunto3> Vertici3D(COggetto& oggetto)
     glDisable(GL_CULL_FACE);
     glFeedbackBuffer(static_cast<GLsizei>(std::size(aBuffer)), GL_3D, aBuffer);
     glRenderMode(GL_FEEDBACK);
-    oggetto.Disegna();
+    oggetto.Disegna(Vista().ContestoDisegno());
     const GLint n = glRenderMode(GL_RENDER);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -170,15 +170,6 @@ protected:
     }
 };
 
-constexpr int INTATTA = -1;  // the drawing must not touch the capability
-
-struct CStatoAtteso
-{
-    const char* pNome;
-    int nCategoria, nTipo;
-    int nTexture2D, nCulling, nNormalize, nColorMaterial, nDueFacce, nLinea1;
-};
-
 bool Abilitata(GLenum n)
 {
     if (n == GL_LIGHT_MODEL_TWO_SIDE)
@@ -201,81 +192,51 @@ void Imposta(GLenum n, bool b)
 }
 }  // namespace
 
-TEST_F(Catalogo, OgniTipoLasciaLoStatoGLDescritto)
+// Every kind, drawn alone in 3D or as its plan symbol, leaves GL as it found
+// it: capabilities, line width, matrix stack, no error.
+TEST_F(Catalogo, OgniTipoLasciaLoStatoGLComeLoTrova)
 {
-    const CStatoAtteso aCasi[] = {
-        {"Sedia", 2, 0, INTATTA, INTATTA, 0, 0, INTATTA, INTATTA},
-        {"Poltrona", 2, 1, INTATTA, 0, 0, 0, INTATTA, INTATTA},
-        {"Tavolo rettangolare", 3, 1, INTATTA, 0, 0, 0, INTATTA, INTATTA},
-        {"Tavolo tondo", 3, 0, 0, INTATTA, 0, 0, INTATTA, INTATTA},
-        {"Mobiletto", 0, 0, 0, 0, INTATTA, 0, INTATTA, 1},
-        {"Armadio", 0, 1, 0, INTATTA, 0, 0, INTATTA, 1},
-        {"Porta", 1, 0, 0, INTATTA, 0, 1, 0, INTATTA},
-        {"Finestra", 1, 1, 0, INTATTA, INTATTA, 1, 0, INTATTA},
-    };
-    Vista().m_nVista = VISTA_3D;
-    for (const CStatoAtteso& c : aCasi)
-    {
-        auto p = Nuovo(c.nCategoria, c.nTipo);
-        p->SetTexture(5);
-        p->SetZ(1.0f);
-        for (const bool bTextures : {false, true})
-            for (const bool bIniziale : {false, true})
-            {
-                SCOPED_TRACE(testing::Message() << c.pNome << " textures " << bTextures
-                                                << " capabilities at start " << bIniziale);
-                Vista().m_bTextures = bTextures;
-                const std::pair<GLenum, int> aCap[] = {
-                    {GL_TEXTURE_2D, c.nTexture2D},       {GL_CULL_FACE, c.nCulling},
-                    {GL_NORMALIZE, c.nNormalize},        {GL_COLOR_MATERIAL, c.nColorMaterial},
-                    {GL_LIGHT_MODEL_TWO_SIDE, c.nDueFacce}};
-                for (const auto& cap : aCap)
-                    Imposta(cap.first, bIniziale);
-                glLineWidth(2.0f);
-                GLint nPilaPrima = 0, nPilaDopo = 0;
-                glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaPrima);
-                while (glGetError() != GL_NO_ERROR)
-                {
-                }
-
-                p->Disegna();
-
-                EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-                glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaDopo);
-                EXPECT_EQ(nPilaDopo, nPilaPrima);
-                for (const auto& cap : aCap)
-                {
-                    const bool bAtteso = cap.second == INTATTA ? bIniziale : cap.second == 1;
-                    EXPECT_EQ(Abilitata(cap.first), bAtteso) << "capability 0x" << std::hex
-                                                             << cap.first;
-                }
-                GLfloat fLinea = 0;
-                glGetFloatv(GL_LINE_WIDTH, &fLinea);
-                EXPECT_FLOAT_EQ(fLinea, c.nLinea1 == 1 ? 1.0f : 2.0f);
-
-                // The plan symbol changes no capability at all.
-                const std::pair<GLenum, int> aPiantina[] = {
-                    {GL_TEXTURE_2D, 0}, {GL_CULL_FACE, 0},       {GL_NORMALIZE, 0},
-                    {GL_COLOR_MATERIAL, 0}, {GL_BLEND, 0},        {GL_POLYGON_STIPPLE, 0},
-                    {GL_LIGHT_MODEL_TWO_SIDE, 0}};
-                for (const auto& cap : aPiantina)
-                    Imposta(cap.first, bIniziale);
-                glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaPrima);
-                p->DisegnaPiantina();
-                EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-                glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaDopo);
-                EXPECT_EQ(nPilaDopo, nPilaPrima);
-                for (const auto& cap : aPiantina)
-                    EXPECT_EQ(Abilitata(cap.first), bIniziale)
-                        << "plan, capability 0x" << std::hex << cap.first;
-            }
-    }
+    const GLenum aCap[] = {GL_TEXTURE_2D, GL_CULL_FACE, GL_NORMALIZE, GL_COLOR_MATERIAL,
+                           GL_BLEND, GL_POLYGON_STIPPLE, GL_LIGHT_MODEL_TWO_SIDE};
+    for (int nCategoria = 0; nCategoria < 4; ++nCategoria)
+        for (int nTipo = 0; nTipo < 2; ++nTipo)
+        {
+            auto p = Nuovo(nCategoria, nTipo);
+            p->SetTexture(5);
+            p->SetZ(1.0f);
+            for (const bool bTextures : {false, true})
+                for (const bool bIniziale : {false, true})
+                    for (const bool b3D : {true, false})
+                    {
+                        SCOPED_TRACE(testing::Message()
+                                     << NomeTipo(nCategoria, nTipo) << " textures " << bTextures
+                                     << " capabilities at start " << bIniziale << " 3D " << b3D);
+                        Vista().m_bTextures = bTextures;
+                        for (const GLenum n : aCap)
+                            Imposta(n, bIniziale);
+                        glLineWidth(2.0f);
+                        GLint nPilaPrima = 0, nPilaDopo = 0;
+                        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaPrima);
+                        while (glGetError() != GL_NO_ERROR)
+                        {
+                        }
+                        if (b3D)
+                            p->Disegna(Vista().ContestoDisegno());
+                        else
+                            p->DisegnaPiantina(Vista().ContestoDisegno());
+                        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+                        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &nPilaDopo);
+                        EXPECT_EQ(nPilaDopo, nPilaPrima);
+                        for (const GLenum n : aCap)
+                            EXPECT_EQ(Abilitata(n), bIniziale) << "capability 0x" << std::hex << n;
+                        GLfloat fLinea = 0;
+                        glGetFloatv(GL_LINE_WIDTH, &fLinea);
+                        EXPECT_FLOAT_EQ(fLinea, 2.0f);
+                    }
+        }
     glLineWidth(1.0f);
-    const GLenum aTutte[] = {GL_TEXTURE_2D, GL_CULL_FACE, GL_NORMALIZE, GL_COLOR_MATERIAL,
-                             GL_BLEND, GL_POLYGON_STIPPLE, GL_LIGHT_MODEL_TWO_SIDE};
-    for (const GLenum n : aTutte)
+    for (const GLenum n : aCap)
         Imposta(n, false);
-    Vista().m_nVista = VISTA_PIANTINA;
 }
 
 TEST_F(Catalogo, ImprontaInPiantinaAiPixelPrevisti)
@@ -463,7 +424,6 @@ TEST_F(Catalogo, AperturaDisegnataSoloSullePareteVisibili)
     {
         Vista().m_fRotY = c.fImbardata;
         Documento().m_Stanza.SetPareti(c.nPareti);
-        Documento().m_Stanza.Disegna();  // picks the two walls from the yaw
         for (int nTipo = 0; nTipo < 2; ++nTipo)
             for (int nParete = 1; nParete <= 4; ++nParete)
             {
@@ -495,7 +455,7 @@ TEST_F(Catalogo, VetroSempreConLaTexture)
     Vista().m_bTextures = false;
     CameraOrtogonale(false);
     glColor3ub(255, 0, 255);
-    p->Disegna();
+    p->Disegna(Vista().ContestoDisegno());
     glFinish();
     // Left pane x 2.2..2.955, y 1.2..2.8; right pane x 3.045..3.8.
     for (const auto& q : {std::array<int, 2>{150, 120}, {162, 100}, {210, 150}})
@@ -544,7 +504,7 @@ TEST_F(Catalogo, TextureFuoriIntervalloDisegnataSenzaTexture)
             p->SetColore1(aColore);
             p->SetTexture(nTexture);
             CameraOrtogonale(c.bDallAlto);
-            p->Disegna();
+            p->Disegna(Vista().ContestoDisegno());
             glFinish();
             EXPECT_TRUE(ColoreA(false, c.punto[0], c.punto[1], 40, 200, 90));
         }
@@ -578,14 +538,14 @@ TEST_F(Catalogo, TavoloTondoSenzaQuadricaNonHaIlPiano)
     {
         Vista().m_bTextures = bTextures;
         CameraOrtogonale(true);
-        tavolo.Disegna();
+        tavolo.Disegna(Vista().ContestoDisegno());
         glFinish();
         // No top at the centre, the legs still there.
         EXPECT_TRUE(ColoreA(false, 360, 400, 0, 0, 0));
         EXPECT_TRUE(ColoreA(false, 330, 430, 200, 0, 50));
         EXPECT_FALSE(Vertici3D(tavolo).empty());
     }
-    tavolo.DisegnaPiantina();
+    tavolo.DisegnaPiantina(Vista().ContestoDisegno());
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -611,7 +571,7 @@ TEST_F(Catalogo, CorniceDellaFinestraColorataConLeLuci)
     glLightfv(GL_LIGHT0, GL_SPECULAR, aBianco);
     glEnable(GL_LIGHT0);
     glEnable(GL_LIGHTING);
-    p->Disegna();
+    p->Disegna(Vista().ContestoDisegno());
     glFinish();
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);

@@ -66,12 +66,12 @@ TEST(CorniceMenu, VociEScorciatoie)
     // File: the recent-file list sits between the two last rules.
     const wxMenu& file = *barra.GetMenu(0);
     const int aFile[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS, ID_FILE_ESPORTA_IMMAGINE,
-                         ID_FILE_ESPORTA_PIANTINA, 0, ID_FILE_STAMPA, ID_FILE_ANTEPRIMA,
-                         ID_FILE_IMPOSTA_PAGINA, 0};
+                         ID_FILE_ESPORTA_PIANTINA, ID_FILE_ESPORTA_MODELLO, 0, ID_FILE_STAMPA,
+                         ID_FILE_ANTEPRIMA, ID_FILE_IMPOSTA_PAGINA, 0};
     for (size_t i = 0; i < WXSIZEOF(aFile); ++i)
         EXPECT_EQ(file.FindItemByPosition(i)->GetId(), aFile[i] ? aFile[i] : wxID_SEPARATOR);
     EXPECT_EQ(file.FindItemByPosition(1)->GetItemLabel(), "&Apri...\tCtrl+A");
-    EXPECT_EQ(file.FindItemByPosition(7)->GetItemLabel(), "Sta&mpa...\tCtrl+P");
+    EXPECT_EQ(file.FindItemByPosition(8)->GetItemLabel(), "Sta&mpa...\tCtrl+P");
     EXPECT_NE(file.FindItem(wxID_FILE1), nullptr);
     const size_t nUltima = file.GetMenuItemCount() - 1;
     EXPECT_EQ(file.FindItemByPosition(nUltima)->GetId(), ID_ESCI);

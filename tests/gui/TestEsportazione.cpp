@@ -515,6 +515,9 @@ TEST(Esportazione, ComandiDelMenuFile)
     wxTEST_DIALOG(comando(ID_FILE_ESPORTA_PIANTINA), CPiantina(3));  // fitted
     EXPECT_EQ(titoloScelto, "Esporta piantina");
     EXPECT_EQ(Leggi(cartella / "Lavedo.pdf").substr(0, 5), "%PDF-");
+    comando(ID_FILE_ESPORTA_MODELLO);
+    EXPECT_EQ(titoloScelto, "Esporta modello 3D");
+    EXPECT_EQ(Leggi(cartella / "Lavedo.glb").substr(0, 4), "glTF");
     EXPECT_EQ(errori.size(), 1u);
 
     CEsportaPiantinaDlg stampa(&Cornice(), true);

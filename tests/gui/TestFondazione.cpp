@@ -160,8 +160,10 @@ TEST(Vista3D, IlDisegnoDellaStanzaRipristinaLoStato)
     Documento().m_Stanza.SetTexturePareti(0);
     Documento().m_Stanza.SetTexturePavimento(99);  // out of range: drawn plain
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glEnable(GL_COLOR_MATERIAL);
     // The far wall, filled from behind even in wireframe, shows its texture
-    // rather than its plain grey or the background.
+    // rather than its plain grey or the background; the paint leaves the
+    // capabilities as it found them.
     const auto parete = Pixel(400, 250);
     EXPECT_FALSE(Vicino(parete, 128, 128, 128) || Vicino(parete, 0, 0, 0))
         << int(parete[0]) << ", " << int(parete[1]) << ", " << int(parete[2]);

@@ -318,7 +318,7 @@ std::vector<GLuint> ColpiDiRiferimento(int x, int y)
     for (GLuint i = 1; p; ++i)
     {
         glLoadName(i);
-        p->Disegna();
+        p->Disegna(v.ContestoDisegno());
         oggetti.GetSuccessivo(p);
     }
     glPopMatrix();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `lavedo --esporta`, `--miniatura` and `--help` as a user runs them: every
-# sample room to every format, pictures checked by their content, and each
-# way to fail (one Italian line on standard error, a non-zero status, no
-# output file, an older one intact).
+# sample room to every format, pictures checked by their content, the 3D
+# model read back by assimp (a reader of its own), and each way to fail (one
+# Italian line on standard error, a non-zero status, no output file, an older
+# one intact).
 #   riga_comando.sh <program> <source folder>          (needs an X display)
 set -uo pipefail
 LAVEDO=$(realpath "$1")
@@ -26,7 +27,10 @@ diverse() {
     awk -v n="$(identify -format '%[fx:w*h/10]' "$1")" '{ exit !($1 + 0 > n + 0) }'
 }
 
-# Success: what each output is, checked by tools that know the format.
+# Success: what each output is, checked by tools that know the format. The
+# 3D model has a node for the floor, each wall, each piece and each light
+# that is on: the sample rooms have 8, 12 and 13 pieces, 1, 2 and 2 lights.
+declare -A NODI=([camera]=14 [cucina]=19 [soggiorno]=20)
 for stanza in "$ESEMPI"/*.lav; do
   nome=$(basename "$stanza" .lav)
   "$LAVEDO" --esporta "$TMP/$nome.png" --dimensione 320x200 "$stanza" || fallito "$nome.png"
@@ -41,6 +45,13 @@ for stanza in "$ESEMPI"/*.lav; do
   pdftotext "$TMP/$nome.pdf" - | grep "$nome.lav - Scala 1:50" >/dev/null || fallito "$nome.pdf caption"
   "$LAVEDO" --esporta "$TMP/$nome.svg" "$stanza" || fallito "$nome.svg"
   xmllint --noout "$TMP/$nome.svg" || fallito "$nome.svg is not well formed"
+  "$LAVEDO" --esporta "$TMP/$nome.glb" "$stanza" || fallito "$nome.glb"
+  assimp info "$TMP/$nome.glb" >"$TMP/$nome.txt" 2>&1 || fallito "$nome.glb: assimp cannot read it"
+  for s in Pavimento "Parete nord" "Parete est" "Parete sud" "Parete ovest"; do
+    grep -q "╴$s (mesh" "$TMP/$nome.txt" || fallito "$nome.glb: no node $s"
+  done
+  nodi=$(sed -n '/Node hierarchy/,$p' "$TMP/$nome.txt" | grep -c '╴')
+  [ "$nodi" = "${NODI[$nome]}" ] || fallito "$nome.glb: $nodi nodes, expected ${NODI[$nome]}"
   "$LAVEDO" --miniatura "$stanza" "$TMP/$nome-m" 64 || fallito "$nome thumbnail"
   [[ "$(dimensione "$TMP/$nome-m")" =~ ^(64x[0-9]+|[0-9]+x64)$ ]] || fallito "$nome thumbnail size"
   colorata "$TMP/$nome-m" 5 || fallito "$nome thumbnail: blank"
@@ -66,7 +77,9 @@ CASI=(
   "--esporta OUT.png $TMP/tronco.lav|1|tronco.lav"
   "--esporta OUT.png $TMP/manca.lav|1|manca.lav"
   "--esporta $TMP/nessuna/cartella.png $ESEMPI/camera.lav|1|cartella.png"
-  "--esporta OUT.jpg $ESEMPI/camera.lav|2|.png, .pdf o .svg"
+  "--esporta OUT.jpg $ESEMPI/camera.lav|2|.svg o .glb"
+  "--esporta OUT.glb --scala 50 $ESEMPI/camera.lav|2|(.glb)"
+  "--esporta $TMP/nessuna/cartella.glb $ESEMPI/camera.lav|1|cartella.glb"
   "--esporta OUT.png --dimensione 8193x10 $ESEMPI/camera.lav|2|8192"
   "--esporta OUT.png --dimensione 15x100 $ESEMPI/camera.lav|2|Dimensione"
   "--esporta OUT.pdf --scala 30 $ESEMPI/camera.lav|2|20, 50 o 100"
