@@ -82,12 +82,7 @@ bool CLavedoDoc::AggiungiNuovo(std::unique_ptr<COggetto> pPezzo, const char* szP
     m_Oggetti.Aggiungi(pNuovo);
     if (g_pView)
     {
-        if (COggetto* pPrecedente = g_pView->GetOggettoSelezionato())
-            pPrecedente->Deseleziona();
-        g_pView->m_pOggettoSelezionato = pNuovo;
-        g_pView->SetOggettoSelezionato(true);
-        g_pView->m_bSelezioneLuce = false;
-        pNuovo->Seleziona();
+        g_pView->SelezionaOggetto(pNuovo);
         g_pView->Ridisegna();
     }
     RegistraPasso(szPasso);
@@ -115,17 +110,12 @@ void CLavedoDoc::OnTaglia(wxCommandEvent& event)
         return;
     OnCopia(event);
     // No confirmation: the cut can be undone.
-    for (int p = 1; p <= m_Oggetti.GetNumero(); ++p)
+    if (const std::uint8_t p = m_Oggetti.Posizione(pOggetto))
     {
-        COggetto* pElemento = nullptr;
-        m_Oggetti.GetElemento(static_cast<std::uint8_t>(p), pElemento);
-        if (pElemento != pOggetto)
-            continue;
         g_pView->AnnullaSelezione();
-        m_Oggetti.Rimuovi(static_cast<std::uint8_t>(p));
+        m_Oggetti.Rimuovi(p);
         g_pView->Ridisegna();
         RegistraPasso("taglio");
-        return;
     }
 }
 

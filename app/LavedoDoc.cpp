@@ -325,22 +325,6 @@ void CLavedoDoc::RegistraPasso(const char* szNome, bool bUnisci)
     AggiornaVociStoria();
 }
 
-namespace
-{
-// Container position of pOggetto, or 0 when it is not there.
-int PosizioneDi(CContenitori& oggetti, const COggetto* pOggetto)
-{
-    for (int p = 1; pOggetto && p <= oggetti.GetNumero(); ++p)
-    {
-        COggetto* pElemento = nullptr;
-        oggetti.GetElemento(static_cast<std::uint8_t>(p), pElemento);
-        if (pElemento == pOggetto)
-            return p;
-    }
-    return 0;
-}
-}  // namespace
-
 bool CLavedoDoc::Installa(const CStato& stato)
 {
     CScena letta(false);
@@ -355,7 +339,7 @@ bool CLavedoDoc::Installa(const CStato& stato)
     if (g_pView && letta.m_Oggetti.GetNumero() == m_Oggetti.GetNumero())
         if (COggetto* pSelezionato = g_pView->GetOggettoSelezionato())
         {
-            nSelezionato = PosizioneDi(m_Oggetti, pSelezionato);
+            nSelezionato = m_Oggetti.Posizione(pSelezionato);
             bTratteggiato = pSelezionato->IsSelezionato();
         }
     const bool bStessaStanza = letta.m_Stanza.GetLarghezza() == m_Stanza.GetLarghezza() &&
@@ -372,12 +356,7 @@ bool CLavedoDoc::Installa(const CStato& stato)
         if (nSelezionato)
             m_Oggetti.GetElemento(static_cast<std::uint8_t>(nSelezionato), pOggetto);
         if (pOggetto)
-        {
-            g_pView->m_pOggettoSelezionato = pOggetto;
-            g_pView->SetOggettoSelezionato(true);
-            if (bTratteggiato)
-                pOggetto->Seleziona();
-        }
+            g_pView->SelezionaOggetto(pOggetto, bTratteggiato);
     }
     if (!bStessaStanza)
         CentraEAdatta();
