@@ -1,7 +1,6 @@
 #include "app/LavedoDoc.h"
 
 #include "app/Comandi.h"
-#include "app/Recupero.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "dialogs/FileModificatoDlg.h"
@@ -68,6 +67,7 @@ CLavedoDoc::CLavedoDoc()
 
 CLavedoDoc::~CLavedoDoc()
 {
+    AvvisaFineModifiche(DOCUMENTO_CHIUSO);
     if (g_pDoc == static_cast<CScena*>(this))
         g_pDoc = nullptr;
 }
@@ -98,8 +98,14 @@ bool CLavedoDoc::OnSaveModified()
 bool CLavedoDoc::OnCloseDocument()
 {
     m_bModificato = false;
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
     return wxDocument::OnCloseDocument();
+}
+
+void CLavedoDoc::AvvisaFineModifiche(FineModifiche fine)
+{
+    if (m_fnFineModifiche)
+        m_fnFineModifiche(fine);
 }
 
 bool CLavedoDoc::RendiGLCorrente()
@@ -142,7 +148,7 @@ bool CLavedoDoc::OnNewDocument()
     m_bModificato = false;
     AzzeraStoria();
     m_identita = CIdentitaFile();
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
 
     SetDocumentSaved(false);
     SetFilename(wxEmptyString, false);
@@ -159,7 +165,7 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     if (!Carica(percorso))
         return false;
     m_identita = IdentitaFile(PercorsoDiSistema(percorso));
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
     SetFilename(percorso, false);
     SetDocumentSaved(true);
     AggiornaTitolo();
@@ -265,7 +271,7 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
     m_Salvato = m_Corrente;
     Storia().MarkAsSaved();
     m_identita = IdentitaFile(PercorsoDiSistema(percorso));
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SALVATE);
     if (RendiGLCorrente())
         ApplicaLuci();
     SetFilename(percorso, false);

@@ -5,6 +5,7 @@
 
 #include <wx/docview.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -91,6 +92,16 @@ public:
     // Rebuilds the recent-file entries of the attached menu.
     void AggiornaMenuFile();
 
+    // What became of the room's unsaved changes.
+    enum FineModifiche
+    {
+        SALVATE,          // written to its file
+        SCARTATE,         // given up: another room replaced it, or the window closed
+        DOCUMENTO_CHIUSO  // the document itself is going
+    };
+    // Told of each; the application has the recovery copies follow it.
+    std::function<void(FineModifiche)> m_fnFineModifiche;
+
 private:
     // Reads a file and replaces the room with it (see Apri), its pieces and
     // lights in the order they were written.
@@ -100,6 +111,7 @@ private:
     bool IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const;
     // Makes the view's context current; false while there is none yet.
     bool RendiGLCorrente();
+    void AvvisaFineModifiche(FineModifiche fine);
     void AggiungiARecenti(const wxString& percorso);
 
     void OnFileNew(wxCommandEvent& event);

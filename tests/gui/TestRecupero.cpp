@@ -156,12 +156,12 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
         COgniSecondo()
         {
             wxConfigBase::Get()->Write("/Recupero/Secondi", 1);
-            CRecupero::Avvia();
+            CRecupero::Avvia(Documento());
         }
         ~COgniSecondo()
         {
             wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi");
-            CRecupero::Avvia();
+            CRecupero::Avvia(Documento());
         }
     } ogniSecondo;
     Ripristina();
@@ -369,6 +369,6 @@ TEST(Recupero, DopoIlRipristinoOgniComandoTrattaLaStanzaComeModificata)
         EXPECT_TRUE(CCopiaRecupero::Abbandonate(CRecupero::Get()->GetCartella()).empty())
             << "the crashed editor's copy is gone: nothing is offered at the next start";
         EXPECT_TRUE(c.errori.empty());
-        CRecupero::Dimentica();
+        CRecupero::Get()->Dimentica();
     }
 }
