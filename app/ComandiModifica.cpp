@@ -10,8 +10,7 @@
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 
-#include <wx/frame.h>
-#include <wx/menu.h>
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 namespace
@@ -25,18 +24,6 @@ void Avvisa(const wxString& messaggio)
 COggetto* Selezionato()
 {
     return g_pView && !g_pView->m_bSelezioneLuce ? g_pView->GetOggettoSelezionato() : nullptr;
-}
-
-// The step redo would do again: the one after the current.
-wxCommand* PassoSuccessivo(wxCommandProcessor& storia)
-{
-    wxList& passi = storia.GetCommands();
-    wxCommand* pCorrente = storia.GetCurrentCommand();
-    wxList::compatibility_iterator pNodo = passi.GetFirst();
-    if (pCorrente)
-        if ((pNodo = passi.Find(pCorrente)))
-            pNodo = pNodo->GetNext();
-    return pNodo ? static_cast<wxCommand*>(pNodo->GetData()) : nullptr;
 }
 }  // namespace
 
@@ -93,14 +80,14 @@ void CLavedoDoc::OnAnnulla(wxCommandEvent&)
 {
     if (Storia().CanUndo())
         Storia().Undo();
-    AggiornaVociStoria();
+    StoriaCambiata();
 }
 
 void CLavedoDoc::OnRipeti(wxCommandEvent&)
 {
     if (Storia().CanRedo())
         Storia().Redo();
-    AggiornaVociStoria();
+    StoriaCambiata();
 }
 
 void CLavedoDoc::OnTaglia(wxCommandEvent& event)
@@ -140,40 +127,15 @@ void CLavedoDoc::OnDuplica(wxCommandEvent&)
         Incolla(dati, "duplicazione");
 }
 
-wxString CLavedoDoc::TestoVoceStoria(bool bRipeti)
-{
-    wxCommandProcessor& storia = Storia();
-    wxCommand* pPasso = bRipeti ? (storia.CanRedo() ? PassoSuccessivo(storia) : nullptr)
-                                : (storia.CanUndo() ? storia.GetCurrentCommand() : nullptr);
-    const wxString nome = pPasso ? " " + pPasso->GetName() : wxString();
-    return bRipeti ? "&Ripeti" + nome + "\tCtrl+Y" : "&Annulla" + nome + "\tCtrl+Z";
-}
-
-void CLavedoDoc::AggiornaVociStoria()
-{
-    // Renamed as the history changes rather than as the menu opens: GTK
-    // drops the accelerator text of an item renamed while it opens.
-    auto* pCornice = dynamic_cast<wxFrame*>(wxTheApp ? wxTheApp->GetTopWindow() : nullptr);
-    wxMenuBar* pBarra = pCornice ? pCornice->GetMenuBar() : nullptr;
-    for (const bool bRipeti : {false, true})
-    {
-        wxMenuItem* pVoce =
-            pBarra ? pBarra->FindItem(bRipeti ? ID_MODIFICA_RIPETI : ID_MODIFICA_ANNULLA) : nullptr;
-        const wxString testo = TestoVoceStoria(bRipeti);
-        if (pVoce && pVoce->GetItemLabel() != testo)
-            pVoce->SetItemLabel(testo);
-    }
-}
-
 void CLavedoDoc::OnUpdateAnnulla(wxUpdateUIEvent& event)
 {
-    event.SetText(TestoVoceStoria(false));
+    event.SetText(Storia().TestoVoce(false));
     event.Enable(Storia().CanUndo());
 }
 
 void CLavedoDoc::OnUpdateRipeti(wxUpdateUIEvent& event)
 {
-    event.SetText(TestoVoceStoria(true));
+    event.SetText(Storia().TestoVoce(true));
     event.Enable(Storia().CanRedo());
 }
 
