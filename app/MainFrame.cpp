@@ -94,7 +94,7 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
     : wxDocParentFrame(pGestore, nullptr, wxID_ANY, "Lavedo98", wxDefaultPosition, wxSize(900, 700))
 {
     SetIcons(CreaIconeProgramma());
-    CreaMenu();
+    SetMenuBar(CreaBarraMenu(m_pMenuFile));
     if (!CreaBarre())
         wxLogDebug("Failed to create toolbar\n");
     m_pCatalogo = new CPannelloCatalogo(this);
@@ -152,11 +152,6 @@ CMainFrame::~CMainFrame()
     if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))
         pDoc->Unbind(EVT_STORIA_CAMBIATA, &CMainFrame::OnStoriaCambiata, this);
     m_GestoreBarre.UnInit();
-}
-
-void CMainFrame::CreaMenu()
-{
-    SetMenuBar(CreaBarraMenu(m_pMenuFile));
 }
 
 bool CMainFrame::CreaBarre()

@@ -46,7 +46,6 @@ public:
     CBarraStrumenti* m_wndVistaBar = nullptr;
 
 private:
-    void CreaMenu();
     bool CreaBarre();
     bool CreaBarraStato();
     void CreaAcceleratori();
