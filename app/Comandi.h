@@ -64,3 +64,8 @@ struct CTestoComando
 };
 
 const CTestoComando& TestoComando(int nId);
+
+class wxString;
+// The same texts as the toolkit's strings, empty for none.
+wxString PromptComando(int nId);
+wxString TooltipComando(int nId);

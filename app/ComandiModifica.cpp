@@ -10,8 +10,7 @@
 #include "model/Oggetto.h"
 #include "view/StatoVista.h"
 
-#include <wx/frame.h>
-#include <wx/menu.h>
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 namespace
@@ -25,18 +24,6 @@ void Avvisa(const wxString& messaggio)
 COggetto* Selezionato()
 {
     return g_pView && !g_pView->m_bSelezioneLuce ? g_pView->GetOggettoSelezionato() : nullptr;
-}
-
-// The step redo would do again: the one after the current.
-wxCommand* PassoSuccessivo(wxCommandProcessor& storia)
-{
-    wxList& passi = storia.GetCommands();
-    wxCommand* pCorrente = storia.GetCurrentCommand();
-    wxList::compatibility_iterator pNodo = passi.GetFirst();
-    if (pCorrente)
-        if ((pNodo = passi.Find(pCorrente)))
-            pNodo = pNodo->GetNext();
-    return pNodo ? static_cast<wxCommand*>(pNodo->GetData()) : nullptr;
 }
 }  // namespace
 
@@ -82,12 +69,7 @@ bool CLavedoDoc::AggiungiNuovo(std::unique_ptr<COggetto> pPezzo, const char* szP
     m_Oggetti.Aggiungi(pNuovo);
     if (g_pView)
     {
-        if (COggetto* pPrecedente = g_pView->GetOggettoSelezionato())
-            pPrecedente->Deseleziona();
-        g_pView->m_pOggettoSelezionato = pNuovo;
-        g_pView->SetOggettoSelezionato(true);
-        g_pView->m_bSelezioneLuce = false;
-        pNuovo->Seleziona();
+        g_pView->SelezionaOggetto(pNuovo);
         g_pView->Ridisegna();
     }
     RegistraPasso(szPasso);
@@ -98,14 +80,14 @@ void CLavedoDoc::OnAnnulla(wxCommandEvent&)
 {
     if (Storia().CanUndo())
         Storia().Undo();
-    AggiornaVociStoria();
+    StoriaCambiata();
 }
 
 void CLavedoDoc::OnRipeti(wxCommandEvent&)
 {
     if (Storia().CanRedo())
         Storia().Redo();
-    AggiornaVociStoria();
+    StoriaCambiata();
 }
 
 void CLavedoDoc::OnTaglia(wxCommandEvent& event)
@@ -115,17 +97,12 @@ void CLavedoDoc::OnTaglia(wxCommandEvent& event)
         return;
     OnCopia(event);
     // No confirmation: the cut can be undone.
-    for (int p = 1; p <= m_Oggetti.GetNumero(); ++p)
+    if (const std::uint8_t p = m_Oggetti.Posizione(pOggetto))
     {
-        COggetto* pElemento = nullptr;
-        m_Oggetti.GetElemento(static_cast<std::uint8_t>(p), pElemento);
-        if (pElemento != pOggetto)
-            continue;
         g_pView->AnnullaSelezione();
-        m_Oggetti.Rimuovi(static_cast<std::uint8_t>(p));
+        m_Oggetti.Rimuovi(p);
         g_pView->Ridisegna();
         RegistraPasso("taglio");
-        return;
     }
 }
 
@@ -150,40 +127,15 @@ void CLavedoDoc::OnDuplica(wxCommandEvent&)
         Incolla(dati, "duplicazione");
 }
 
-wxString CLavedoDoc::TestoVoceStoria(bool bRipeti)
-{
-    wxCommandProcessor& storia = Storia();
-    wxCommand* pPasso = bRipeti ? (storia.CanRedo() ? PassoSuccessivo(storia) : nullptr)
-                                : (storia.CanUndo() ? storia.GetCurrentCommand() : nullptr);
-    const wxString nome = pPasso ? " " + pPasso->GetName() : wxString();
-    return bRipeti ? "&Ripeti" + nome + "\tCtrl+Y" : "&Annulla" + nome + "\tCtrl+Z";
-}
-
-void CLavedoDoc::AggiornaVociStoria()
-{
-    // Renamed as the history changes rather than as the menu opens: GTK
-    // drops the accelerator text of an item renamed while it opens.
-    auto* pCornice = dynamic_cast<wxFrame*>(wxTheApp ? wxTheApp->GetTopWindow() : nullptr);
-    wxMenuBar* pBarra = pCornice ? pCornice->GetMenuBar() : nullptr;
-    for (const bool bRipeti : {false, true})
-    {
-        wxMenuItem* pVoce =
-            pBarra ? pBarra->FindItem(bRipeti ? ID_MODIFICA_RIPETI : ID_MODIFICA_ANNULLA) : nullptr;
-        const wxString testo = TestoVoceStoria(bRipeti);
-        if (pVoce && pVoce->GetItemLabel() != testo)
-            pVoce->SetItemLabel(testo);
-    }
-}
-
 void CLavedoDoc::OnUpdateAnnulla(wxUpdateUIEvent& event)
 {
-    event.SetText(TestoVoceStoria(false));
+    event.SetText(Storia().TestoVoce(false));
     event.Enable(Storia().CanUndo());
 }
 
 void CLavedoDoc::OnUpdateRipeti(wxUpdateUIEvent& event)
 {
-    event.SetText(TestoVoceStoria(true));
+    event.SetText(Storia().TestoVoce(true));
     event.Enable(Storia().CanRedo());
 }
 

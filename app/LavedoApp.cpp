@@ -115,19 +115,24 @@ bool CLavedoApp::OnInit()
 
     auto* pFrame = new CMainFrame(m_pGestore);
     SetTopWindow(pFrame);
-    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW) || !GetLavedoView())
+    if (!m_pGestore->CreateDocument(wxEmptyString, wxDOC_NEW) || !GetLavedoView() || !g_pDoc)
         return false;
+    auto* pDoc = static_cast<CLavedoDoc*>(g_pDoc);
     pFrame->AttaccaVista(GetLavedoView()->GetCanvas());
     // A file named on the command line replaces the new room; one that
     // cannot be opened has been explained to the user, and the program ends.
-    if (argc > 1 && g_pDoc && !static_cast<CLavedoDoc*>(g_pDoc)->Apri(argv[1], false))
+    if (argc > 1 && !pDoc->Apri(argv[1], false))
         return false;
 
     pFrame->Show(true);
     pFrame->Raise();
     if (!impostazioniNonConservate.empty())
         pFrame->SetStatusText(impostazioniNonConservate, pFrame->GetStatusBarPane());
-    CRecupero::Avvia();
+    CRecupero::Avvia(*pDoc);
+    pDoc->m_fnFineModifiche = [](CLavedoDoc::FineModifiche fine) {
+        if (CRecupero* pRecupero = CRecupero::Get())
+            pRecupero->FineModifiche(fine == CLavedoDoc::DOCUMENTO_CHIUSO);
+    };
     CallAfter([] {
         if (CRecupero* pRecupero = CRecupero::Get())
             pRecupero->OffriCopie();

@@ -1,7 +1,6 @@
 #include "app/LavedoDoc.h"
 
 #include "app/Comandi.h"
-#include "app/Recupero.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "dialogs/FileModificatoDlg.h"
@@ -12,25 +11,20 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
-#include <algorithm>
-#include <wx/filefn.h>
 #include <wx/filename.h>
-#include <wx/filehistory.h>
-#include <wx/menu.h>
 
 wxIMPLEMENT_DYNAMIC_CLASS(CLavedoDoc, wxDocument);
+wxDEFINE_EVENT(EVT_STORIA_CAMBIATA, wxCommandEvent);
 
 wxBEGIN_EVENT_TABLE(CLavedoDoc, wxDocument)
     EVT_MENU(wxID_NEW, CLavedoDoc::OnFileNew)
     EVT_MENU(wxID_OPEN, CLavedoDoc::OnFileOpen)
     EVT_MENU(wxID_SAVE, CLavedoDoc::OnFileSave)
     EVT_MENU(wxID_SAVEAS, CLavedoDoc::OnFileSaveAs)
-    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE4, CLavedoDoc::OnFileRecente)
     EVT_UPDATE_UI(wxID_NEW, CLavedoDoc::OnUpdateAttivo)
     EVT_UPDATE_UI(wxID_OPEN, CLavedoDoc::OnUpdateAttivo)
     EVT_UPDATE_UI(wxID_SAVE, CLavedoDoc::OnUpdateAttivo)
     EVT_UPDATE_UI(wxID_SAVEAS, CLavedoDoc::OnUpdateAttivo)
-    EVT_UPDATE_UI_RANGE(wxID_FILE1, wxID_FILE4, CLavedoDoc::OnUpdateRecente)
     EVT_MENU(ID_MODIFICA_ANNULLA, CLavedoDoc::OnAnnulla)
     EVT_MENU(ID_MODIFICA_RIPETI, CLavedoDoc::OnRipeti)
     EVT_MENU(ID_MODIFICA_TAGLIA, CLavedoDoc::OnTaglia)
@@ -47,10 +41,6 @@ wxEND_EVENT_TABLE()
 
 namespace
 {
-constexpr int MASSIMO_RECENTI = 4;
-const char* const TESTO_SEGNAPOSTO = "Ultimo file usato";
-const char* const PROMPT_RECENTE = "Apre questo documento";
-
 std::string PercorsoDiSistema(const wxString& percorso)
 {
     return std::string(percorso.fn_str());
@@ -69,6 +59,7 @@ CLavedoDoc::CLavedoDoc()
 
 CLavedoDoc::~CLavedoDoc()
 {
+    AvvisaFineModifiche(DOCUMENTO_CHIUSO);
     if (g_pDoc == static_cast<CScena*>(this))
         g_pDoc = nullptr;
 }
@@ -99,8 +90,14 @@ bool CLavedoDoc::OnSaveModified()
 bool CLavedoDoc::OnCloseDocument()
 {
     m_bModificato = false;
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
     return wxDocument::OnCloseDocument();
+}
+
+void CLavedoDoc::AvvisaFineModifiche(FineModifiche fine)
+{
+    if (m_fnFineModifiche)
+        m_fnFineModifiche(fine);
 }
 
 bool CLavedoDoc::RendiGLCorrente()
@@ -124,31 +121,13 @@ bool CLavedoDoc::OnNewDocument()
 {
     if (!ConfermaPerdita())
         return false;
-    const bool bGL = RendiGLCorrente();
-    SvuotaScena(bGL);
-    if (g_pView)
-    {
-        g_pView->m_bLuci = false;
-        g_pView->m_bVistaInterna = false;  // that camera stood in the previous room
-    }
-    if (bGL)
-        glDisable(GL_LIGHTING);
-    ImpostaStanzaPredefinita();
-    CentraEAdatta();
-    if (g_pView)
-    {
-        g_pView->m_bTextures = false;
-        g_pView->Ridisegna();
-    }
-    m_bModificato = false;
-    AzzeraStoria();
+    SostituisciStanza(nullptr, true);
     m_identita = CIdentitaFile();
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
 
     SetDocumentSaved(false);
     SetFilename(wxEmptyString, false);
     SetTitle(GetDocumentManager() ? GetDocumentManager()->MakeNewDocumentName() : "Lavedo");
-    UpdateAllViews();
     AggiornaTitolo();
     return true;
 }
@@ -160,12 +139,12 @@ bool CLavedoDoc::Apri(const wxString& percorso, bool bChiedi)
     if (!Carica(percorso))
         return false;
     m_identita = IdentitaFile(PercorsoDiSistema(percorso));
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SCARTATE);
     SetFilename(percorso, false);
     SetDocumentSaved(true);
     AggiornaTitolo();
-    AggiungiARecenti(percorso);
-    UpdateAllViews();
+    if (wxDocManager* pGestore = GetDocumentManager())
+        pGestore->AddFileToHistory(percorso);
     return true;
 }
 
@@ -175,7 +154,7 @@ bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
     if (!Carica(copia))
         return false;
     // No state of the history is the saved one: undo never makes it unmodified.
-    m_Salvato.reset();
+    Storia().SenzaSalvato();
     m_bModificato = true;
     m_identita = identita;
     SetFilename(originale, false);
@@ -183,7 +162,6 @@ bool CLavedoDoc::Ripristina(const wxString& copia, const wxString& originale,
     if (originale.empty())
         SetTitle(GetDocumentManager() ? GetDocumentManager()->MakeNewDocumentName() : "Lavedo");
     AggiornaTitolo();
-    UpdateAllViews();
     return true;
 }
 
@@ -211,25 +189,64 @@ bool CLavedoDoc::Carica(const wxString& percorso)
         return false;
     }
     // The whole file is sound: only now does it replace the open room.
+    SostituisciStanza(&letta, true);
+    return true;
+}
+
+void CLavedoDoc::SostituisciStanza(CScena* pLetta, bool bAltraStanza)
+{
+    // A state of the history keeps the selection when its piece is still
+    // where it was: the same number of pieces, so the same pieces in the
+    // same places.
+    std::uint8_t nSelezionato = 0;
+    bool bTratteggiato = false;
+    bool bCentra = bAltraStanza;
+    if (pLetta && !bAltraStanza)
+    {
+        if (g_pView && pLetta->m_Oggetti.GetNumero() == m_Oggetti.GetNumero())
+            if (COggetto* pSelezionato = g_pView->GetOggettoSelezionato())
+            {
+                nSelezionato = m_Oggetti.Posizione(pSelezionato);
+                bTratteggiato = pSelezionato->IsSelezionato();
+            }
+        const CStanza& letta = pLetta->m_Stanza;
+        bCentra = letta.GetLarghezza() != m_Stanza.GetLarghezza() ||
+                  letta.GetProfondita() != m_Stanza.GetProfondita() ||
+                  letta.GetAltezza() != m_Stanza.GetAltezza();
+    }
+
     const bool bGL = RendiGLCorrente();
     SvuotaScena(bGL);
-    Scambia(letta);
+    if (pLetta)
+        Scambia(*pLetta);
+    else
+        ImpostaStanzaPredefinita();
     if (g_pView)
     {
-        g_pView->m_bLuci = false;
-        g_pView->m_bTextures = false;
-        g_pView->m_bVistaInterna = false;
+        g_pView->m_pLuceCorrente = nullptr;
+        // The view from inside stood in the previous room.
+        if (bAltraStanza)
+            g_pView->m_bLuci = g_pView->m_bTextures = g_pView->m_bVistaInterna = false;
+        COggetto* pOggetto = nullptr;
+        m_Oggetti.GetElemento(nSelezionato, pOggetto);
+        if (pOggetto)
+            g_pView->SelezionaOggetto(pOggetto, bTratteggiato);
     }
-    CentraEAdatta();
+    if (bCentra)
+        CentraEAdatta();
     if (bGL)
     {
         m_Stanza.ApplicaFiltri(g_aTexture);
-        glDisable(GL_LIGHTING);
+        if (bAltraStanza)
+            glDisable(GL_LIGHTING);
         ApplicaLuci();
     }
-    m_bModificato = false;
-    AzzeraStoria();
-    return true;
+    if (bAltraStanza)
+    {
+        m_bModificato = false;
+        AzzeraStoria();
+    }
+    UpdateAllViews();
 }
 
 bool CLavedoDoc::SalvaSu(const wxString& percorso)
@@ -259,20 +276,16 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
         return false;
     }
     m_bModificato = false;
-    // The history stays; the state saved is the one undo comes back to
-    // as unmodified.
-    if (!m_Corrente || *m_Corrente != dati)
-        m_Corrente = std::make_shared<const std::vector<std::uint8_t>>(dati);
-    m_Salvato = m_Corrente;
-    Storia().MarkAsSaved();
+    Storia().Salvata(dati);
     m_identita = IdentitaFile(PercorsoDiSistema(percorso));
-    CRecupero::Dimentica();
+    AvvisaFineModifiche(SALVATE);
     if (RendiGLCorrente())
         ApplicaLuci();
     SetFilename(percorso, false);
     SetDocumentSaved(true);
     AggiornaTitolo();
-    AggiungiARecenti(percorso);
+    if (wxDocManager* pGestore = GetDocumentManager())
+        pGestore->AddFileToHistory(percorso);
     if (g_pView)
         g_pView->Ridisegna();
     return true;
@@ -280,118 +293,48 @@ bool CLavedoDoc::SalvaSu(const wxString& percorso)
 
 wxCommandProcessor* CLavedoDoc::OnCreateCommandProcessor()
 {
-    return new wxCommandProcessor(MASSIMO_PASSI);
+    return new CStoria([this](const CStato& stato) { return Installa(stato); });
 }
 
-wxCommandProcessor& CLavedoDoc::Storia()
+CStoria& CLavedoDoc::Storia()
 {
     if (!GetCommandProcessor())
         SetCommandProcessor(OnCreateCommandProcessor());
-    return *GetCommandProcessor();
+    return static_cast<CStoria&>(*GetCommandProcessor());
+}
+
+void CLavedoDoc::StoriaCambiata()
+{
+    wxCommandEvent evento(EVT_STORIA_CAMBIATA);
+    evento.SetEventObject(this);
+    ProcessEvent(evento);
 }
 
 void CLavedoDoc::AzzeraStoria()
 {
-    Storia().ClearCommands();
-    m_Corrente = std::make_shared<const std::vector<std::uint8_t>>(Scrivi());
-    m_Salvato = m_Corrente;
-    Storia().MarkAsSaved();
-    AggiornaVociStoria();
-}
-
-bool CLavedoDoc::IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const
-{
-    // A restored room has no saved state in its history at all.
-    return !m_Salvato || stato != *m_Salvato;
+    Storia().Azzera(std::make_shared<const std::vector<std::uint8_t>>(Scrivi()));
+    StoriaCambiata();
 }
 
 void CLavedoDoc::RegistraPasso(const char* szNome, bool bUnisci)
 {
     auto dopo = std::make_shared<const std::vector<std::uint8_t>>(Scrivi());
-    if (!m_Corrente)
+    if (!Storia().GetCorrente())
         AzzeraStoria();
-    // Nothing changed (a drag that ended where it began): no step.
-    if (*dopo == *m_Corrente)
+    if (!Storia().Registra(szNome, dopo, bUnisci))
         return;
-    wxCommandProcessor& storia = Storia();
-    auto* pUltimo = dynamic_cast<CPasso*>(storia.GetCurrentCommand());
-    // A run of presses joins its step, but never across a save.
-    if (bUnisci && pUltimo && !storia.CanRedo() && pUltimo->GetName() == szNome &&
-        pUltimo->GetDopo() != m_Salvato)
-        pUltimo->SetDopo(dopo);
-    else
-        storia.Store(new CPasso(*this, szNome, m_Corrente, dopo));
-    m_Corrente = dopo;
-    m_bModificato = IsDiversoDalSalvato(*dopo);
-    AggiornaVociStoria();
+    m_bModificato = Storia().IsDiversoDalSalvato(*dopo);
+    StoriaCambiata();
 }
-
-namespace
-{
-// Container position of pOggetto, or 0 when it is not there.
-int PosizioneDi(CContenitori& oggetti, const COggetto* pOggetto)
-{
-    for (int p = 1; pOggetto && p <= oggetti.GetNumero(); ++p)
-    {
-        COggetto* pElemento = nullptr;
-        oggetti.GetElemento(static_cast<std::uint8_t>(p), pElemento);
-        if (pElemento == pOggetto)
-            return p;
-    }
-    return 0;
-}
-}  // namespace
 
 bool CLavedoDoc::Installa(const CStato& stato)
 {
     CScena letta(false);
     std::string errore;
-    if (!stato || !letta.LeggiNellOrdine(stato->data(), stato->size(), errore))
+    if (!letta.LeggiNellOrdine(stato->data(), stato->size(), errore))
         return false;
-
-    // The selection survives when its piece is still where it was: the same
-    // number of pieces, so the same pieces in the same places.
-    int nSelezionato = 0;
-    bool bTratteggiato = false;
-    if (g_pView && letta.m_Oggetti.GetNumero() == m_Oggetti.GetNumero())
-        if (COggetto* pSelezionato = g_pView->GetOggettoSelezionato())
-        {
-            nSelezionato = PosizioneDi(m_Oggetti, pSelezionato);
-            bTratteggiato = pSelezionato->IsSelezionato();
-        }
-    const bool bStessaStanza = letta.m_Stanza.GetLarghezza() == m_Stanza.GetLarghezza() &&
-                               letta.m_Stanza.GetProfondita() == m_Stanza.GetProfondita() &&
-                               letta.m_Stanza.GetAltezza() == m_Stanza.GetAltezza();
-
-    const bool bGL = RendiGLCorrente();
-    SvuotaScena(bGL);
-    Scambia(letta);
-    if (g_pView)
-    {
-        g_pView->m_pLuceCorrente = nullptr;
-        COggetto* pOggetto = nullptr;
-        if (nSelezionato)
-            m_Oggetti.GetElemento(static_cast<std::uint8_t>(nSelezionato), pOggetto);
-        if (pOggetto)
-        {
-            g_pView->m_pOggettoSelezionato = pOggetto;
-            g_pView->SetOggettoSelezionato(true);
-            if (bTratteggiato)
-                pOggetto->Seleziona();
-        }
-    }
-    if (!bStessaStanza)
-        CentraEAdatta();
-    if (bGL)
-    {
-        m_Stanza.ApplicaFiltri(g_aTexture);
-        ApplicaLuci();
-    }
-    m_Corrente = stato;
-    m_bModificato = IsDiversoDalSalvato(*stato);
-    if (g_pView)
-        g_pView->Ridisegna();
-    UpdateAllViews();
+    SostituisciStanza(&letta, false);
+    m_bModificato = Storia().IsDiversoDalSalvato(*stato);
     return true;
 }
 
@@ -417,65 +360,6 @@ bool CLavedoDoc::SaveAs()
     return SalvaSu(percorso);
 }
 
-void CLavedoDoc::AggiungiARecenti(const wxString& percorso)
-{
-    if (wxDocManager* pGestore = GetDocumentManager())
-        pGestore->AddFileToHistory(percorso);
-    AggiornaMenuFile();
-}
-
-void CLavedoDoc::CollegaMenuFile(wxMenu* pMenu)
-{
-    m_pMenuFile = pMenu;
-    AggiornaMenuFile();
-}
-
-void CLavedoDoc::AggiornaMenuFile()
-{
-    wxDocManager* pGestore = GetDocumentManager();
-    if (!m_pMenuFile || !pGestore || !pGestore->GetFileHistory())
-        return;
-    wxMenu& menu = *m_pMenuFile;
-    // The list goes where its first entry (or the placeholder) stood;
-    // failing that, before the rule that precedes "Esci".
-    int nPosizione = -1;
-    for (int i = static_cast<int>(menu.GetMenuItemCount()) - 1; i >= 0; --i)
-    {
-        const int nId = menu.FindItemByPosition(static_cast<std::size_t>(i))->GetId();
-        if (nId >= wxID_FILE1 && nId < wxID_FILE1 + 9)
-        {
-            menu.Destroy(menu.FindItemByPosition(static_cast<std::size_t>(i)));
-            nPosizione = i;
-        }
-    }
-    if (nPosizione < 0)
-    {
-        std::size_t nEsci = 0;
-        if (!menu.FindChildItem(ID_ESCI, &nEsci))
-            nPosizione = static_cast<int>(menu.GetMenuItemCount());
-        else if (nEsci > 0 && menu.FindItemByPosition(nEsci - 1)->IsSeparator())
-            nPosizione = static_cast<int>(nEsci - 1);
-        else
-            nPosizione = static_cast<int>(nEsci);
-    }
-    const std::size_t nPos = static_cast<std::size_t>(nPosizione);
-    const wxFileHistory& storia = *pGestore->GetFileHistory();
-    const std::size_t nFile = std::min<std::size_t>(storia.GetCount(), MASSIMO_RECENTI);
-    if (nFile == 0)
-    {
-        menu.Insert(nPos, wxID_FILE1, TESTO_SEGNAPOSTO, PROMPT_RECENTE);
-        menu.Enable(wxID_FILE1, false);
-        return;
-    }
-    for (std::size_t i = 0; i < nFile; ++i)
-    {
-        wxString nome = storia.GetHistoryFile(i);
-        nome.Replace("&", "&&");
-        menu.Insert(nPos + i, wxID_FILE1 + static_cast<int>(i),
-                    wxString::Format("&%zu %s", i + 1, nome), PROMPT_RECENTE);
-    }
-}
-
 void CLavedoDoc::OnFileNew(wxCommandEvent&)
 {
     OnNewDocument();
@@ -498,28 +382,7 @@ void CLavedoDoc::OnFileSaveAs(wxCommandEvent&)
     SaveAs();
 }
 
-void CLavedoDoc::OnFileRecente(wxCommandEvent& event)
-{
-    wxDocManager* pGestore = GetDocumentManager();
-    const std::size_t n = static_cast<std::size_t>(event.GetId() - wxID_FILE1);
-    if (!pGestore || n >= pGestore->GetHistoryFilesCount())
-        return;
-    const wxString percorso = pGestore->GetHistoryFile(n);
-    // A file that is gone leaves the list, as it can never open again.
-    if (!Apri(percorso) && !wxFileExists(percorso))
-    {
-        pGestore->GetFileHistory()->RemoveFileFromHistory(n);
-        AggiornaMenuFile();
-    }
-}
-
 void CLavedoDoc::OnUpdateAttivo(wxUpdateUIEvent& event)
 {
     event.Enable(true);
-}
-
-void CLavedoDoc::OnUpdateRecente(wxUpdateUIEvent& event)
-{
-    wxDocManager* pGestore = GetDocumentManager();
-    event.Enable(pGestore && pGestore->GetHistoryFilesCount() > 0);
 }

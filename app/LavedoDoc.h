@@ -5,10 +5,14 @@
 
 #include <wx/docview.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
-class wxMenu;
+// Sent by the document to itself whenever its undo history changed: a step
+// recorded, undone or redone, the history emptied. The frame binds it to
+// rename its Annulla and Ripeti items; the event object is the document.
+wxDECLARE_EVENT(EVT_STORIA_CAMBIATA, wxCommandEvent);
 
 // The one document of the program: the scene plus the window side of new,
 // open and save, the undo history and the clipboard commands. The
@@ -59,18 +63,11 @@ public:
     // The open file's identity when it was last opened or saved here.
     const CIdentitaFile& GetIdentitaFile() const { return m_identita; }
 
-    // Steps the history keeps; older ones are forgotten.
-    static constexpr int MASSIMO_PASSI = 100;
-
     void RegistraPasso(const char* szNome, bool bUnisci = false) override;
     // Empties the history; the room as it stands is the saved state. New
     // and Open do it; so does whoever builds a room outside the history.
     void AzzeraStoria();
-    // Replaces the room with a state of the history: GL lights and filters
-    // follow, the selection stays only on a piece still in its place, and
-    // the modified flag tells whether the state is the one last saved.
-    bool Installa(const CStato& stato);
-    wxCommandProcessor& Storia();
+    CStoria& Storia();
     wxCommandProcessor* OnCreateCommandProcessor() override;
 
     // Adds a copy of the piece the bytes describe (the clipboard's private
@@ -84,31 +81,44 @@ public:
     // The bytes of the view's selected piece; empty without one.
     std::vector<std::uint8_t> CopiaSelezionato();
 
-    // Attaches the recent-file list to the File menu: its entries take the
-    // place of the "Ultimo file usato" item (wxID_FILE1), which stays
-    // greyed while the list is empty.
-    void CollegaMenuFile(wxMenu* pMenu);
-    // Rebuilds the recent-file entries of the attached menu.
-    void AggiornaMenuFile();
+    // What became of the room's unsaved changes.
+    enum FineModifiche
+    {
+        SALVATE,          // written to its file
+        SCARTATE,         // given up: another room replaced it, or the window closed
+        DOCUMENTO_CHIUSO  // the document itself is going
+    };
+    // Told of each; the application has the recovery copies follow it.
+    std::function<void(FineModifiche)> m_fnFineModifiche;
 
 private:
     // Reads a file and replaces the room with it (see Apri), its pieces and
     // lights in the order they were written.
     bool Carica(const wxString& percorso);
     void AggiornaTitolo();
-    // Whether a state of the room differs from the one last saved or opened.
-    bool IsDiversoDalSalvato(const std::vector<std::uint8_t>& stato) const;
+    // Puts letta in place of the room, or the default room of a new
+    // document when it is null. What follows a room replaced is done here
+    // once for new, open, restore, undo and redo: GL lights and filters,
+    // the camera, one repaint. bAltraStanza: another room altogether, seen
+    // from a centred camera with the view's lights, textures and view from
+    // inside off, unmodified and with an empty history. Otherwise a state of
+    // the history: the selection stays on a piece still in its place, and
+    // the camera moves only when the room changed size.
+    void SostituisciStanza(CScena* pLetta, bool bAltraStanza);
+    // Replaces the room with a state of the history (undo and redo); the
+    // modified flag tells whether it is the state last saved.
+    bool Installa(const CStato& stato);
+    // Tells whoever listens that the history changed (EVT_STORIA_CAMBIATA).
+    void StoriaCambiata();
     // Makes the view's context current; false while there is none yet.
     bool RendiGLCorrente();
-    void AggiungiARecenti(const wxString& percorso);
+    void AvvisaFineModifiche(FineModifiche fine);
 
     void OnFileNew(wxCommandEvent& event);
     void OnFileOpen(wxCommandEvent& event);
     void OnFileSave(wxCommandEvent& event);
     void OnFileSaveAs(wxCommandEvent& event);
-    void OnFileRecente(wxCommandEvent& event);
     void OnUpdateAttivo(wxUpdateUIEvent& event);
-    void OnUpdateRecente(wxUpdateUIEvent& event);
 
     // Undo, redo and the clipboard (app/ComandiModifica.cpp).
     void OnAnnulla(wxCommandEvent& event);
@@ -117,18 +127,11 @@ private:
     void OnCopia(wxCommandEvent& event);
     void OnIncolla(wxCommandEvent& event);
     void OnDuplica(wxCommandEvent& event);
-    // "&Annulla <step>" or "&Ripeti <step>" with its key, for the menu.
-    wxString TestoVoceStoria(bool bRipeti);
-    void AggiornaVociStoria();
     void OnUpdateAnnulla(wxUpdateUIEvent& event);
     void OnUpdateRipeti(wxUpdateUIEvent& event);
     void OnUpdateSelezionato(wxUpdateUIEvent& event);
     void OnUpdateIncolla(wxUpdateUIEvent& event);
 
-    wxMenu* m_pMenuFile = nullptr;
-    // The room as it stands and as last saved or opened, as file bytes.
-    CStato m_Corrente;
-    CStato m_Salvato;
     CIdentitaFile m_identita;
 
     wxDECLARE_EVENT_TABLE();

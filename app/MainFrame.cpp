@@ -2,11 +2,13 @@
 
 #include "app/AiutoContesto.h"
 #include "app/ModoAiuto.h"
+#include "app/BarraMenu.h"
 #include "app/BarraStrumenti.h"
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
 #include "app/ComandiEsportazione.h"
 #include "app/Disposizione.h"
+#include "app/GestoreDocumenti.h"
 #include "app/Guida.h"
 #include "app/IconeProgramma.h"
 #include "app/LavedoDoc.h"
@@ -38,80 +40,6 @@
 
 namespace
 {
-// Status-bar prompt and tooltip of every command that has them.
-const CTestoComando s_aTesti[] = {
-    {wxID_NEW, "Crea un nuovo documento", "Nuovo"},
-    {wxID_OPEN, "Apre un documento esistente", "Apri"},
-    {wxID_SAVE, "Salva il documento attivo", "Salva"},
-    {wxID_SAVEAS, "Salva il documento attivo con un nuovo nome", "Salva con nome"},
-    {ID_FILE_ESPORTA_IMMAGINE, "Salva un'immagine PNG della vista 3D o della piantina",
-     nullptr},
-    {ID_FILE_ESPORTA_PIANTINA, "Salva la piantina in scala come documento PDF o disegno SVG",
-     nullptr},
-    {ID_FILE_ESPORTA_MODELLO,
-     "Salva la stanza come modello 3D glTF (GLB) per visualizzatori e altri programmi", nullptr},
-    {ID_FILE_STAMPA, "Stampa la piantina in scala", "Stampa"},
-    {ID_FILE_ANTEPRIMA, "Mostra la pagina come sar\xC3\xA0 stampata", nullptr},
-    {ID_FILE_IMPOSTA_PAGINA, "Sceglie il foglio, l'orientamento e i margini della stampa",
-     nullptr},
-    {wxID_FILE1, "Apre questo documento", nullptr},
-    {ID_ESCI, "Esce dall'applicazione", "Esci"},
-    {ID_INSERISCI_SEDIA, "Inserisce nella stanza una sedia o una poltrona", nullptr},
-    {ID_INSERISCI_TAVOLO, "Inserisce nella stanza un tavolo", nullptr},
-    {ID_INSERISCI_MOBILE, "Inserisce nella stanza un mobile", nullptr},
-    {ID_INSERISCI_PORTA_FINESTRA, "Inserisce nella stanza una porta o una finestra", nullptr},
-    {ID_INSERISCI_CATALOGO,
-     "Inserisce un pezzo pronto del catalogo: cercarlo per nome, poi Invio o trascinarlo nella "
-     "stanza",
-     nullptr},
-    {ID_INSERISCI_LUCE, "Inserisce una fonte di luce nella stanza", nullptr},
-    {ID_MODIFICA_ANNULLA, "Annulla l'ultima modifica alla stanza", nullptr},
-    {ID_MODIFICA_RIPETI, "Ripete la modifica annullata", nullptr},
-    {ID_MODIFICA_TAGLIA, "Toglie dalla stanza l'oggetto selezionato e lo copia negli Appunti",
-     nullptr},
-    {ID_MODIFICA_COPIA, "Copia negli Appunti l'oggetto selezionato", nullptr},
-    {ID_MODIFICA_INCOLLA, "Inserisce nella stanza l'oggetto copiato negli Appunti", nullptr},
-    {ID_MODIFICA_DUPLICA, "Inserisce nella stanza una copia dell'oggetto selezionato", nullptr},
-    {ID_MODIFICA_AGGIUNGI_CATALOGO,
-     "Conserva l'oggetto selezionato in \xC2\xABI miei mobili\xC2\xBB, nel catalogo", nullptr},
-    {ID_MODIFICA_RIMUOVI_CATALOGO,
-     "Toglie da \xC2\xABI miei mobili\xC2\xBB il pezzo scelto nel catalogo", nullptr},
-    {ID_MODIFICA_OGGETTO, "Elimina un oggetto o ne modifica gli attributi", nullptr},
-    {ID_MODIFICA_LUCE, "Imposta le propriet\xC3\xA0 dell'illuminazione", nullptr},
-    {ID_IMPOSTAZIONI, "Modifica le caratteristiche della stanza", nullptr},
-    {ID_VISTA_3D, "Visualizza il rendering della stanza", "Vista3D"},
-    {ID_VISTA_PIANTINA, "Visualizza la piantina della stanza e gli oggetti contenuti in essa",
-     "Piantina"},
-    {ID_VISTA_INTERNO,
-     "Mostra la stanza dall'interno, all'altezza degli occhi, guardando verso la parete Nord",
-     nullptr},
-    {ID_VISTA_WIREFRAMES, "Visualizza la scena corrente in wireframes", "Wireframes"},
-    {ID_VISTA_ANTIALIASING, "Visualizza la scena corrente con l'antialiasing", "Antialiasing"},
-    {ID_VISTA_TEXTURES, "Abilita o disabilita le textures", "Textures"},
-    {ID_VISTA_LUCI, "Attiva o disattiva l'illuminazione", "Luci"},
-    {ID_VISTA_ROTAZIONE, "Ruota la vista corrente", "Rotazione"},
-    {ID_VISTA_CENTRA, "Visualizza la stanza al centro della finestra", "Centra"},
-    {ID_VISTA_SELEZIONA, "Seleziona un oggetto nella stanza", "Seleziona"},
-    {ID_VISTA_ELIMINA, "Elimina l'oggetto selezionato", "Elimina"},
-    {ID_VISTA_MODIFICA, "Modifica gli attributi dell'oggetto selezionato", "Modifica"},
-    {ID_VISTA_ANTIALIASING2, "Abilita o disabilita l'antialiasing", "Antialiasing"},
-    {ID_VISTA_QUOTE,
-     "Mostra o nasconde nella piantina le distanze dai muri, le misure, i nomi e i fronti degli "
-     "oggetti",
-     "Quote"},
-    {ID_VISTA_CALAMITA,
-     "Accosta ai muri gli oggetti spostati vicino a essi e allinea le rotazioni a 15 gradi",
-     "Calamita"},
-    {ID_VISTA_CATALOGO, "Mostra o nasconde il catalogo dei pezzi pronti", nullptr},
-    {ID_BARRA_STRUMENTI, "Mostra o nasconde la barra degli strumenti",
-     "Mostra/nascondi barra degli strumenti"},
-    {ID_BARRA_STATO, "Mostra o nasconde la barra di stato", "Mostra/nascondi barra di stato"},
-    {ID_GUIDA_ARGOMENTI, "Elenca gli argomenti della Guida", "Argomenti della Guida"},
-    {wxID_ABOUT,
-     "Visualizza le informazioni sul programma, il numero di versione e il copyright",
-     "Informazioni su..."},
-};
-
 // Toolbar 132, in order; 0 is a separator.
 const int s_aBarraVista[] = {ID_VISTA_PIANTINA, ID_VISTA_3D,        ID_VISTA_WIREFRAMES, 0,
                              ID_VISTA_SELEZIONA, ID_VISTA_ELIMINA,  ID_VISTA_MODIFICA,   0,
@@ -138,16 +66,6 @@ const char* const PANNELLO_BARRA_FILE = "BarraFile";
 const char* const PANNELLO_BARRA_VISTA = "BarraVista";
 const char* const PANNELLO_VISTA = "Vista";
 
-wxString Prompt(int nId)
-{
-    return wxString::FromUTF8(TestoComando(nId).pPrompt ? TestoComando(nId).pPrompt : "");
-}
-
-wxString Tooltip(int nId)
-{
-    return wxString::FromUTF8(TestoComando(nId).pTooltip ? TestoComando(nId).pTooltip : "");
-}
-
 // The selection pane takes the width of this text, as the program always had.
 wxString TestoRiquadroSelezione()
 {
@@ -172,20 +90,11 @@ enum
 };
 }  // namespace
 
-const CTestoComando& TestoComando(int nId)
-{
-    static const CTestoComando s_Nessuno = {0, nullptr, nullptr};
-    for (const CTestoComando& t : s_aTesti)
-        if (t.nId == nId)
-            return t;
-    return s_Nessuno;
-}
-
 CMainFrame::CMainFrame(wxDocManager* pGestore)
     : wxDocParentFrame(pGestore, nullptr, wxID_ANY, "Lavedo98", wxDefaultPosition, wxSize(900, 700))
 {
     SetIcons(CreaIconeProgramma());
-    CreaMenu();
+    SetMenuBar(CreaBarraMenu(m_pMenuFile));
     if (!CreaBarre())
         wxLogDebug("Failed to create toolbar\n");
     m_pCatalogo = new CPannelloCatalogo(this);
@@ -240,89 +149,11 @@ CMainFrame::CMainFrame(wxDocManager* pGestore)
 
 CMainFrame::~CMainFrame()
 {
+    if (auto* pGestore = dynamic_cast<CGestoreDocumenti*>(GetDocumentManager()))
+        pGestore->CollegaMenuFile(nullptr);
+    if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))
+        pDoc->Unbind(EVT_STORIA_CAMBIATA, &CMainFrame::OnStoriaCambiata, this);
     m_GestoreBarre.UnInit();
-}
-
-void CMainFrame::CreaMenu()
-{
-    auto voce = [](wxMenu* pMenu, int nId, const char* pTesto, wxItemKind tipo = wxITEM_NORMAL) {
-        return pMenu->Append(nId, wxString::FromUTF8(pTesto), Prompt(nId), tipo);
-    };
-
-    m_pMenuFile = new wxMenu;
-    voce(m_pMenuFile, wxID_NEW, "&Nuovo\tCtrl+N");
-    voce(m_pMenuFile, wxID_OPEN, "&Apri...\tCtrl+A");
-    voce(m_pMenuFile, wxID_SAVE, "&Salva\tCtrl+S");
-    voce(m_pMenuFile, wxID_SAVEAS, "Sa&lva con nome...");
-    voce(m_pMenuFile, ID_FILE_ESPORTA_IMMAGINE, "Esporta &immagine...");
-    voce(m_pMenuFile, ID_FILE_ESPORTA_PIANTINA, "Esporta &piantina...");
-    voce(m_pMenuFile, ID_FILE_ESPORTA_MODELLO, "Esporta m&odello 3D...");
-    m_pMenuFile->AppendSeparator();
-    voce(m_pMenuFile, ID_FILE_STAMPA, "Sta&mpa...\tCtrl+P");
-    voce(m_pMenuFile, ID_FILE_ANTEPRIMA, "Anteprima di s&tampa");
-    voce(m_pMenuFile, ID_FILE_IMPOSTA_PAGINA, "Imposta pa&gina...");
-    m_pMenuFile->AppendSeparator();
-    // Place of the recent-file list, greyed while the list is empty.
-    voce(m_pMenuFile, wxID_FILE1, "Ultimo file usato")->Enable(false);
-    m_pMenuFile->AppendSeparator();
-    voce(m_pMenuFile, ID_ESCI, "&Esci");
-
-    auto* pOggetto = new wxMenu;
-    voce(pOggetto, ID_INSERISCI_SEDIA, "&Sedia o poltrona...");
-    voce(pOggetto, ID_INSERISCI_TAVOLO, "&Tavolo...");
-    voce(pOggetto, ID_INSERISCI_MOBILE, "&Mobile...");
-    voce(pOggetto, ID_INSERISCI_PORTA_FINESTRA, "&Porta o finestra...");
-    auto* pInserisci = new wxMenu;
-    pInserisci->AppendSubMenu(pOggetto, "&Oggetto");
-    voce(pInserisci, ID_INSERISCI_CATALOGO, "Dal &catalogo...\tCtrl+K");
-    voce(pInserisci, ID_INSERISCI_LUCE, "&Illuminazione...");
-
-    auto* pModifica = new wxMenu;
-    voce(pModifica, ID_MODIFICA_ANNULLA, "&Annulla\tCtrl+Z");
-    voce(pModifica, ID_MODIFICA_RIPETI, "&Ripeti\tCtrl+Y");
-    pModifica->AppendSeparator();
-    voce(pModifica, ID_MODIFICA_TAGLIA, "&Taglia\tCtrl+X");
-    voce(pModifica, ID_MODIFICA_COPIA, "&Copia\tCtrl+C");
-    voce(pModifica, ID_MODIFICA_INCOLLA, "I&ncolla\tCtrl+V");
-    voce(pModifica, ID_MODIFICA_DUPLICA, "&Duplica\tCtrl+D");
-    pModifica->AppendSeparator();
-    voce(pModifica, ID_MODIFICA_AGGIUNGI_CATALOGO, "A&ggiungi al catalogo");
-    voce(pModifica, ID_MODIFICA_RIMUOVI_CATALOGO, "Rim&uovi dal catalogo");
-    pModifica->AppendSeparator();
-    voce(pModifica, ID_MODIFICA_OGGETTO, "&Oggetto...");
-    pModifica->AppendSeparator();
-    voce(pModifica, ID_MODIFICA_LUCE, "&Illuminazione...");
-    pModifica->AppendSeparator();
-    voce(pModifica, ID_IMPOSTAZIONI, "I&mpostazioni...");
-
-    auto* pVisualizza = new wxMenu;
-    voce(pVisualizza, ID_VISTA_3D, "&Vista 3D", wxITEM_CHECK);
-    voce(pVisualizza, ID_VISTA_PIANTINA, "&Piantina", wxITEM_CHECK);
-    voce(pVisualizza, ID_VISTA_INTERNO, "Vista dall'&interno");
-    pVisualizza->AppendSeparator();
-    voce(pVisualizza, ID_VISTA_WIREFRAMES, "&Wireframes", wxITEM_CHECK);
-    voce(pVisualizza, ID_VISTA_ANTIALIASING, "A&ntialiasing", wxITEM_CHECK);
-    voce(pVisualizza, ID_VISTA_TEXTURES, "&Textures", wxITEM_CHECK);
-    pVisualizza->AppendSeparator();
-    voce(pVisualizza, ID_VISTA_QUOTE, "&Quote", wxITEM_CHECK);
-    voce(pVisualizza, ID_VISTA_CALAMITA, "&Calamita", wxITEM_CHECK);
-    pVisualizza->AppendSeparator();
-    voce(pVisualizza, ID_VISTA_CATALOGO, "Catal&ogo", wxITEM_CHECK);
-    voce(pVisualizza, ID_BARRA_STRUMENTI, "Barra degli st&rumenti", wxITEM_CHECK);
-    voce(pVisualizza, ID_BARRA_STATO, "Barra di st&ato", wxITEM_CHECK);
-
-    auto* pAiuto = new wxMenu;
-    voce(pAiuto, ID_GUIDA_ARGOMENTI, "&Argomenti della Guida");
-    pAiuto->AppendSeparator();
-    voce(pAiuto, wxID_ABOUT, "Infor&mazioni su Lavedo...");
-
-    auto* pBarra = new wxMenuBar;
-    pBarra->Append(m_pMenuFile, "&File");
-    pBarra->Append(pInserisci, "&Inserisci");
-    pBarra->Append(pModifica, "&Modifica");
-    pBarra->Append(pVisualizza, "&Visualizza");
-    pBarra->Append(pAiuto, "&?");
-    SetMenuBar(pBarra);
 }
 
 bool CMainFrame::CreaBarre()
@@ -331,8 +162,8 @@ bool CMainFrame::CreaBarre()
 
     m_wndToolBar = new CBarraStrumenti(this, wxString::FromUTF8(AIUTO_BARRA_FILE));
     for (int nId : {wxID_NEW, wxID_OPEN, wxID_SAVE})
-        m_wndToolBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
-                              wxITEM_NORMAL, Tooltip(nId), Prompt(nId), nullptr);
+        m_wndToolBar->AddTool(nId, TooltipComando(nId), BitmapPulsante(nId), wxNullBitmap,
+                              wxITEM_NORMAL, TooltipComando(nId), PromptComando(nId), nullptr);
     if (!m_wndToolBar->Realize())
         return false;
 
@@ -343,9 +174,9 @@ bool CMainFrame::CreaBarre()
         if (nId == 0)
             m_wndVistaBar->AddSeparator();
         else
-            m_wndVistaBar->AddTool(nId, Tooltip(nId), BitmapPulsante(nId), wxNullBitmap,
+            m_wndVistaBar->AddTool(nId, TooltipComando(nId), BitmapPulsante(nId), wxNullBitmap,
                                    IsPulsanteACasella(nPosizione) ? wxITEM_CHECK : wxITEM_NORMAL,
-                                   Tooltip(nId), Prompt(nId), nullptr);
+                                   TooltipComando(nId), PromptComando(nId), nullptr);
         ++nPosizione;
     }
     if (!m_wndVistaBar->Realize())
@@ -441,9 +272,35 @@ void CMainFrame::AttaccaVista(wxWindow* pFinestra)
                 MostraMenuPiantina(*this, *pFinestra, punto);
             };
     }
-    // The document keeps the recent-file list in the File menu.
+    if (auto* pGestore = dynamic_cast<CGestoreDocumenti*>(GetDocumentManager()))
+        pGestore->CollegaMenuFile(m_pMenuFile);
     if (auto* pDoc = dynamic_cast<CLavedoDoc*>(g_pDoc))
-        pDoc->CollegaMenuFile(m_pMenuFile);
+    {
+        pDoc->Unbind(EVT_STORIA_CAMBIATA, &CMainFrame::OnStoriaCambiata, this);
+        pDoc->Bind(EVT_STORIA_CAMBIATA, &CMainFrame::OnStoriaCambiata, this);
+        AggiornaVociStoria(pDoc->Storia());
+    }
+}
+
+void CMainFrame::OnStoriaCambiata(wxCommandEvent& event)
+{
+    if (auto* pDoc = dynamic_cast<CLavedoDoc*>(event.GetEventObject()))
+        AggiornaVociStoria(pDoc->Storia());
+}
+
+void CMainFrame::AggiornaVociStoria(CStoria& storia)
+{
+    // Renamed as the history changes rather than as the menu opens: GTK
+    // drops the accelerator text of an item renamed while it opens.
+    wxMenuBar* pBarra = GetMenuBar();
+    for (const bool bRipeti : {false, true})
+    {
+        wxMenuItem* pVoce =
+            pBarra ? pBarra->FindItem(bRipeti ? ID_MODIFICA_RIPETI : ID_MODIFICA_ANNULLA) : nullptr;
+        const wxString testo = storia.TestoVoce(bRipeti);
+        if (pVoce && pVoce->GetItemLabel() != testo)
+            pVoce->SetItemLabel(testo);
+    }
 }
 
 wxString CMainFrame::TestoSelezione()

@@ -6,6 +6,7 @@
 class CBarraStrumenti;
 class CGuida;
 class CPannelloCatalogo;
+class CStoria;
 class CModoAiuto;
 class wxStatusBar;
 class wxMenu;
@@ -23,7 +24,8 @@ public:
     ~CMainFrame() override;
 
     // Puts the view's window under the bars; the application calls it once
-    // the document and its view exist.
+    // the document and its view exist. The recent files and the Annulla and
+    // Ripeti items then follow the document.
     void AttaccaVista(wxWindow* pFinestra);
 
     // Text of the selection pane for the current selection.
@@ -44,7 +46,6 @@ public:
     CBarraStrumenti* m_wndVistaBar = nullptr;
 
 private:
-    void CreaMenu();
     bool CreaBarre();
     bool CreaBarraStato();
     void CreaAcceleratori();
@@ -69,6 +70,9 @@ private:
     void OnModificaLuce(wxCommandEvent& event);
     void OnImpostazioni(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
+    void OnStoriaCambiata(wxCommandEvent& event);
+    // "Annulla <step>" and "Ripeti <step>" in the Modifica menu.
+    void AggiornaVociStoria(CStoria& storia);
 
     wxMenu* m_pMenuFile = nullptr;
     wxAuiManager m_GestoreBarre;

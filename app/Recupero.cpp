@@ -14,11 +14,6 @@ namespace
 CRecupero* s_pAttivo = nullptr;
 std::unique_ptr<CRecupero> s_pProgramma;
 
-CLavedoDoc* Documento()
-{
-    return dynamic_cast<CLavedoDoc*>(g_pDoc);
-}
-
 std::string PercorsoDi(const CLavedoDoc& doc)
 {
     return std::string(doc.GetFilename().fn_str());
@@ -35,8 +30,11 @@ wxString Voce(const CCopiaAbbandonata& copia)
 }
 }  // namespace
 
-CRecupero::CRecupero(int nSecondi, const std::string& cartella)
-    : m_sCartella(cartella), m_timer(this), m_pCopia(std::make_unique<CCopiaRecupero>(cartella))
+CRecupero::CRecupero(CLavedoDoc& doc, int nSecondi, const std::string& cartella)
+    : m_pDoc(&doc),
+      m_sCartella(cartella),
+      m_timer(this),
+      m_pCopia(std::make_unique<CCopiaRecupero>(cartella))
 {
     s_pAttivo = this;
     m_pCopia->m_fnEsito = [](const CEsitoFile& esito)
@@ -64,9 +62,9 @@ CRecupero* CRecupero::Get()
     return s_pAttivo;
 }
 
-void CRecupero::Avvia()
+void CRecupero::Avvia(CLavedoDoc& doc)
 {
-    s_pProgramma = std::make_unique<CRecupero>(SecondiDaImpostazioni(),
+    s_pProgramma = std::make_unique<CRecupero>(doc, SecondiDaImpostazioni(),
                                               CCopiaRecupero::CartellaPredefinita());
 }
 
@@ -85,22 +83,28 @@ int CRecupero::SecondiDaImpostazioni()
 
 void CRecupero::Dimentica()
 {
-    if (!s_pAttivo)
+    m_pCopia->Rimuovi();
+    m_ultima.clear();
+}
+
+void CRecupero::FineModifiche(bool bDocumentoChiuso)
+{
+    Dimentica();
+    if (!bDocumentoChiuso)
         return;
-    s_pAttivo->m_pCopia->Rimuovi();
-    s_pAttivo->m_ultima.clear();
+    m_timer.Stop();
+    m_pDoc = nullptr;
 }
 
 void CRecupero::ScriviCopia()
 {
-    CLavedoDoc* pDoc = Documento();
-    if (!pDoc || !pDoc->m_bModificato)
+    if (!m_pDoc || !m_pDoc->m_bModificato)
         return;
-    std::vector<std::uint8_t> dati = pDoc->Scrivi();
+    std::vector<std::uint8_t> dati = m_pDoc->Scrivi();
     if (dati == m_ultima)
         return;
     m_ultima = dati;
-    m_pCopia->Scrivi(std::move(dati), PercorsoDi(*pDoc), pDoc->GetIdentitaFile());
+    m_pCopia->Scrivi(std::move(dati), PercorsoDi(*m_pDoc), m_pDoc->GetIdentitaFile());
 }
 
 void CRecupero::Attendi()
@@ -137,8 +141,7 @@ void CRecupero::Esito(const CEsitoFile& esito)
 void CRecupero::OffriCopie()
 {
     const std::vector<CCopiaAbbandonata> copie = CCopiaRecupero::Abbandonate(m_sCartella);
-    CLavedoDoc* pDoc = Documento();
-    if (copie.empty() || !pDoc)
+    if (copie.empty() || !m_pDoc)
         return;
     std::vector<wxString> voci;
     for (const CCopiaAbbandonata& copia : copie)
@@ -147,15 +150,15 @@ void CRecupero::OffriCopie()
     dlg.m_fnElimina = [&copie](int n) {
         return CCopiaRecupero::Elimina(copie[static_cast<std::size_t>(n)]);
     };
-    if (dlg.ShowModal() != wxID_OK || dlg.m_nScelta < 0 || !pDoc->ConfermaPerdita())
+    if (dlg.ShowModal() != wxID_OK || dlg.m_nScelta < 0 || !m_pDoc->ConfermaPerdita())
         return;
     const CCopiaAbbandonata& copia = copie[static_cast<std::size_t>(dlg.m_nScelta)];
     const wxString originale(copia.percorsoDocumento.c_str(), *wxConvFileName);
-    if (!pDoc->Ripristina(wxString(copia.FileStanza().c_str(), *wxConvFileName), originale,
-                          copia.identita))
+    if (!m_pDoc->Ripristina(wxString(copia.FileStanza().c_str(), *wxConvFileName), originale,
+                            copia.identita))
         return;
     // The room is safe in a copy of ours before the old one goes.
-    m_ultima = pDoc->Scrivi();
+    m_ultima = m_pDoc->Scrivi();
     const CEsitoFile esito = m_pCopia->ScriviOra(m_ultima, copia.percorsoDocumento, copia.identita);
     if (esito.bRiuscito)
         CCopiaRecupero::Elimina(copia);

@@ -17,7 +17,7 @@
 
 namespace
 {
-constexpr int PASSI = CLavedoDoc::MASSIMO_PASSI;
+constexpr int PASSI = CStoria::MASSIMO_PASSI;
 
 CLavedoDoc& Doc()
 {

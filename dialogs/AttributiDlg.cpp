@@ -83,16 +83,9 @@ wxString TestoPunto(int nCategoria, int nTipo, int nParete)
 COggetto* OggettoDaModificare()
 {
     COggetto* pCercato = g_pView->m_pOggettoSelezionato;
-    CContenitori& oggetti = g_pDoc->m_Oggetti;
-    for (int p = 1; pCercato && p <= oggetti.GetNumero(); ++p)
-    {
-        COggetto* pOggetto = nullptr;
-        oggetti.GetElemento(static_cast<std::uint8_t>(p), pOggetto);
-        if (pOggetto == pCercato)
-            return IsTipoValido(pOggetto->GetCategoria(), pOggetto->GetTipo()) ? pOggetto
-                                                                               : nullptr;
-    }
-    return nullptr;
+    if (!g_pDoc->m_Oggetti.Posizione(pCercato))
+        return nullptr;
+    return IsTipoValido(pCercato->GetCategoria(), pCercato->GetTipo()) ? pCercato : nullptr;
 }
 
 // The stored colour as it is, alpha included, so that an OK without a new
@@ -425,8 +418,7 @@ void CAttributiDlg::OnOK(wxCommandEvent&)
     if (m_bNuovo)
     {
         // Drawn as the selection, as a pasted piece is.
-        g_pView->m_pOggettoSelezionato = pOggetto;
-        pOggetto->Seleziona();
+        g_pView->SelezionaOggetto(pOggetto);
         g_pDoc->m_Oggetti.Aggiungi(pOggetto);  // room was checked on creation
     }
     Termina(wxID_OK);

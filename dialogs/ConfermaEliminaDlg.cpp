@@ -14,17 +14,7 @@ namespace
 // the container (the pointer is then only compared, never followed).
 std::uint8_t PosizioneSelezionato()
 {
-    if (!g_pDoc || !g_pView || !g_pView->m_pOggettoSelezionato)
-        return 0;
-    CContenitori& oggetti = g_pDoc->m_Oggetti;
-    for (int p = oggetti.GetNumero(); p >= 1; --p)
-    {
-        COggetto* pOggetto = nullptr;
-        oggetti.GetElemento(static_cast<std::uint8_t>(p), pOggetto);
-        if (pOggetto == g_pView->m_pOggettoSelezionato)
-            return static_cast<std::uint8_t>(p);
-    }
-    return 0;
+    return g_pDoc && g_pView ? g_pDoc->m_Oggetti.Posizione(g_pView->m_pOggettoSelezionato) : 0;
 }
 }  // namespace
 

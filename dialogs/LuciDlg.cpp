@@ -21,15 +21,7 @@ constexpr float ALFA_COMPONENTE = 0.5f;
 // or 0: a pointer that is not there is never followed.
 int PosizioneLuce(const COggetto* pCercata)
 {
-    if (!g_pDoc || !pCercata)
-        return 0;
-    CContenitori& luci = g_pDoc->m_Luci;
-    COggetto* pLuce = nullptr;
-    int p = 1;
-    for (luci.GetElemento(1, pLuce); pLuce; luci.GetSuccessivo(pLuce), ++p)
-        if (pLuce == pCercata)
-            return p;
-    return 0;
+    return g_pDoc ? g_pDoc->m_Luci.Posizione(pCercata) : 0;
 }
 }  // namespace
 

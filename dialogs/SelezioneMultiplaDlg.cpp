@@ -58,12 +58,7 @@ void CSelezioneMultiplaDlg::OnOK(wxCommandEvent&)
     if (p != wxNOT_FOUND && g_pView)
     {
         if (COggetto* pOggetto = OggettoColpito(p))
-        {
-            g_pView->m_pOggettoSelezionato = pOggetto;
-            g_pView->m_bNuovoOggetto = false;
-            pOggetto->Seleziona();
-            g_pView->SetOggettoSelezionato(true);
-        }
+            g_pView->SelezionaOggetto(pOggetto);
     }
     Termina(wxID_OK);
 }

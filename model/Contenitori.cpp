@@ -39,6 +39,15 @@ void CContenitori::GetElemento(std::uint8_t nPosizione, COggetto*& pOggetto)
     pOggetto = pNodo->pOggetto;
 }
 
+std::uint8_t CContenitori::Posizione(const COggetto* pOggetto) const
+{
+    std::uint8_t p = 1;
+    for (const CNodo* pNodo = m_pTesta; pOggetto && pNodo; pNodo = pNodo->pSuccessivo, ++p)
+        if (pNodo->pOggetto == pOggetto)
+            return p;
+    return 0;
+}
+
 void CContenitori::GetSuccessivo(COggetto*& pOggetto)
 {
     pOggetto = nullptr;

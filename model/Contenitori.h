@@ -24,6 +24,10 @@ public:
     // Walks to position nPosizione and sets the cursor there; null (cursor
     // untouched) when the position exceeds the count.
     void GetElemento(std::uint8_t nPosizione, COggetto*& pOggetto);
+    // Position of pOggetto, or 0 when it is not here: the pointer is only
+    // compared, never followed (it may belong to a piece already gone), and
+    // the cursor stays where it was.
+    std::uint8_t Posizione(const COggetto* pOggetto) const;
     // Advances the cursor; null when it was unset or runs off the end.
     void GetSuccessivo(COggetto*& pOggetto);
     // Destroys the element at nPosizione and moves the cursor to the head.

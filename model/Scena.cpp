@@ -56,9 +56,7 @@ void CScena::CentraEAdatta()
 {
     if (!g_pView)
         return;
-    g_pView->SetCentroX(-m_Stanza.GetLarghezza() / 2.0f);
-    g_pView->SetCentroY(-m_Stanza.GetAltezza() / 2.0f);
-    g_pView->SetCentroZ(-m_Stanza.GetProfondita() / 2.0f);
+    g_pView->CentraSullaStanza(m_Stanza);
     g_pView->ApplicaRegolaScala(m_Stanza.GetLarghezza(), m_Stanza.GetProfondita());
 }
 

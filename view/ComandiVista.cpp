@@ -94,12 +94,7 @@ void CLavedoView::OnVista3D(wxCommandEvent&)
 {
     CambiaModo(false);
     if (g_pDoc)
-    {
-        const CStanza& stanza = g_pDoc->m_Stanza;
-        SetCentroX(-stanza.GetLarghezza() / 2.0f);
-        SetCentroY(-stanza.GetAltezza() / 2.0f);
-        SetCentroZ(-stanza.GetProfondita() / 2.0f);
-    }
+        CentraSullaStanza(g_pDoc->m_Stanza);
     m_fRotX = 0.0f;
     m_fRotY = 0.0f;
     m_bVistaInterna = false;
@@ -173,12 +168,7 @@ void CLavedoView::CentraTelecamera()
 {
     m_bVistaInterna = false;
     if (g_pDoc)
-    {
-        const CStanza& stanza = g_pDoc->m_Stanza;
-        SetCentroX(-stanza.GetLarghezza() / 2.0f);
-        SetCentroY(-stanza.GetAltezza() / 2.0f);
-        SetCentroZ(-stanza.GetProfondita() / 2.0f);
-    }
+        CentraSullaStanza(g_pDoc->m_Stanza);
     m_fTraslX = 0.0f;
     m_fTraslY = 0.0f;
     m_fTraslZ = -15.0f;

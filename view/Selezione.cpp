@@ -190,10 +190,6 @@ void CLavedoView::RisolviColpi()
     COggetto* pOggetto = nullptr;
     g_pDoc->m_Oggetti.GetElemento(static_cast<std::uint8_t>(m_aBufferSelezione[3] & 0xFF),
                                   pOggetto);
-    if (!pOggetto)
-        return;
-    m_pOggettoSelezionato = pOggetto;
-    pOggetto->Seleziona();
-    m_bNuovoOggetto = false;
-    m_bOggettoSelezionato = true;
+    if (pOggetto)
+        SelezionaOggetto(pOggetto);
 }

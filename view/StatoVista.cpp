@@ -1,6 +1,8 @@
 #include "view/StatoVista.h"
 
+#include "model/Oggetto.h"
 #include "model/Scena.h"
+#include "model/Stanza.h"
 #include "model/Texture.h"
 
 #include <algorithm>
@@ -24,6 +26,26 @@ void CStatoVista::AnnullaSelezione()
     m_bOggettoSelezionato = false;
     m_pOggettoSelezionato = nullptr;
     m_pCorrente = nullptr;
+}
+
+void CStatoVista::SelezionaOggetto(COggetto* pOggetto, bool bSegna)
+{
+    if (COggetto* pPrecedente = GetOggettoSelezionato())
+        if (pPrecedente != pOggetto)
+            pPrecedente->Deseleziona();
+    m_pOggettoSelezionato = pOggetto;
+    m_bOggettoSelezionato = true;
+    m_bNuovoOggetto = false;
+    m_bSelezioneLuce = false;
+    if (pOggetto && bSegna)
+        pOggetto->Seleziona();
+}
+
+void CStatoVista::CentraSullaStanza(const CStanza& stanza)
+{
+    m_fCentroX = -stanza.GetLarghezza() / 2.0f;
+    m_fCentroY = -stanza.GetAltezza() / 2.0f;
+    m_fCentroZ = -stanza.GetProfondita() / 2.0f;
 }
 
 void CStatoVista::ImpostaFinestra(int nLarghezza, int nAltezza, double fFattore)

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class COggetto;
+class CStanza;
 
 // Display modes of the view.
 enum : int
@@ -41,6 +42,12 @@ public:
     }
     // Forgets the selection without touching the object (it may be gone).
     void AnnullaSelezione();
+    // Selects a piece the document holds: the piece selected before loses
+    // its mark, this one is drawn marked unless bSegna is false, and the
+    // commands that act on the selection take it as a piece, not a light.
+    void SelezionaOggetto(COggetto* pOggetto, bool bSegna = true);
+    // Turns the camera about the middle of the room.
+    void CentraSullaStanza(const CStanza& stanza);
 
     // Plan scale rule: min(w / W, h / D) for the stored client size less
     // the margin on every side, with m_bScalaDaProfondita telling which axis

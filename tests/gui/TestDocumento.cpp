@@ -8,6 +8,7 @@
 #include "app/LavedoDoc.h"
 #include "dialogs/Nomi.h"
 #include "app/Cartelle.h"
+#include "app/GestoreDocumenti.h"
 #include "app/SceltaFile.h"
 #include "dialogs/ConfermaNuovoDlg.h"
 #include "model/Luci.h"
@@ -31,6 +32,11 @@ using namespace ambiente;
 
 namespace
 {
+CGestoreDocumenti& Gestore()
+{
+    return static_cast<CGestoreDocumenti&>(*Documento().GetDocumentManager());
+}
+
 using Byte = std::vector<std::uint8_t>;
 
 void InviaComando(int nId)
@@ -84,7 +90,7 @@ struct CRisposteFile
         scelta_file::g_fnSalvare = nullptr;
         scelta_file::g_fnErrore = nullptr;
         TogliDaiRecenti(cartella);
-        Documento().AggiornaMenuFile();
+        Gestore().AggiornaMenuFile();
     }
     std::string File(const char* pNome) const { return temporanea.File(pNome); }
 };
@@ -465,7 +471,7 @@ TEST(Documento, FileRecentiNelMenuAlPostoDelSegnaposto)
     menu.Append(wxID_FILE1, "Ultimo file usato");
     menu.AppendSeparator();
     menu.Append(ID_ESCI, "&Esci");
-    doc.CollegaMenuFile(&menu);
+    Gestore().CollegaMenuFile(&menu);
     EXPECT_FALSE(menu.IsEnabled(wxID_FILE1));
     EXPECT_EQ(menu.FindItemByPosition(3)->GetItemLabelText(), "Ultimo file usato");
 
@@ -508,14 +514,14 @@ TEST(Documento, FileRecentiNelMenuAlPostoDelSegnaposto)
     EXPECT_EQ(menu.GetMenuItemCount(), 6u);
 
     // The real File menu gets the list back.
-    doc.CollegaMenuFile(nullptr);
+    Gestore().CollegaMenuFile(nullptr);
     for (auto it = salvati.rbegin(); it != salvati.rend(); ++it)
         storia.AddFileToHistory(*it);
     if (wxMenuBar* pBarra = Cornice().GetMenuBar())
     {
         wxMenu* pFile = nullptr;
         if (pBarra->FindItem(wxID_FILE1, &pFile) && pFile)
-            doc.CollegaMenuFile(pFile);
+            Gestore().CollegaMenuFile(pFile);
     }
 }
 

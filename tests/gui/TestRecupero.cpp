@@ -156,12 +156,12 @@ TEST(Recupero, UnaCopiaDopoUnaModificaSparisceColSalvataggio)
         COgniSecondo()
         {
             wxConfigBase::Get()->Write("/Recupero/Secondi", 1);
-            CRecupero::Avvia();
+            CRecupero::Avvia(Documento());
         }
         ~COgniSecondo()
         {
             wxConfigBase::Get()->DeleteEntry("/Recupero/Secondi");
-            CRecupero::Avvia();
+            CRecupero::Avvia(Documento());
         }
     } ogniSecondo;
     Ripristina();
@@ -369,6 +369,32 @@ TEST(Recupero, DopoIlRipristinoOgniComandoTrattaLaStanzaComeModificata)
         EXPECT_TRUE(CCopiaRecupero::Abbandonate(CRecupero::Get()->GetCartella()).empty())
             << "the crashed editor's copy is gone: nothing is offered at the next start";
         EXPECT_TRUE(c.errori.empty());
-        CRecupero::Dimentica();
+        CRecupero::Get()->Dimentica();
     }
+}
+
+// A document that goes takes its copy with it, and its recovery never reads
+// it again (the window can close before the program ends).
+TEST(Recupero, UnDocumentoChiusoNonSiCopiaPiu)
+{
+    CCartellaTemporanea cartella{"lavedo-rec-fine"};
+    CScena* const pProgramma = g_pDoc;
+    auto* pDoc = new CLavedoDoc;
+    g_pDoc = pProgramma;
+    {
+        CRecupero recupero(*pDoc, 0, cartella.Percorso());
+        pDoc->m_fnFineModifiche = [&recupero](CLavedoDoc::FineModifiche fine) {
+            recupero.FineModifiche(fine == CLavedoDoc::DOCUMENTO_CHIUSO);
+        };
+        pDoc->SetModificato();
+        for (const std::size_t nCopie : {1u, 0u})
+        {
+            SCOPED_TRACE(nCopie ? "document open" : "document gone");
+            recupero.ScriviCopia();
+            recupero.Attendi();
+            EXPECT_EQ(CopieSulDisco().size(), nCopie);
+            delete std::exchange(pDoc, nullptr);
+        }
+    }
+    CRecupero::Avvia(Documento());
 }

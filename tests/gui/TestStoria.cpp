@@ -175,7 +175,7 @@ TEST(Storia, IlFlagModificatoSegueLaStoria)
     int nPassi = 0;
     for (; Documento().Storia().CanUndo() && nPassi < 200; ++nPassi)
         Comando(ID_MODIFICA_ANNULLA);
-    EXPECT_EQ(nPassi, CLavedoDoc::MASSIMO_PASSI);
+    EXPECT_EQ(nPassi, CStoria::MASSIMO_PASSI);
     Documento().m_bModificato = false;
     Comando(wxID_NEW);
     EXPECT_FALSE(Documento().Storia().CanUndo() || Documento().Storia().CanRedo());

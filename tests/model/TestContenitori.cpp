@@ -51,6 +51,12 @@ TEST(Contenitori, InserisceInTestaENumeraDaUno)
     EXPECT_EQ(Nome(c, 0), "<null>");
     EXPECT_EQ(Nome(c, 4), "<null>");
     EXPECT_EQ(Cammina(c), (std::vector<std::string>{"R", "Q", "P"}));
+    // Posizione is GetElemento's inverse; a stranger or null is at 0.
+    COggetto* pQ = nullptr;
+    c.GetElemento(2, pQ);
+    CProva estraneo("Q");
+    EXPECT_EQ(c.Posizione(pQ), 2);
+    EXPECT_EQ(c.Posizione(&estraneo) + c.Posizione(nullptr), 0);
 }
 
 TEST(Contenitori, IlCursoreSiFermaInFondoEResta)
