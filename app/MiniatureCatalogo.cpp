@@ -22,7 +22,8 @@ CMiniatureCatalogo::CMiniatureCatalogo(const CCatalogo& catalogo,
 
 const wxBitmap& CMiniatureCatalogo::Miniatura(std::size_t nVoce, double fScala)
 {
-    if (m_aMiniature.size() != m_Catalogo.GetVoci().size() || !m_aMiniature[nVoce].IsOk())
+    if (m_aMiniature.size() != m_Catalogo.GetVoci().size() || nVoce >= m_aMiniature.size() ||
+        !m_aMiniature[nVoce].IsOk())
         Prepara(fScala);
     return nVoce < m_aMiniature.size() && m_aMiniature[nVoce].IsOk() ? m_aMiniature[nVoce]
                                                                      : m_Vuota;
