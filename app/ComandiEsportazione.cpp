@@ -1,13 +1,15 @@
 #include "app/ComandiEsportazione.h"
 
-#include "app/Esportazione.h"
+#include "app/Impaginazione.h"
 #include "app/LavedoDoc.h"
 #include "app/ModelloGlb.h"
+#include "app/PiantinaVettoriale.h"
 #include "app/SceltaFile.h"
 #include "app/StampaPiantina.h"
 #include "dialogs/EsportaImmagineDlg.h"
 #include "dialogs/EsportaPiantinaDlg.h"
 #include "view/CanvasGL.h"
+#include "view/ImmaginePng.h"
 #include "view/LavedoView.h"
 
 #include <wx/cmndata.h>

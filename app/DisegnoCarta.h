@@ -4,7 +4,7 @@
 // on white paper shows), doors and windows as openings in the wall line,
 // and the names where they can be read. Millimetres of the page from its
 // lower left corner; the PDF/SVG writer and the printout draw the result.
-#include "app/Esportazione.h"
+#include "app/Impaginazione.h"
 
 #include <functional>
 #include <vector>

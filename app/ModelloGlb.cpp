@@ -1,6 +1,5 @@
 #include "app/ModelloGlb.h"
 
-#include "app/Esportazione.h"
 #include "dialogs/Nomi.h"
 #include "model/Contenitori.h"
 #include "model/Maglia.h"
@@ -8,6 +7,7 @@
 #include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
 #include "model/Texture.h"
+#include "view/ImmaginePng.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,7 +9,6 @@
 #include "model/Oggetto.h"
 #include "view/CanvasGL.h"
 #include "view/LavedoView.h"
-#include "view/Miniature.h"
 
 #include <wx/dataobj.h>
 #include <wx/dnd.h>
@@ -89,7 +88,8 @@ wxAuiPaneInfo CPannelloCatalogo::Pannello()
 CPannelloCatalogo::CPannelloCatalogo(wxFrame* pFrame, const std::string& fileMiei)
     : wxPanel(pFrame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL),
       m_pFrame(pFrame),
-      m_sFileMiei(fileMiei.empty() ? CartellaDatiUtente() + "/catalogo.lav" : fileMiei)
+      m_sFileMiei(fileMiei.empty() ? CartellaDatiUtente() + "/catalogo.lav" : fileMiei),
+      m_Miniature(m_Catalogo, [this](const wxString& testo) { Nota(testo); })
 {
     m_pRicerca = new wxSearchCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                   wxTE_PROCESS_ENTER);
@@ -190,7 +190,7 @@ wxAuiPaneInfo& CPannelloCatalogo::Riquadro() const
 void CPannelloCatalogo::CaricaMiei()
 {
     const std::string nota = m_Catalogo.CaricaMiei(m_sFileMiei);
-    m_aMiniature.clear();
+    m_Miniature.VociCambiate();
     Filtra();
     if (!nota.empty())
         Nota(wxString::FromUTF8(nota.c_str()));
@@ -229,77 +229,13 @@ void CPannelloCatalogo::OnTesto(wxCommandEvent&)
 
 const wxBitmap& CPannelloCatalogo::Miniatura(std::size_t nVoce)
 {
-    if (m_aMiniature.size() != m_Catalogo.GetVoci().size() || !m_aMiniature[nVoce].IsOk())
-        PreparaMiniature();
-    return nVoce < m_aMiniature.size() && m_aMiniature[nVoce].IsOk() ? m_aMiniature[nVoce]
-                                                                     : m_Vuota;
+    return m_Miniature.Miniatura(nVoce, GetContentScaleFactor());
 }
 
 void CPannelloCatalogo::DimenticaMiniature()
 {
-    m_aMiniature.clear();
-    m_Disegnate.clear();
-    m_Vuota = wxBitmap();
+    m_Miniature.Dimentica();
     m_pLista->RefreshAll();
-}
-
-void CPannelloCatalogo::PreparaMiniature()
-{
-    const auto& voci = m_Catalogo.GetVoci();
-    const double fScala = GetContentScaleFactor();
-    const int nLato = static_cast<int>(std::lround(CListaCatalogo::LATO_MINIATURA * fScala));
-    if (!m_Vuota.IsOk())
-    {
-        wxImage vuota(nLato, nLato);
-        vuota.SetRGB(wxRect(0, 0, nLato, nLato), COLORE_SFONDO_MINIATURA[0],
-                     COLORE_SFONDO_MINIATURA[1], COLORE_SFONDO_MINIATURA[2]);
-        m_Vuota = wxBitmap(vuota, wxBITMAP_SCREEN_DEPTH, fScala);
-    }
-    CLavedoView* pVista = GetLavedoView();
-    if (!pVista)
-        return;
-    // Each look is drawn once: a piece kept again or a list made anew
-    // finds its picture among those already drawn.
-    if (m_aMiniature.size() != voci.size())
-        m_aMiniature.assign(voci.size(), wxBitmap());
-    std::vector<std::vector<std::uint8_t>> chiavi(voci.size());
-    std::vector<COggetto*> daDisegnare;
-    std::vector<std::size_t> quali;
-    for (std::size_t i = 0; i < voci.size(); ++i)
-    {
-        if (m_aMiniature[i].IsOk())
-            continue;
-        chiavi[i] = CodificaOggetto(*voci[i].pPezzo);
-        const auto trovata = m_Disegnate.find(chiavi[i]);
-        if (trovata != m_Disegnate.end())
-            m_aMiniature[i] = trovata->second;
-        else
-        {
-            daDisegnare.push_back(voci[i].pPezzo);
-            quali.push_back(i);
-        }
-    }
-    if (daDisegnare.empty())
-        return;
-    std::vector<std::vector<std::uint8_t>> immagini;
-    std::string errore;
-    const bool bDisegnate = DisegnaMiniature(*pVista, daDisegnare, nLato, immagini, errore);
-    if (!bDisegnate)
-        Nota(wxString::FromUTF8(("Impossibile disegnare le immagini del catalogo: " + errore +
-                                 ". I pezzi si possono inserire lo stesso.")
-                                    .c_str()));
-    for (std::size_t k = 0; k < quali.size(); ++k)
-    {
-        wxBitmap immagine = m_Vuota;
-        if (bDisegnate)
-        {
-            wxImage img(nLato, nLato);
-            std::copy(immagini[k].begin(), immagini[k].end(), img.GetData());
-            immagine = wxBitmap(img, wxBITMAP_SCREEN_DEPTH, fScala);
-        }
-        m_aMiniature[quali[k]] = immagine;
-        m_Disegnate[chiavi[quali[k]]] = immagine;
-    }
 }
 
 void CPannelloCatalogo::ApriRicerca()
@@ -485,7 +421,7 @@ void CPannelloCatalogo::AggiungiSelezionato()
                      wxOK | wxICON_EXCLAMATION, m_pFrame);
         return;
     }
-    m_aMiniature.clear();
+    m_Miniature.VociCambiate();
     Filtra();
     // The new one leads its group.
     const auto& voci = m_Catalogo.GetVoci();
@@ -527,7 +463,7 @@ void CPannelloCatalogo::RimuoviScelto()
                      wxOK | wxICON_EXCLAMATION, m_pFrame);
         return;
     }
-    m_aMiniature.clear();
+    m_Miniature.VociCambiate();
     Filtra();
     Nota(wxString::Format(wxString::FromUTF8("\u00ab%s\u00bb non \u00e8 pi\u00f9 tra \u00abI "
                                              "miei mobili\u00bb."),

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/MiniatureCatalogo.h"
 #include "model/Catalogo.h"
 
 #include <wx/aui/framemanager.h>
@@ -6,7 +7,6 @@
 #include <wx/panel.h>
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -67,7 +67,6 @@ private:
     void Filtra();
     bool Inserisci(const std::vector<std::uint8_t>& dati, const wxPoint* pPunto);
     void Nota(const wxString& testo) const;
-    void PreparaMiniature();
     void Trascina(std::size_t nVoce);
     wxAuiPaneInfo& Riquadro() const;
 
@@ -86,10 +85,6 @@ private:
     wxSearchCtrl* m_pRicerca = nullptr;
     CListaCatalogo* m_pLista = nullptr;
     wxStaticText* m_pNessuno = nullptr;
-    // The picture of each entry, and every picture drawn by the piece's
-    // bytes: a list made anew finds those it had.
-    std::vector<wxBitmap> m_aMiniature;
-    std::map<std::vector<std::uint8_t>, wxBitmap> m_Disegnate;
-    wxBitmap m_Vuota;
+    CMiniatureCatalogo m_Miniature;
     wxPoint m_ptPressione = wxDefaultPosition;
 };

@@ -1,10 +1,11 @@
 #include "app/RigaComando.h"
 
-#include "app/Esportazione.h"
 #include "app/LavedoDoc.h"
 #include "app/ModelloGlb.h"
+#include "app/PiantinaVettoriale.h"
 #include "app/SceltaFile.h"
 #include "view/FuoriSchermo.h"
+#include "view/ImmaginePng.h"
 #include "view/LavedoView.h"
 
 #include <algorithm>

@@ -13,7 +13,28 @@
 namespace
 {
 constexpr int PUNTI_PER_MM = 8;  // about 200 dpi: lines stay crisp on paper
-constexpr double MARGINE = 10.0;
+constexpr double MARGINE = esportazione::MARGINE_FOGLIO;  // the 3D view's page too
+
+// The plan drawn on a page of the given size at nPuntiPerMm pixels per
+// millimetre, white paper, rows top first.
+bool PiantinaSuCarta(CLavedoView& vista, const esportazione::CImpaginazione& pagina,
+                     int nPuntiPerMm, std::vector<std::uint8_t>& rgb, wxString& errore)
+{
+    const int w = static_cast<int>(pagina.fLarghezzaFoglio * nPuntiPerMm);
+    const int h = static_cast<int>(pagina.fAltezzaFoglio * nPuntiPerMm);
+    const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * nPuntiPerMm),
+                              static_cast<float>(pagina.fX * nPuntiPerMm),
+                              static_cast<float>(pagina.fY * nPuntiPerMm)};
+    CFuoriSchermo fuori;
+    std::string motivo;
+    if (!fuori.Cattura(ContestoImmagine(vista, VISTA_PIANTINA, w, h, aPianta), *g_pDoc, rgb, motivo,
+                       true))
+    {
+        errore = wxString::FromUTF8(motivo.c_str());
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 CStampaPiantina::CStampaPiantina(CLavedoView& vista, const wxString& nomeFile, int nScala,
@@ -105,7 +126,7 @@ bool CStampaPiantina::StampaPiantina(wxDC& dc)
     m_Errore.clear();
     m_fAltezzaFoglio = pagina.fAltezzaFoglio;
     std::vector<std::uint8_t> rgb;
-    if (!esportazione::PiantinaSuCarta(m_Vista, pagina, PUNTI_PER_MM, rgb, m_Errore))
+    if (!PiantinaSuCarta(m_Vista, pagina, PUNTI_PER_MM, rgb, m_Errore))
         return false;
     const int wp = static_cast<int>(pagina.fLarghezzaFoglio * PUNTI_PER_MM);
     const int hp = static_cast<int>(pagina.fAltezzaFoglio * PUNTI_PER_MM);

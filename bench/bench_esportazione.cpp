@@ -3,9 +3,10 @@
 // process. Every file is checked to be written with what was asked for.
 #include "Misura.h"
 #include "ScenaDiProva.h"
-#include "app/Esportazione.h"
 #include "app/ModelloGlb.h"
+#include "app/PiantinaVettoriale.h"
 #include "model/Scena.h"
+#include "view/ImmaginePng.h"
 #include "view/LavedoView.h"
 
 #include <algorithm>

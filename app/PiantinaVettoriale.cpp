@@ -1,4 +1,4 @@
-#include "app/Esportazione.h"
+#include "app/PiantinaVettoriale.h"
 
 #include "app/DisegnoCarta.h"
 #include "model/SalvataggioSicuro.h"
@@ -8,34 +8,19 @@
 #include "view/LavedoView.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <gl2ps.h>
 #include <wx/filename.h>
-#include <wx/image.h>
-#include <wx/mstream.h>
 
 namespace esportazione
 {
 namespace
 {
-constexpr double MARGINE = 10.0;     // mm around the drawing
-constexpr double DIDASCALIA = 10.0;  // mm under it for the caption
-constexpr double QUOTA = 8.0;        // mm left of and under the room for its sizes
 constexpr double PUNTI_PER_MM = 72.0 / 25.4;
 constexpr double PI = 3.14159265358979;
-const int s_aScale[] = {20, 50, 100};
-
-wxString Metri(float f)
-{
-    wxString s = wxString::Format("%.2f m", f);
-    s.Replace(".", ",");
-    return s;
-}
 
 bool Scrivi(const wxString& percorso, const std::vector<std::uint8_t>& dati, wxString& errore)
 {
@@ -127,143 +112,6 @@ void DisegnaCarta(const CDisegnoCarta& carta, bool bSvg)
     }
 }
 }  // namespace
-
-void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h)
-{
-    w = opzioni.bA3 ? 297.0 : 210.0;
-    h = opzioni.bA3 ? 420.0 : 297.0;
-    if (opzioni.bOrizzontale)
-        std::swap(w, h);
-}
-
-bool Impagina(double fLarghezzaFoglio, double fAltezzaFoglio, int nScala, float W, float D,
-              CImpaginazione& pagina, wxString& errore)
-{
-    const double aw = fLarghezzaFoglio - 2 * MARGINE - QUOTA;
-    const double ah = fAltezzaFoglio - 2 * MARGINE - DIDASCALIA - QUOTA;
-    if (!(W > 0 && D > 0 && aw > 0 && ah > 0))
-    {
-        errore = wxString::FromUTF8("Il foglio è troppo piccolo per la piantina.");
-        return false;
-    }
-    if (nScala <= 0)  // the largest whole scale that fits
-        nScala = std::max(1, static_cast<int>(std::ceil(std::max(W * 1000.0 / aw,
-                                                                  D * 1000.0 / ah) - 1e-9)));
-    pagina.fLarghezzaFoglio = fLarghezzaFoglio;
-    pagina.fAltezzaFoglio = fAltezzaFoglio;
-    pagina.nScala = nScala;
-    pagina.fLarghezza = W * pagina.MillimetriPerMetro();
-    pagina.fProfondita = D * pagina.MillimetriPerMetro();
-    if (pagina.fLarghezza > aw + 1e-9 || pagina.fProfondita > ah + 1e-9)
-    {
-        const int* pProssima = std::upper_bound(std::begin(s_aScale), std::end(s_aScale), nScala);
-        const wxString consiglio =
-            pProssima != std::end(s_aScale)
-                ? wxString::Format("scegliere la scala 1:%d", *pProssima)
-                : wxString::FromUTF8("scegliere un foglio più grande o \"Adatta al foglio\"");
-        errore = wxString::Format("La stanza (%s x %s) non entra nel foglio in scala 1:%d: %s.",
-                                  Metri(W), Metri(D), nScala, consiglio);
-        return false;
-    }
-    pagina.fX = MARGINE + QUOTA + (aw - pagina.fLarghezza) / 2;
-    pagina.fY = MARGINE + DIDASCALIA + QUOTA + (ah - pagina.fProfondita) / 2;
-    return true;
-}
-
-bool Impagina(const COpzioniPiantina& opzioni, float W, float D, CImpaginazione& pagina,
-              wxString& errore)
-{
-    double w, h;
-    DimensioneFoglio(opzioni, w, h);
-    return Impagina(w, h, opzioni.nScala, W, D, pagina, errore);
-}
-
-std::vector<CScritta> Scritte(const CImpaginazione& pagina, float W, float D,
-                              const wxString& nomeFile)
-{
-    return {{pagina.fX + pagina.fLarghezza / 2, pagina.fY - QUOTA / 2 - 1.2, 9, 0, true, Metri(W)},
-            {pagina.fX - QUOTA / 2 + 1.2, pagina.fY + pagina.fProfondita / 2, 9, 90, true, Metri(D)},
-            {MARGINE, MARGINE + DIDASCALIA / 2 - 1.5, 10, 0, false,
-             wxString::Format("%s - Scala 1:%d", nomeFile, pagina.nScala)}};
-}
-
-bool CodificaPng(const std::vector<std::uint8_t>& rgb, int w, int h,
-                 std::vector<std::uint8_t>& png)
-{
-    wxImage immagine(w, h, const_cast<unsigned char*>(rgb.data()), true);
-    // Fast, still small: pictures of rooms are mostly flat colour.
-    immagine.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, 3);
-    wxMemoryOutputStream flusso;
-    if (!immagine.SaveFile(flusso, wxBITMAP_TYPE_PNG))
-        return false;
-    png.resize(flusso.GetSize());
-    flusso.CopyTo(png.data(), png.size());
-    return true;
-}
-
-bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, int w, int h,
-                     wxString& errore)
-{
-    if (w < LATO_MINIMO_IMMAGINE || h < LATO_MINIMO_IMMAGINE || w > LATO_MASSIMO_IMMAGINE ||
-        h > LATO_MASSIMO_IMMAGINE)
-    {
-        errore = wxString::Format("La dimensione dell'immagine deve essere tra %d e %d pixel.",
-                                  LATO_MINIMO_IMMAGINE, LATO_MASSIMO_IMMAGINE);
-        return false;
-    }
-    std::vector<std::uint8_t> rgb, png;
-    std::string motivo;
-    {
-        CFuoriSchermo fuori;
-        if (!fuori.Cattura(ContestoImmagine(vista, nVista, w, h), *g_pDoc, rgb, motivo))
-        {
-            Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
-            return false;
-        }
-    }
-    if (!CodificaPng(rgb, w, h, png))
-    {
-        Errore(errore, percorso, wxString::FromUTF8("la codifica PNG non è riuscita"));
-        return false;
-    }
-    return Scrivi(percorso, png, errore);
-}
-
-bool Miniatura(CLavedoView& vista, const wxString& percorso, int nLato, wxString& errore)
-{
-    if (nLato < LATO_MINIMO_IMMAGINE || nLato > LATO_MASSIMO_IMMAGINE)
-    {
-        errore = wxString::Format("La dimensione della miniatura deve essere tra %d e %d pixel.",
-                                  LATO_MINIMO_IMMAGINE, LATO_MASSIMO_IMMAGINE);
-        return false;
-    }
-    // The picture takes the room's proportions: the plan fills it.
-    const double W = g_pDoc->m_Stanza.GetLarghezza(), D = g_pDoc->m_Stanza.GetProfondita();
-    const double f = W >= D ? D / W : W / D;
-    const int nCorto = std::clamp(static_cast<int>(std::lround(nLato * f)),
-                                  LATO_MINIMO_IMMAGINE, nLato);
-    return EsportaImmagine(vista, percorso, VISTA_PIANTINA, W >= D ? nLato : nCorto,
-                           W >= D ? nCorto : nLato, errore);
-}
-
-bool PiantinaSuCarta(CLavedoView& vista, const CImpaginazione& pagina, int nPuntiPerMm,
-                     std::vector<std::uint8_t>& rgb, wxString& errore)
-{
-    const int w = static_cast<int>(pagina.fLarghezzaFoglio * nPuntiPerMm);
-    const int h = static_cast<int>(pagina.fAltezzaFoglio * nPuntiPerMm);
-    const float aPianta[3] = {static_cast<float>(pagina.MillimetriPerMetro() * nPuntiPerMm),
-                              static_cast<float>(pagina.fX * nPuntiPerMm),
-                              static_cast<float>(pagina.fY * nPuntiPerMm)};
-    CFuoriSchermo fuori;
-    std::string motivo;
-    if (!fuori.Cattura(ContestoImmagine(vista, VISTA_PIANTINA, w, h, aPianta), *g_pDoc, rgb, motivo,
-                       true))
-    {
-        errore = wxString::FromUTF8(motivo.c_str());
-        return false;
-    }
-    return true;
-}
 
 bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxString& nomeFile,
                      const COpzioniPiantina& opzioni, wxString& errore)

@@ -1,16 +1,14 @@
 #pragma once
-// Pictures of the view (PNG), the plan to scale (vector PDF or SVG), the
-// previews of the file manager: each written whole or not at all.
-#include "model/ContestoDisegno.h"
-
-#include <cstdint>
+// Where the room goes on a page of paper, and the page's own texts: shared
+// by the plan's PDF/SVG writer and the printout.
 #include <vector>
 #include <wx/string.h>
 
-class CLavedoView;
-
 namespace esportazione
 {
+// The empty border round everything on a page, in millimetres.
+constexpr double MARGINE_FOGLIO = 10.0;
+
 // The page of a plan to scale. nScala is the denominator (20, 50, 100), or
 // 0 for the largest whole scale that fits the page.
 struct COpzioniPiantina
@@ -54,21 +52,4 @@ void DimensioneFoglio(const COpzioniPiantina& opzioni, double& w, double& h);
 // caption with the file name and scale (the names: app/DisegnoCarta.h).
 std::vector<CScritta> Scritte(const CImpaginazione& pagina, float W, float D,
                               const wxString& nomeFile);
-
-// The view in mode nVista as a w x h PNG (16 to 8192 each).
-bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, int w, int h,
-                     wxString& errore);
-// The plan on a page as PDF or SVG, by the path's extension.
-bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxString& nomeFile,
-                     const COpzioniPiantina& opzioni, wxString& errore);
-// The plan as a PNG at most nLato pixels on its longer side.
-bool Miniatura(CLavedoView& vista, const wxString& percorso, int nLato, wxString& errore);
-
-// The plan drawn on a page of the given size at nPuntiPerMm pixels per
-// millimetre, white paper, rows top first (printing uses it).
-bool PiantinaSuCarta(CLavedoView& vista, const CImpaginazione& pagina, int nPuntiPerMm,
-                     std::vector<std::uint8_t>& rgb, wxString& errore);
-// A wx image from rows top first.
-bool CodificaPng(const std::vector<std::uint8_t>& rgb, int w, int h,
-                 std::vector<std::uint8_t>& png);
 }  // namespace esportazione
