@@ -1,4 +1,5 @@
 #pragma once
+#include "view/AtlanteGlifi.h"
 #include "view/DisegnoScena.h"
 #include "view/Quote.h"
 #include "view/StatoVista.h"
@@ -48,6 +49,9 @@ public:
     bool Tasto3D(wxKeyEvent& event);
     // The overlay of the last plan paint.
     const CQuote& GetQuote() const { return m_Quote; }
+    // The labels' glyphs of the window's GL context.
+    CAtlanteGlifi& GetAtlante() { return m_Atlante; }
+    const CAtlanteGlifi& GetAtlante() const { return m_Atlante; }
 
     // Mouse buttons and motion in client pixels, y downwards.
     void OnLButtonDown(int x, int y);
@@ -147,6 +151,7 @@ private:
     CDisegnoScena m_Disegno;
     wxTimer m_Timer;
     CQuote m_Quote;
+    CAtlanteGlifi m_Atlante;
     bool m_bAltPremuto = false;
     // A right press that has not moved yet, and where it was.
     bool m_bClicDestro = false;
