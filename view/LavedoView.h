@@ -20,7 +20,8 @@ constexpr int ID_TIMER_ROTAZIONE = 1;
 
 // The one view of the one document: owns the GL window and context, the 38
 // texture objects, and the paint pass in plan or 3D. The editing state
-// lives in CStatoVista, which the model and the dialogs reach via g_pView.
+// lives in CStatoVista, which the dialogs reach via g_pView and the scene
+// through its hooks.
 class CLavedoView : public wxView, public CStatoVista
 {
     wxDECLARE_DYNAMIC_CLASS(CLavedoView);
@@ -66,6 +67,22 @@ public:
     // Opens the plan's context menu at a point of the window: a right click
     // that did not move, or the context menu key (the window's middle).
     std::function<void(const wxPoint&)> m_fnMenuPiantina;
+    // The modal dialogs the view's commands open, filled in by the
+    // application (the view includes nothing of the dialogs). An empty slot
+    // opens nothing.
+    struct CDialoghi
+    {
+        // Several pieces under a pick: the user chooses among the hits; the
+        // dialog selects and marks the choice.
+        std::function<void()> fnSceltaTraColpi;
+        // Asks before deleting the selected piece, deletes it if confirmed
+        // and says whether it did.
+        std::function<bool()> fnConfermaElimina;
+        // The selected piece's attributes: the dialog applies the changes,
+        // marks the document and repaints.
+        std::function<void()> fnAttributi;
+    };
+    CDialoghi m_Dialoghi;
     // The wheel moves the 3D camera along its line of sight.
     void OnRotellina(const wxMouseEvent& event);
     // The automatic rotation step of the 10 ms timer.
