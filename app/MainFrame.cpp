@@ -7,6 +7,7 @@
 #include "app/Cartelle.h"
 #include "app/Comandi.h"
 #include "app/ComandiEsportazione.h"
+#include "app/DialoghiVista.h"
 #include "app/Disposizione.h"
 #include "app/GestoreDocumenti.h"
 #include "app/Guida.h"
@@ -268,9 +269,12 @@ void CMainFrame::AttaccaVista(wxWindow* pFinestra)
         pFinestra->SetFocus();
         m_pCatalogo->CollegaVista(pFinestra);
         if (CLavedoView* pVista = GetLavedoView())
+        {
             pVista->m_fnMenuPiantina = [this, pFinestra](const wxPoint& punto) {
                 MostraMenuPiantina(*this, *pFinestra, punto);
             };
+            CollegaDialoghiVista(*pVista);
+        }
     }
     if (auto* pGestore = dynamic_cast<CGestoreDocumenti*>(GetDocumentManager()))
         pGestore->CollegaMenuFile(m_pMenuFile);

@@ -3,12 +3,13 @@
 #include "model/Archivio.h"
 #include "model/Luci.h"
 #include "model/Oggetto.h"
-#include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <cmath>
 
 CScena* g_pDoc = nullptr;
+std::function<void()> CScena::s_fnPezziRimossi;
+std::function<void(const CStanza&)> CScena::s_fnCentraEAdatta;
 
 CScena::CScena(bool bLeggiTexture) : m_Stanza(bLeggiTexture)
 {
@@ -24,8 +25,8 @@ void CScena::SvuotaScena(bool bGL)
 {
     for (int n = m_Oggetti.GetNumero(); n > 0; --n)
         m_Oggetti.Rimuovi(1);
-    if (g_pView)
-        g_pView->AnnullaSelezione();
+    if (s_fnPezziRimossi)
+        s_fnPezziRimossi();
     const int nLuci = m_Luci.GetNumero();
     for (int i = 0; i < nLuci; ++i)
     {
@@ -54,10 +55,8 @@ void CScena::ImpostaStanzaPredefinita()
 
 void CScena::CentraEAdatta()
 {
-    if (!g_pView)
-        return;
-    g_pView->CentraSullaStanza(m_Stanza);
-    g_pView->ApplicaRegolaScala(m_Stanza.GetLarghezza(), m_Stanza.GetProfondita());
+    if (s_fnCentraEAdatta)
+        s_fnCentraEAdatta(m_Stanza);
 }
 
 void CScena::ApplicaLuci()

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,13 +35,14 @@ public:
     // a history (tests, tools) only marks itself modified.
     virtual void RegistraPasso(const char* szNome, bool bUnisci = false);
 
-    // Removes every object and light, forgets the view's selection and
-    // switches off the GL lights the lights drove (unless bGL is false: no
-    // GL context yet, whoever makes one applies the lights).
+    // Removes every object and light, tells the view (which forgets its
+    // selection) and switches off the GL lights the lights drove (unless bGL
+    // is false: no GL context yet, whoever makes one applies the lights).
     void SvuotaScena(bool bGL = true);
     // Room defaults of a new document; the texture filters are kept.
     void ImpostaStanzaPredefinita();
-    // Camera centred on the room and the plan fitted to the window.
+    // Camera centred on the room and the plan fitted to the window: asks
+    // the view, through s_fnCentraEAdatta.
     void CentraEAdatta();
     // Hands every light to OpenGL through the one light routine (the light
     // at position p of n drives GL_LIGHT0 + n - p) and switches off the GL
@@ -59,6 +61,11 @@ public:
     bool LeggiNellOrdine(const std::uint8_t* pDati, std::size_t nDimensione, std::string& errore);
     // Exchanges room, objects and lights with another scene.
     void Scambia(CScena& altra);
+
+    // What the scene tells the view that shows it, set by the view: the
+    // model includes nothing of it. Empty without a view.
+    static std::function<void()> s_fnPezziRimossi;
+    static std::function<void(const CStanza&)> s_fnCentraEAdatta;
 
     CContenitori m_Luci;
     CContenitori m_Oggetti;

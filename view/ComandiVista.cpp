@@ -1,6 +1,4 @@
 // The view's display, picking and editing commands and their states.
-#include "dialogs/AttributiDlg.h"
-#include "dialogs/ConfermaEliminaDlg.h"
 #include "model/Scena.h"
 #include "view/ComandiVista.h"
 #include "view/LavedoView.h"
@@ -199,9 +197,7 @@ void CLavedoView::OnElimina(wxCommandEvent&)
 {
     if (!GetOggettoSelezionato() || m_bSelezioneLuce)
         return;
-    CConfermaEliminaDlg dlg;
-    dlg.ShowModal();
-    if (dlg.m_bConfermato)
+    if (m_Dialoghi.fnConfermaElimina && m_Dialoghi.fnConfermaElimina())
         Ridisegna();
 }
 
@@ -211,8 +207,8 @@ void CLavedoView::OnModifica(wxCommandEvent&)
         return;
     m_bNuovoOggetto = false;
     // The dialog applies the changes, marks the document and repaints.
-    CAttributiDlg dlg;
-    dlg.ShowModal();
+    if (m_Dialoghi.fnAttributi)
+        m_Dialoghi.fnAttributi();
 }
 
 void CLavedoView::OnUpdateVista3D(wxUpdateUIEvent& event)

@@ -161,11 +161,12 @@ void CLavedoView::DisegnaPiantinaScena(const CContestoDisegno& contesto)
     if (!g_pDoc)
         return;
     if (m_bQuote)
-        m_Quote.Prepara(m_fFattoreScala);
+        m_Atlante.Prepara(m_fFattoreScala);
     m_Disegno.DisegnaPiantina(*g_pDoc, contesto);
     if (m_bQuote)
     {
-        m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), *this);
-        m_Quote.Disegna(*g_pDoc, *this);
+        m_Quote.Componi(*g_pDoc, m_bSelezioneLuce ? nullptr : GetOggettoSelezionato(), *this,
+                        m_Atlante);
+        m_Quote.Disegna(*g_pDoc, *this, m_Atlante);
     }
 }

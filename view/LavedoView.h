@@ -1,4 +1,5 @@
 #pragma once
+#include "view/AtlanteGlifi.h"
 #include "view/DisegnoScena.h"
 #include "view/Quote.h"
 #include "view/StatoVista.h"
@@ -19,7 +20,8 @@ constexpr int ID_TIMER_ROTAZIONE = 1;
 
 // The one view of the one document: owns the GL window and context, the 38
 // texture objects, and the paint pass in plan or 3D. The editing state
-// lives in CStatoVista, which the model and the dialogs reach via g_pView.
+// lives in CStatoVista, which the dialogs reach via g_pView and the scene
+// through its hooks.
 class CLavedoView : public wxView, public CStatoVista
 {
     wxDECLARE_DYNAMIC_CLASS(CLavedoView);
@@ -48,6 +50,9 @@ public:
     bool Tasto3D(wxKeyEvent& event);
     // The overlay of the last plan paint.
     const CQuote& GetQuote() const { return m_Quote; }
+    // The labels' glyphs of the window's GL context.
+    CAtlanteGlifi& GetAtlante() { return m_Atlante; }
+    const CAtlanteGlifi& GetAtlante() const { return m_Atlante; }
 
     // Mouse buttons and motion in client pixels, y downwards.
     void OnLButtonDown(int x, int y);
@@ -62,6 +67,22 @@ public:
     // Opens the plan's context menu at a point of the window: a right click
     // that did not move, or the context menu key (the window's middle).
     std::function<void(const wxPoint&)> m_fnMenuPiantina;
+    // The modal dialogs the view's commands open, filled in by the
+    // application (the view includes nothing of the dialogs). An empty slot
+    // opens nothing.
+    struct CDialoghi
+    {
+        // Several pieces under a pick: the user chooses among the hits; the
+        // dialog selects and marks the choice.
+        std::function<void()> fnSceltaTraColpi;
+        // Asks before deleting the selected piece, deletes it if confirmed
+        // and says whether it did.
+        std::function<bool()> fnConfermaElimina;
+        // The selected piece's attributes: the dialog applies the changes,
+        // marks the document and repaints.
+        std::function<void()> fnAttributi;
+    };
+    CDialoghi m_Dialoghi;
     // The wheel moves the 3D camera along its line of sight.
     void OnRotellina(const wxMouseEvent& event);
     // The automatic rotation step of the 10 ms timer.
@@ -147,6 +168,7 @@ private:
     CDisegnoScena m_Disegno;
     wxTimer m_Timer;
     CQuote m_Quote;
+    CAtlanteGlifi m_Atlante;
     bool m_bAltPremuto = false;
     // A right press that has not moved yet, and where it was.
     bool m_bClicDestro = false;

@@ -3,16 +3,14 @@
 #include "model/Ingombro.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
+#include "view/AtlanteGlifi.h"
 #include "view/StatoVista.h"
 
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <vector>
-#include <wx/dcmemory.h>
-#include <wx/settings.h>
 
 namespace
 {
@@ -20,8 +18,6 @@ namespace
 constexpr float MARGINE = 3.0f;        // between a label and what it must not cover
 constexpr float SCOSTAMENTO = 12.0f;   // of a size line from the footprint's edge
 constexpr float TACCA = 4.0f;          // half the end ticks of a dimension line
-constexpr int ORIGINE_X = 2;           // where a glyph starts in its cell
-constexpr int LATO_NOMI = 1024;        // the names' texture, square
 
 // Where a label may go when its own place is taken: beside the footprint,
 // in the direction that does not put the piece between label and line.
@@ -62,21 +58,16 @@ CQuote::CRettangolo NellaFinestra(CQuote::CRettangolo r, float w, float h)
     return {r.x0 + dx, r.y0 + dy, r.x1 + dx, r.y1 + dy};
 }
 
-int PotenzaDiDue(int n)
-{
-    int p = 1;
-    while (p < n)
-        p *= 2;
-    return p;
-}
 }  // namespace
 
-float CQuote::LarghezzaEtichetta(const char* pTesto) const
+float CQuote::Larghezza(const char* pTesto) const
 {
-    float f = 2.0f * static_cast<float>(m_nBordo);
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pTesto); *p; ++p)
-        f += m_aAvanzamento[*p];
-    return f;
+    return m_pAtlante->LarghezzaEtichetta(pTesto);
+}
+
+float CQuote::Altezza() const
+{
+    return m_pAtlante->GetAltezzaEtichetta();
 }
 
 void CQuote::Pixel(float x, float y, float& px, float& py) const
@@ -110,7 +101,7 @@ void CQuote::Aggiungi(float x0, float y0, float x1, float y1, float fMetri, floa
     q.bEtichetta = false;
     std::snprintf(q.aTesto, sizeof q.aTesto, "%s", TestoMetri(fMetri).c_str());
 
-    const float w = LarghezzaEtichetta(q.aTesto), h = GetAltezzaEtichetta();
+    const float w = Larghezza(q.aTesto), h = Altezza();
     const float g = MARGINE * m_fFattore;
     const CRettangolo& f = m_Impronta;
     CRettangolo aCandidati[19] = {Centrato(ax, ay, w, h)};
@@ -165,7 +156,7 @@ void CQuote::AggiungiNome(const COggetto& o, float W, float D)
     const CRiquadro r = RiquadroImpronta(o, W, D);
     float cx, cy;
     Pixel((r.fMinX + r.fMaxX) / 2.0f, (r.fMinY + r.fMaxY) / 2.0f, cx, cy);
-    const float w = LarghezzaEtichetta(pNome), h = GetAltezzaEtichetta();
+    const float w = Larghezza(pNome), h = Altezza();
     if (IsApertura(o))
     {
         // Beside the strip, in the room.
@@ -185,8 +176,10 @@ void CQuote::AggiungiNome(const COggetto& o, float W, float D)
         m_aNomi.push_back({e, pNome});
 }
 
-void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
+void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista,
+                     const CAtlanteGlifi& atlante)
 {
+    m_pAtlante = &atlante;
     m_aQuote.clear();
     m_aNomi.clear();
     m_fFattore = vista.m_fFattoreScala;
@@ -197,7 +190,7 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
     m_fH = vista.m_fAltezzaFinestra;
     const float W = scena.m_Stanza.GetLarghezza(), D = scena.m_Stanza.GetProfondita();
     m_fProfondita = D;
-    const float s = m_fScala, F = m_fFattore, hE = GetAltezzaEtichetta();
+    const float s = m_fScala, F = m_fFattore, hE = Altezza();
     const float SC = SCOSTAMENTO * F;
     // The room's outline in window pixels.
     CRettangolo R;
@@ -232,7 +225,7 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
         if (bApertura)
         {
             // Beside the strip, on the side that faces the room.
-            const float o = SC, e = o + LarghezzaEtichetta("00.00") / 2.0f + 2.0f * F;
+            const float o = SC, e = o + Larghezza("00.00") / 2.0f + 2.0f * F;
             const float eY = o + hE / 2.0f + 2.0f * F;
             switch (nParete)
             {
@@ -261,7 +254,7 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
                     return;
                 nx /= n;
                 ny /= n;
-                const float q = SC + 4.0f * F + std::max(LarghezzaEtichetta("00.00") / 2.0f, hE / 2.0f);
+                const float q = SC + 4.0f * F + std::max(Larghezza("00.00") / 2.0f, hE / 2.0f);
                 Aggiungi(x0 + nx * SC, y0 + ny * SC, x0 + ex + nx * SC, y0 + ey + ny * SC, fMetri,
                          x0 + ex / 2.0f + nx * q, y0 + ey / 2.0f + ny * q, true);
             };
@@ -274,7 +267,7 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
     // its wall when its place is taken.
     Aggiungi(0.0f, 0.0f, 0.0f, 0.0f, W, (R.x0 + R.x1) / 2.0f, R.y1 - hE / 2.0f - 4.0f * F, false,
              1.0f, 0.0f);
-    const float wD = LarghezzaEtichetta(TestoMetri(D).c_str());
+    const float wD = Larghezza(TestoMetri(D).c_str());
     Aggiungi(0.0f, 0.0f, 0.0f, 0.0f, D, R.x0 + wD / 2.0f + 4.0f * F, (R.y0 + R.y1) / 2.0f, false,
              0.0f, 1.0f);
     CContenitori& oggetti = scena.m_Oggetti;
@@ -285,194 +278,9 @@ void CQuote::Componi(CScena& scena, const COggetto* p, const CStatoVista& vista)
             AggiungiNome(*pAltro, W, D);
 }
 
-void CQuote::LiberaTexture()
+void CQuote::Disegna(CScena& scena, const CStatoVista& vista, CAtlanteGlifi& atlante) const
 {
-    if (m_nTexture)
-        glDeleteTextures(1, &m_nTexture);
-    if (m_nNomi)
-        glDeleteTextures(1, &m_nNomi);
-    m_nTexture = m_nNomi = 0;
-    m_Posti.clear();
-    m_nLiberoX = m_nLiberoY = 0;
-    m_bPieno = false;
-}
-
-void CQuote::Prepara(float fFattore)
-{
-    if (m_nTexture && fFattore == m_fFattoreGlifi)
-        return;
-    LiberaTexture();
-    m_fFattoreGlifi = fFattore;
-    // The menu's font at the screen's scale, drawn white on black: the
-    // glyphs' coverage, texel for pixel.
-    const wxFont carattere = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Scaled(fFattore);
-    wxBitmap foglio(1, 1, 24);
-    wxMemoryDC dc(foglio);
-    dc.SetFont(carattere);
-    const int nMargine = std::max(1, static_cast<int>(std::lround(fFattore)));
-    m_nAltezza = dc.GetCharHeight() + 2 * nMargine;
-    m_nBordo = static_cast<int>(std::lround(3.0f * fFattore));
-    int nMassimo = 0;
-    for (int c = 32; c < 256; ++c)
-    {
-        wxCoord w = 0, h = 0;
-        if (c < 127 || c >= 160)
-            dc.GetTextExtent(wxString(wxUniChar(c)), &w, &h);
-        m_aAvanzamento[c] = static_cast<float>(w);
-        nMassimo = std::max(nMassimo, static_cast<int>(w));
-    }
-    m_nCellaX = nMassimo + 2 * ORIGINE_X;
-    m_nLatoX = PotenzaDiDue(16 * m_nCellaX);
-    m_nLatoY = PotenzaDiDue(14 * m_nAltezza);
-    dc.SelectObject(wxNullBitmap);
-    foglio.Create(m_nLatoX, m_nLatoY, 24);
-    dc.SelectObject(foglio);
-    dc.SetFont(carattere);
-    dc.SetBackground(*wxBLACK_BRUSH);
-    dc.Clear();
-    dc.SetTextForeground(*wxWHITE);
-    for (int c = 33; c < 256; ++c)
-        if (m_aAvanzamento[c] > 0.0f)
-            dc.DrawText(wxString(wxUniChar(c)), (c - 32) % 16 * m_nCellaX + ORIGINE_X,
-                        (c - 32) / 16 * m_nAltezza + nMargine);
-    dc.SelectObject(wxNullBitmap);
-    const wxImage immagine = foglio.ConvertToImage();
-    const unsigned char* pRgb = immagine.GetData();
-    m_aGlifi.assign(static_cast<size_t>(m_nLatoX) * m_nLatoY, 0);
-    for (int y = 0; y < m_nLatoY; ++y)
-        for (int x = 0; x < m_nLatoX; ++x)
-        {
-            const unsigned char* p = pRgb + (static_cast<size_t>(y) * m_nLatoX + x) * 3;
-            m_aGlifi[static_cast<size_t>(m_nLatoY - 1 - y) * m_nLatoX + x] =
-                static_cast<unsigned char>((p[0] + p[1] + p[2]) / 3);
-        }
-
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glGenTextures(1, &m_nTexture);
-    glBindTexture(GL_TEXTURE_2D, m_nTexture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, m_nLatoX, m_nLatoY, 0, GL_LUMINANCE,
-                 GL_UNSIGNED_BYTE, m_aGlifi.data());
-    glGenTextures(1, &m_nNomi);
-    glBindTexture(GL_TEXTURE_2D, m_nNomi);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, LATO_NOMI, LATO_NOMI, 0, GL_LUMINANCE,
-                 GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glPopClientAttrib();
-}
-
-void CQuote::Etichetta(const CRettangolo& r, const char* pTesto) const
-{
-    // Every pixel of the label once: margin, one strip per glyph, margin,
-    // on whole pixels so that each texel lands on one pixel. The texture
-    // mixes the vertex colour (the box) with the texture environment's
-    // colour (the text) by the glyph's coverage.
-    const float x0 = std::floor(r.x0 + 0.5f), y0 = std::floor(r.y0 + 0.5f);
-    const float fAltezza = GetAltezzaEtichetta(), y1 = y0 + fAltezza;
-    const float fLatoX = static_cast<float>(m_nLatoX), fLatoY = static_cast<float>(m_nLatoY);
-    // A texel of the space's cell, which is empty.
-    const float sVuoto = (m_nCellaX / 2 + 0.5f) / fLatoX;
-    const float tVuoto = (fLatoY - fAltezza / 2.0f) / fLatoY;
-    auto striscia = [&](float xa, float xb, float sa, float sb, float ta, float tb) {
-        const float aQuadrato[16] = {sa, ta, xa, y0, sb, ta, xb, y0, sb, tb, xb, y1, sa, tb, xa, y1};
-        m_aVertici.insert(m_aVertici.end(), aQuadrato, aQuadrato + 16);
-    };
-    float x = x0 + static_cast<float>(m_nBordo);
-    striscia(x0, x, sVuoto, sVuoto, tVuoto, tVuoto);
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(pTesto); *p; ++p)
-    {
-        if (*p < 32)
-            continue;
-        const int i = *p - 32;
-        const float fAvanzamento = m_aAvanzamento[*p];
-        const float cx = static_cast<float>(i % 16 * m_nCellaX + ORIGINE_X);
-        const float tb = fLatoY - static_cast<float>((i / 16 + 1) * m_nAltezza);
-        striscia(x, x + fAvanzamento, cx / fLatoX, (cx + fAvanzamento) / fLatoX, tb / fLatoY,
-                 (tb + fAltezza) / fLatoY);
-        x += fAvanzamento;
-    }
-    striscia(x, std::max(x + static_cast<float>(m_nBordo), std::floor(r.x1 + 0.5f)), sVuoto, sVuoto,
-             tVuoto, tVuoto);
-}
-
-bool CQuote::EtichettaNome(const CRettangolo& r, const char* pTesto) const
-{
-    // The pixels Etichetta would give the label, in one quad: the same
-    // extent, and each column the texels its glyph strip would take.
-    const unsigned char* pInizio = reinterpret_cast<const unsigned char*>(pTesto);
-    int nTesto = 0;
-    for (const unsigned char* p = pInizio; *p; ++p)
-        if (*p >= 32)
-            nTesto += static_cast<int>(m_aAvanzamento[*p]);
-    const float fBordo = static_cast<float>(m_nBordo);
-    const float x0 = std::floor(r.x0 + 0.5f), y0 = std::floor(r.y0 + 0.5f);
-    const float x = x0 + fBordo + static_cast<float>(nTesto);
-    const float x1 = std::max(x + fBordo, std::floor(r.x1 + 0.5f));
-    const int nLarghezza = static_cast<int>(x1 - x0);
-    const int h = m_nAltezza;
-    m_sChiave.assign(pTesto);
-    auto it = m_Posti.find(m_sChiave);
-    if (it == m_Posti.end())
-    {
-        // Two columns more than the text needs: the box's right edge may
-        // round to one pixel further.
-        const int w = nTesto + 2 * m_nBordo + 2;
-        if (w > LATO_NOMI)
-            return false;
-        if (m_nLiberoX + w > LATO_NOMI)
-        {
-            m_nLiberoX = 0;
-            m_nLiberoY += h;
-        }
-        if (m_nLiberoY + h > LATO_NOMI)
-        {
-            m_bPieno = true;  // the labels already in this paint's batch stay valid
-            return false;
-        }
-        const unsigned char nVuoto =
-            m_aGlifi[static_cast<size_t>(m_nLatoY - h / 2) * m_nLatoX + m_nCellaX / 2];
-        m_aRiga.assign(static_cast<size_t>(w) * h, nVuoto);
-        int c = m_nBordo;
-        for (const unsigned char* p = pInizio; *p; ++p)
-        {
-            if (*p < 32)
-                continue;
-            const int i = *p - 32, n = static_cast<int>(m_aAvanzamento[*p]);
-            const int cx = i % 16 * m_nCellaX + ORIGINE_X, tb = m_nLatoY - (i / 16 + 1) * h;
-            for (int y = 0; y < h; ++y)
-                std::memcpy(&m_aRiga[static_cast<size_t>(y) * w + c],
-                            &m_aGlifi[static_cast<size_t>(tb + y) * m_nLatoX + cx], static_cast<size_t>(n));
-            c += n;
-        }
-        glBindTexture(GL_TEXTURE_2D, m_nNomi);
-        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, m_nLiberoX, m_nLiberoY, w, h, GL_LUMINANCE, GL_UNSIGNED_BYTE,
-                        m_aRiga.data());
-        glPopClientAttrib();
-        it = m_Posti.emplace(m_sChiave, CPosto{m_nLiberoX, m_nLiberoY, w}).first;
-        m_nLiberoX += w;
-    }
-    const CPosto& posto = it->second;
-    if (nLarghezza > posto.w)
-        return false;
-    const float sa = static_cast<float>(posto.x) / LATO_NOMI;
-    const float sb = static_cast<float>(posto.x + nLarghezza) / LATO_NOMI;
-    const float ta = static_cast<float>(posto.y) / LATO_NOMI;
-    const float tb = static_cast<float>(posto.y + h) / LATO_NOMI;
-    const float y1 = y0 + static_cast<float>(h);
-    const float aQuadrato[16] = {sa, ta, x0, y0, sb, ta, x1, y0, sb, tb, x1, y1, sa, tb, x0, y1};
-    m_aVerticiNomi.insert(m_aVerticiNomi.end(), aQuadrato, aQuadrato + 16);
-    return true;
-}
-
-void CQuote::Disegna(CScena& scena, const CStatoVista& vista) const
-{
-    if (!m_nTexture)
+    if (!atlante.IsPronto())
         return;  // no glyphs made yet
     const float* pPavimento = scena.m_Stanza.GetColorePavimento();
     const float aSfondo[3] = {pPavimento[0], pPavimento[1], pPavimento[2]};
@@ -542,44 +350,15 @@ void CQuote::Disegna(CScena& scena, const CStatoVista& vista) const
     glEnd();
 
     // Every label in one batch of opaque textured quads; none covers
-    // another.
-    const float aColoreTesto[4] = {aTesto[0], aTesto[1], aTesto[2], 1.0f};
-    glDisable(GL_BLEND);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, m_nTexture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
-    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, aColoreTesto);
-    // The names whole from their own texture, the rest glyph by glyph: a
-    // quad a glyph costs the software rasteriser far more than its pixels.
-    if (m_bPieno)
-    {
-        m_Posti.clear();
-        m_nLiberoX = m_nLiberoY = 0;
-        m_bPieno = false;
-    }
-    m_aVertici.clear();
-    m_aVerticiNomi.clear();
+    // another. The names whole from their own texture, the rest glyph by
+    // glyph.
+    atlante.Inizia(aTesto);
     for (const CNome& n : m_aNomi)
-        if (!EtichettaNome(n.etichetta, n.pNome))
-            Etichetta(n.etichetta, n.pNome);
+        atlante.Nome(n.etichetta.x0, n.etichetta.y0, n.etichetta.x1, n.pNome);
     for (const CQuota& q : m_aQuote)
         if (q.bEtichetta)
-            Etichetta(q.etichetta, q.aTesto);
-    glColor3fv(aSfondo);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (const std::vector<float>* pVertici : {&m_aVerticiNomi, &m_aVertici})
-    {
-        if (pVertici->empty())
-            continue;
-        glBindTexture(GL_TEXTURE_2D, pVertici == &m_aVertici ? m_nTexture : m_nNomi);
-        glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), pVertici->data());
-        glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), pVertici->data() + 2);
-        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(pVertici->size() / 4));
-    }
-    glPopClientAttrib();
-    glBindTexture(GL_TEXTURE_2D, 0);
+            atlante.Etichetta(q.etichetta.x0, q.etichetta.y0, q.etichetta.x1, q.aTesto);
+    atlante.Disegna(aSfondo);
     glPopMatrix();
     glPopAttrib();
 }

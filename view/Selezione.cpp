@@ -1,6 +1,5 @@
 // Picking: the furniture drawn once more in GL selection mode, each object
 // named by its position in the object container.
-#include "dialogs/SelezioneMultiplaDlg.h"
 #include "model/Contenitori.h"
 #include "model/Oggetto.h"
 #include "model/Scena.h"
@@ -183,8 +182,8 @@ void CLavedoView::RisolviColpi()
     if (m_nColpiti > 1)
     {
         // The user chooses; the dialog selects and marks the choice.
-        CSelezioneMultiplaDlg dlg;
-        dlg.ShowModal();
+        if (m_Dialoghi.fnSceltaTraColpi)
+            m_Dialoghi.fnSceltaTraColpi();
         return;
     }
     COggetto* pOggetto = nullptr;

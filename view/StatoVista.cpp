@@ -13,6 +13,15 @@ CStatoVista* g_pView = nullptr;
 CStatoVista::CStatoVista()
 {
     g_pView = this;
+    // The scene reaches the one view through g_pView, whichever view that is.
+    CScena::s_fnPezziRimossi = [] {
+        if (g_pView)
+            g_pView->AnnullaSelezione();
+    };
+    CScena::s_fnCentraEAdatta = [](const CStanza& stanza) {
+        if (g_pView)
+            g_pView->CentraEAdatta(stanza);
+    };
 }
 
 CStatoVista::~CStatoVista()
@@ -46,6 +55,12 @@ void CStatoVista::CentraSullaStanza(const CStanza& stanza)
     m_fCentroX = -stanza.GetLarghezza() / 2.0f;
     m_fCentroY = -stanza.GetAltezza() / 2.0f;
     m_fCentroZ = -stanza.GetProfondita() / 2.0f;
+}
+
+void CStatoVista::CentraEAdatta(const CStanza& stanza)
+{
+    CentraSullaStanza(stanza);
+    ApplicaRegolaScala(stanza.GetLarghezza(), stanza.GetProfondita());
 }
 
 void CStatoVista::ImpostaFinestra(int nLarghezza, int nAltezza, double fFattore)

@@ -23,7 +23,8 @@ constexpr int DIMENSIONE_BUFFER_SELEZIONE = 4 * 255;
 // The editing state of the one view: display mode and toggles, camera, plan
 // scale, selection and the parameters the frame and the dialogs hand to one
 // another. It holds no window, so the model and its tests can use it alone;
-// the window view derives from it and repaints on request.
+// the window view derives from it and repaints on request. The one view
+// answers the scene's hooks (pieces removed, centre and fit).
 class CStatoVista
 {
 public:
@@ -48,6 +49,8 @@ public:
     void SelezionaOggetto(COggetto* pOggetto, bool bSegna = true);
     // Turns the camera about the middle of the room.
     void CentraSullaStanza(const CStanza& stanza);
+    // Camera centred on the room and the plan fitted to the window.
+    void CentraEAdatta(const CStanza& stanza);
 
     // Plan scale rule: min(w / W, h / D) for the stored client size less
     // the margin on every side, with m_bScalaDaProfondita telling which axis

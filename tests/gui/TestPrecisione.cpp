@@ -263,7 +263,7 @@ TEST(QuotePiantina, ComandiMostranoERicordano)
     Ripristina(W_CLIENT, H_CLIENT);
     wxConfigBase& config = *wxConfigBase::Get();
     const std::array<int, 2> nord = MappaPiantina().Pixel(6.0f, 0.0f);
-    const int x = nord[0] - static_cast<int>(Vista().GetQuote().LarghezzaEtichetta("12.00") / 2) + 1;
+    const int x = nord[0] - static_cast<int>(Vista().GetAtlante().LarghezzaEtichetta("12.00") / 2) + 1;
     const int y = nord[1] - 5;
     EXPECT_TRUE(ColoreA(true, x, y, 0, 0, 0));
     Comando(ID_VISTA_QUOTE);

@@ -112,7 +112,7 @@ TEST(Schermo, LaPiantinaRiempieLaFinestra)
     wxBitmap foglio(8, 8);
     wxMemoryDC dc(foglio);
     dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-    EXPECT_NEAR(Vista().GetQuote().GetAltezzaEtichetta() / f, dc.GetCharHeight() + 2, 1.5f);
+    EXPECT_NEAR(Vista().GetAtlante().GetAltezzaEtichetta() / f, dc.GetCharHeight() + 2, 1.5f);
     Ripristina();
 }
 

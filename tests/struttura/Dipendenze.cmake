@@ -1,9 +1,11 @@
-# Checks the direction of the includes: the model needs no window toolkit,
-# and neither the model, the view nor the dialogs reach up into the
-# application shell.
+# Checks the direction of the includes: the model needs no window toolkit;
+# the model and the furniture include nothing of the view or the dialogs;
+# the view opens the dialogs through slots the application fills, so it
+# includes none of them; and nothing below reaches up into the application
+# shell.
 # Run by ctest as: cmake -DSORGENTI=<source folder> -P Dipendenze.cmake
 set(violazioni "")
-foreach(cartella model view dialogs)
+foreach(cartella model furniture view dialogs)
   file(GLOB file_sorgente ${SORGENTI}/${cartella}/*.h ${SORGENTI}/${cartella}/*.cpp)
   foreach(file_sorgente ${file_sorgente})
     file(STRINGS ${file_sorgente} righe REGEX "^#include")
@@ -11,6 +13,11 @@ foreach(cartella model view dialogs)
       if(riga MATCHES "\"app/")
         string(APPEND violazioni "${file_sorgente}: ${riga}\n")
       elseif(cartella STREQUAL "model" AND riga MATCHES "<wx/")
+        string(APPEND violazioni "${file_sorgente}: ${riga}\n")
+      elseif((cartella STREQUAL "model" OR cartella STREQUAL "furniture")
+             AND riga MATCHES "\"(view|dialogs)/")
+        string(APPEND violazioni "${file_sorgente}: ${riga}\n")
+      elseif(cartella STREQUAL "view" AND riga MATCHES "\"dialogs/")
         string(APPEND violazioni "${file_sorgente}: ${riga}\n")
       endif()
     endforeach()
