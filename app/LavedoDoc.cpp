@@ -232,8 +232,8 @@ void CLavedoDoc::SostituisciStanza(CScena* pLetta, bool bAltraStanza)
         if (pOggetto)
             g_pView->SelezionaOggetto(pOggetto, bTratteggiato);
     }
-    if (bCentra)
-        CentraEAdatta();
+    if (bCentra && g_pView)
+        g_pView->CentraEAdatta(m_Stanza);
     if (bGL)
     {
         m_Stanza.ApplicaFiltri(g_aTexture);

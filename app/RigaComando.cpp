@@ -226,7 +226,7 @@ int EseguiRigaComando(const COpzioniRiga& o)
         pVista->m_fRotY = 0.0f;
         pVista->m_fTraslZ = -std::max(0.5f, pDoc->m_Stanza.GetProfondita() / 2 - 0.3f);
         pVista->m_bLuci = pVista->m_bTextures = true;
-        pDoc->CentraEAdatta();
+        pVista->CentraEAdatta(pDoc->m_Stanza);
     }
     if (bRiuscito && o.nModo == COpzioniRiga::MINIATURA)
         bRiuscito = esportazione::Miniatura(*pVista, o.uscita, o.nLato, errore);

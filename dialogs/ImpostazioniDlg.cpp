@@ -158,9 +158,11 @@ void CImpostazioniDlg::OnOK(wxCommandEvent&)
     {
         ApplicaAllaStanza(aDimensioni);
         // The camera turns about the new room's centre; the plan fits it.
-        g_pDoc->CentraEAdatta();
         if (g_pView)
+        {
+            g_pView->CentraEAdatta(g_pDoc->m_Stanza);
             g_pView->Ridisegna();
+        }
     }
     Termina(wxID_OK);
     if (g_pDoc)

@@ -9,7 +9,6 @@
 
 CScena* g_pDoc = nullptr;
 std::function<void()> CScena::s_fnPezziRimossi;
-std::function<void(const CStanza&)> CScena::s_fnCentraEAdatta;
 
 CScena::CScena(bool bLeggiTexture) : m_Stanza(bLeggiTexture)
 {
@@ -51,12 +50,6 @@ void CScena::ImpostaStanzaPredefinita()
     m_Stanza.SetTexturePavimento(-1);
     m_Stanza.SetPrimaParete(4);
     m_Stanza.SetPareti(PARETI_TUTTE);
-}
-
-void CScena::CentraEAdatta()
-{
-    if (s_fnCentraEAdatta)
-        s_fnCentraEAdatta(m_Stanza);
 }
 
 void CScena::ApplicaLuci()

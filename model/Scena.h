@@ -41,9 +41,6 @@ public:
     void SvuotaScena(bool bGL = true);
     // Room defaults of a new document; the texture filters are kept.
     void ImpostaStanzaPredefinita();
-    // Camera centred on the room and the plan fitted to the window: asks
-    // the view, through s_fnCentraEAdatta.
-    void CentraEAdatta();
     // Hands every light to OpenGL through the one light routine (the light
     // at position p of n drives GL_LIGHT0 + n - p) and switches off the GL
     // lights no light drives.
@@ -65,7 +62,6 @@ public:
     // What the scene tells the view that shows it, set by the view: the
     // model includes nothing of it. Empty without a view.
     static std::function<void()> s_fnPezziRimossi;
-    static std::function<void(const CStanza&)> s_fnCentraEAdatta;
 
     CContenitori m_Luci;
     CContenitori m_Oggetti;

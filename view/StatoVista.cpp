@@ -18,10 +18,6 @@ CStatoVista::CStatoVista()
         if (g_pView)
             g_pView->AnnullaSelezione();
     };
-    CScena::s_fnCentraEAdatta = [](const CStanza& stanza) {
-        if (g_pView)
-            g_pView->CentraEAdatta(stanza);
-    };
 }
 
 CStatoVista::~CStatoVista()

@@ -125,7 +125,7 @@ void ImpostaVista(int nVista)
     v.m_bImpostaProiezione = true;
     v.m_fRotX = 25.0f;
     v.m_fRotY = 30.0f;
-    g_pDoc->CentraEAdatta();
+    v.CentraEAdatta(g_pDoc->m_Stanza);
     v.RendiCorrente();
 }
 

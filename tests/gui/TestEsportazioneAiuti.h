@@ -60,7 +60,7 @@ inline void Prepara(int nVista)
     v.m_fRotX = 20.0f;
     v.m_fTraslZ = -4.0f;
     v.m_bTextures = true;
-    Documento().CentraEAdatta();
+    g_pView->CentraEAdatta(Documento().m_Stanza);
     v.RendiCorrente();
     if (nVista == VISTA_3D)
         glEnable(GL_TEXTURE_2D);

@@ -170,7 +170,7 @@ TEST_F(Impostazioni, StanzaDaFileDiMisuraNullaSiDisegnaSenzaErrori)
         std::string errore;
         ASSERT_TRUE(letta.Leggi(dati.data(), dati.size(), errore)) << errore;
         g_pDoc->Scambia(letta);
-        g_pDoc->CentraEAdatta();
+        g_pView->CentraEAdatta(g_pDoc->m_Stanza);
         for (const int nVista : {VISTA_PIANTINA, VISTA_3D})
         {
             Vista().m_nVista = nVista;

@@ -171,7 +171,7 @@ TEST_F(Luci, LeLuciNonFisseSiMuovonoConLaStanza)
     v.m_bImpostaProiezione = true;
     v.m_fRotX = 20.0f;
     v.m_fRotY = 75.0f;
-    Documento().CentraEAdatta();
+    g_pView->CentraEAdatta(Documento().m_Stanza);
 
     // The camera matrix as the paint builds it.
     GLfloat m[16];

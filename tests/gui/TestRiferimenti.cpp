@@ -118,7 +118,7 @@ void Prepara(const CCaso& c)
     CLavedoView& v = Vista();
     CStanza& stanza = Documento().m_Stanza;
     stanza.SetPareti(c.nPareti);
-    Documento().CentraEAdatta();
+    g_pView->CentraEAdatta(Documento().m_Stanza);
     v.m_fRotX = 25.0f;
     v.m_fRotY = c.fImbardata;
     v.m_fTraslZ = -1.4f * std::max(stanza.GetLarghezza(), stanza.GetProfondita());

@@ -53,7 +53,7 @@ void CaricaDimostrativa()
 {
     Ripristina(LARGHEZZA, ALTEZZA);
     scena_di_prova::Dimostrativa(Documento());
-    Documento().CentraEAdatta();
+    g_pView->CentraEAdatta(Documento().m_Stanza);
     Documento().ApplicaLuci();
 }
 
@@ -67,7 +67,7 @@ void Vista3D(bool bLuci, bool bTextures, float fRotX, float fRotY, float fDistan
     v.m_fRotY = fRotY;
     v.m_bLuci = bLuci;
     v.m_bTextures = bTextures;
-    Documento().CentraEAdatta();
+    g_pView->CentraEAdatta(Documento().m_Stanza);
     v.RendiCorrente();
     if (bLuci)
     {
