@@ -15,6 +15,7 @@
 
 #include <GL/freeglut.h>
 #include <cstdio>
+#include <malloc.h>
 #include <wx/config.h>
 #include <wx/filesys.h>
 #include <wx/fs_arc.h>
@@ -90,8 +91,25 @@ wxString CLavedoApp::MessaggioTextureMancanti()
         g_aTextureMancanti.size(), cartella, elenco);
 }
 
+namespace
+{
+// The software GL driver copies every frame's vertex arrays into fresh
+// buffers of some megabytes. Left to itself, glibc maps and unmaps each such
+// block, and every page of it faults in again on the next frame: on a
+// virtual machine that cost more than the drawing. Large blocks now come
+// from the heap, and what is freed stays there for the next frame.
+void TieniLaMemoriaDeiFotogrammi()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
+}
+}  // namespace
+
 bool CLavedoApp::OnInit()
 {
+    TieniLaMemoriaDeiFotogrammi();
     if (argc > 1 && argv[1].StartsWith("--"))
         return AvviaRigaComando();
     SetVendorName("Local AppWizard-Generated Applications");
