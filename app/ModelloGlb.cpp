@@ -4,9 +4,9 @@
 #include "model/Contenitori.h"
 #include "model/Maglia.h"
 #include "model/Oggetto.h"
-#include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
 #include "model/Texture.h"
+#include "view/FileEsportato.h"
 #include "view/ImmaginePng.h"
 
 #include <algorithm>
@@ -376,12 +376,9 @@ bool EsportaModello(CScena& scena, const CContestoDisegno& contesto, const wxStr
     wxString motivo;
     if (!ModelloGlb(scena, contesto, glb, motivo))
     {
-        errore = wxString::Format("Impossibile scrivere \"%s\": %s.", percorso, motivo);
+        errore = ErroreScrittura(percorso, motivo);
         return false;
     }
-    const CEsitoFile esito = SalvaFileSicuro(std::string(percorso.fn_str()), glb.data(), glb.size());
-    if (!esito.bRiuscito)
-        errore = wxString::FromUTF8(esito.messaggio.c_str());
-    return esito.bRiuscito;
+    return ScriviFile(percorso, glb, errore);
 }
 }  // namespace esportazione

@@ -1,8 +1,8 @@
 #include "app/PiantinaVettoriale.h"
 
 #include "app/DisegnoCarta.h"
-#include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
+#include "view/FileEsportato.h"
 #include "view/DisegnoScena.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
@@ -21,15 +21,6 @@ namespace
 {
 constexpr double PUNTI_PER_MM = 72.0 / 25.4;
 constexpr double PI = 3.14159265358979;
-
-bool Scrivi(const wxString& percorso, const std::vector<std::uint8_t>& dati, wxString& errore)
-{
-    const CEsitoFile esito =
-        SalvaFileSicuro(std::string(percorso.fn_str()), dati.data(), dati.size());
-    if (!esito.bRiuscito)
-        errore = wxString::FromUTF8(esito.messaggio.c_str());
-    return esito.bRiuscito;
-}
 
 wxString Estensione(const wxString& percorso)
 {
@@ -75,11 +66,6 @@ std::string TestoPerFormato(const wxString& testo, bool bSvg)
         s += b;
     }
     return s;
-}
-
-void Errore(wxString& errore, const wxString& percorso, const wxString& motivo)
-{
-    errore = wxString::Format("Impossibile scrivere \"%s\": %s.", percorso, motivo);
 }
 
 // The paper's lines and texts over the view's plan, through gl2ps, one unit
@@ -133,7 +119,7 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
     std::string motivo;
     if (!fuori.Prepara(64, 64, motivo))
     {
-        Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
+        errore = ErroreScrittura(percorso, wxString::FromUTF8(motivo.c_str()));
         return false;
     }
     // One unit of the drawing is one point of the page.
@@ -169,9 +155,10 @@ bool EsportaPiantina(CLavedoView& vista, const wxString& percorso, const wxStrin
     }
     if (nEsito != GL2PS_SUCCESS)
     {
-        Errore(errore, percorso, wxString::FromUTF8("il disegno vettoriale non è riuscito"));
+        errore = ErroreScrittura(percorso,
+                                 wxString::FromUTF8("il disegno vettoriale non è riuscito"));
         return false;
     }
-    return Scrivi(percorso, dati, errore);
+    return ScriviFile(percorso, dati, errore);
 }
 }  // namespace esportazione

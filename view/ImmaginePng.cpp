@@ -1,7 +1,7 @@
 #include "view/ImmaginePng.h"
 
-#include "model/SalvataggioSicuro.h"
 #include "model/Scena.h"
+#include "view/FileEsportato.h"
 #include "view/FuoriSchermo.h"
 #include "view/LavedoView.h"
 
@@ -12,23 +12,6 @@
 
 namespace esportazione
 {
-namespace
-{
-bool Scrivi(const wxString& percorso, const std::vector<std::uint8_t>& dati, wxString& errore)
-{
-    const CEsitoFile esito =
-        SalvaFileSicuro(std::string(percorso.fn_str()), dati.data(), dati.size());
-    if (!esito.bRiuscito)
-        errore = wxString::FromUTF8(esito.messaggio.c_str());
-    return esito.bRiuscito;
-}
-
-void Errore(wxString& errore, const wxString& percorso, const wxString& motivo)
-{
-    errore = wxString::Format("Impossibile scrivere \"%s\": %s.", percorso, motivo);
-}
-}  // namespace
-
 bool CodificaPng(const std::vector<std::uint8_t>& rgb, int w, int h,
                  std::vector<std::uint8_t>& png)
 {
@@ -59,16 +42,16 @@ bool EsportaImmagine(CLavedoView& vista, const wxString& percorso, int nVista, i
         CFuoriSchermo fuori;
         if (!fuori.Cattura(ContestoImmagine(vista, nVista, w, h), *g_pDoc, rgb, motivo))
         {
-            Errore(errore, percorso, wxString::FromUTF8(motivo.c_str()));
+            errore = ErroreScrittura(percorso, wxString::FromUTF8(motivo.c_str()));
             return false;
         }
     }
     if (!CodificaPng(rgb, w, h, png))
     {
-        Errore(errore, percorso, wxString::FromUTF8("la codifica PNG non è riuscita"));
+        errore = ErroreScrittura(percorso, wxString::FromUTF8("la codifica PNG non è riuscita"));
         return false;
     }
-    return Scrivi(percorso, png, errore);
+    return ScriviFile(percorso, png, errore);
 }
 
 bool Miniatura(CLavedoView& vista, const wxString& percorso, int nLato, wxString& errore)
